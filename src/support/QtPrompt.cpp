@@ -1,0 +1,178 @@
+#include "support/QtPrompt.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTimer>
+
+namespace solar {
+namespace {
+
+QtPrompt qtPrompt;
+UiPrompt *currentUi = nullptr;
+ModalRunner modalRunner;
+
+QString q(const std::string &s) { return QString::fromStdString(s); }
+
+// Texts of message boxes use "\r\n" for line breaks.
+QString boxText(const std::string &s) {
+    QString t = q(s);
+    t.replace("\r\n", "\n");
+    return t;
+}
+
+std::string withSlash(QString dir) {
+    if (!dir.isEmpty() && !dir.endsWith('/'))
+        dir += '/';
+    return dir.toStdString();
+}
+
+QString defaultSuffix(const std::string &ext) {
+    QString s = q(ext);
+    while (s.startsWith('*') || s.startsWith('.'))
+        s.remove(0, 1);
+    return s;
+}
+
+} // namespace
+
+UiPrompt &uiPrompt() { return currentUi ? *currentUi : static_cast<UiPrompt &>(qtPrompt); }
+
+void setUiPrompt(UiPrompt *p) {
+    currentUi = p;
+    setPrompt(p ? static_cast<Prompt *>(p) : static_cast<Prompt *>(&qtPrompt));
+}
+
+std::string qtFilter(const std::string &filter) {
+    const QStringList parts = q(filter).split('|');
+    QStringList out;
+    // Qt reads the patterns from the last parenthesised group of each entry.
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = parts[i + 1];
+        pattern.replace(';', ' ');
+        out << parts[i] + " (" + pattern + ")";
+    }
+    return out.join(";;").toStdString();
+}
+
+Answer QtPrompt::message(const std::string &caption, const std::string &text, Icon icon, Buttons buttons) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(q(caption));
+    box.setText(boxText(text));
+    switch (icon) {
+    case Icon::Error:
+    case Icon::Stop:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::None:
+        break;
+    }
+    switch (buttons) {
+    case Buttons::OK:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::OKCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    // A busy cursor must not hide the arrow over a question.
+    const bool wasBusy = QGuiApplication::overrideCursor() != nullptr;
+    if (wasBusy)
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int r = box.exec();
+    if (wasBusy)
+        QGuiApplication::restoreOverrideCursor();
+    switch (r) {
+    case QMessageBox::Ok:
+        return Answer::OK;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    }
+}
+
+void QtPrompt::beep(BeepKind) { QApplication::beep(); }
+
+std::optional<std::string> QtPrompt::openFile(const FileDialogSpec &spec) {
+    QFileDialog dlg(QApplication::activeWindow(), q(spec.title), q(spec.folder), q(qtFilter(spec.filter)));
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setDefaultSuffix(defaultSuffix(spec.defaultExt));
+    if (!spec.fileName.empty())
+        dlg.selectFile(q(spec.fileName));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dlg.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> QtPrompt::saveFile(const FileDialogSpec &spec) {
+    QFileDialog dlg(QApplication::activeWindow(), q(spec.title), q(spec.folder), q(qtFilter(spec.filter)));
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dlg.setDefaultSuffix(defaultSuffix(spec.defaultExt));
+    if (!spec.fileName.empty())
+        dlg.selectFile(q(spec.fileName));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dlg.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> QtPrompt::selectFolder(const std::string &title, const std::string &start,
+                                                  bool allowCreate) {
+    QFileDialog dlg(QApplication::activeWindow(), q(title), q(start));
+    dlg.setFileMode(QFileDialog::Directory);
+    dlg.setOption(QFileDialog::ShowDirsOnly, true);
+    dlg.setOption(QFileDialog::ReadOnly, !allowCreate);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return std::nullopt;
+    return withSlash(dlg.selectedFiles().first());
+}
+
+void QtPrompt::setBusy(bool busy) {
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void QtPrompt::requestQuit() {
+    // Ends the program as soon as its event loop runs (or at once when it already runs).
+    QTimer::singleShot(0, qApp, [] { QApplication::exit(1); });
+}
+
+bool QtPrompt::printDialog(QPrinter &printer) {
+    QPrintDialog dlg(&printer, QApplication::activeWindow());
+    return dlg.exec() == QDialog::Accepted;
+}
+
+int runModal(QDialog &dialog) {
+    if (modalRunner)
+        return modalRunner(dialog);
+    return dialog.exec();
+}
+
+void setModalRunner(ModalRunner runner) { modalRunner = std::move(runner); }
+
+} // namespace solar
