@@ -1,0 +1,138 @@
+#pragma once
+// The options record every part of the program reads, the options object that finds the working
+// folders and reads and writes the 2148-byte options file "SOLNOPTS.INI", and the main window's
+// saving of changed options (questions, working copy, all-users defaults).
+
+#include "imagefiles/DisplayParams.h"
+#include "support/ShortStr.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+namespace solar {
+
+struct OptionsRecord {
+    ShortString<71> ProgramVersion;
+    ShortString<71> OptionsFileName;
+    ShortString<71> BackupFileName;
+    ShortString<71> FileVersion;
+    ShortString<255> InstallDir; // ends in "/", at most 184 characters
+    ShortString<255> WorkDir;    // ends in "/", at most 184 characters
+    ShortString<255> UserDir;
+    ShortString<255> ImagePath; // ends in "/"
+    ShortString<71> LogoFile;
+    ShortString<71> TitleFile;
+    ShortString<71> OnHelpFile;
+    ShortString<71> MainHelpList;
+    ShortString<71> MeasHelpList;
+    ShortString<71> CentroidHelpList;
+    ShortString<71> LinearHelpList;
+    ShortString<71> RotationHelpList;
+    ShortString<71> UserHelpFile;
+    ShortString<71> ReminderFile;
+    ShortString<255> GongUrl;
+    ShortString<255> HomeUrl;
+    ShortString<255> SpreadsheetProgram;
+    ShortString<255> LogFileName;
+    std::array<std::uint8_t, 16> ScrambledPassword{};
+    std::uint8_t PasswordLength = 0;
+    std::uint8_t MagRegionSize = 0;
+    ShortString<4> LabTable;
+    bool LoginRequired = false;
+    bool Administrator = false;
+    bool TestMode = false;
+    bool Centroiding = false;
+    bool CurveFitting = false;
+    bool ComputeSynodic = false;
+    bool ComputeRate = false;
+    bool ComputeSidereal = false;
+    bool PrintInColor = false;
+    bool MonochromeDisplay = false;
+    bool MagWindow = false;
+    bool ReadOutWindow = false;
+    DisplayParams Display;          // the display defaults (the file's DisplayParams field)
+    BoxParams Box;                  // the centroid box (the file's BoxParams field)
+    std::uint8_t RawDataFormat = 0; // 0 pixels, 1 solar radii, 2 heliographic
+};
+
+constexpr std::size_t OptionsFileSize = 2148;
+using OptionsFileBytes = std::array<std::uint8_t, OptionsFileSize>;
+
+// The file image of the record: only the fields the file holds, at their fixed offsets.
+OptionsFileBytes encodeOptionsFile(const OptionsRecord &rec);
+// Fills the file's fields from the first `count` bytes; a field not wholly inside them is left
+// as it was (a short file keeps what was read before the error).
+void decodeOptionsFile(const std::uint8_t *bytes, std::size_t count, OptionsRecord &rec);
+inline void decodeOptionsFile(const OptionsFileBytes &bytes, OptionsRecord &rec) {
+    decodeOptionsFile(bytes.data(), bytes.size(), rec);
+}
+
+// What the core cannot find out by itself, handed in by the window side.
+struct OptsPlatform {
+    std::string programDir;  // folder of the program file, ending in "/"
+    std::string currentDir;  // the current folder
+    std::string fallbackDir; // per-user folder used when the working folder is write-protected
+    std::function<std::string()> locateCdrom; // root of the image CD ("/media/cdrom/") or ""
+};
+
+class OptsObj {
+public:
+    OptsObj() = default; // every field zero or empty
+    virtual ~OptsObj() = default;
+
+    // Finds the folders, reads the options file from the working folder, else from the
+    // installation folder, else applies the defaults. True when the program should end
+    // (the user refused to provide writable storage); the quit request has then been made.
+    bool Initialize(const std::string &fileName, const std::string &version, const OptsPlatform &platform);
+    // Every field of the file takes its default; ImagePath is searched for.
+    void SetDefaults();
+    // True when the file at path was read completely; a bad file is reported and deleted.
+    bool ReadFile(const std::string &path);
+    // Writes folder + OptionsFileName, keeping the previous file as BackupFileName.
+    bool WriteFile(const std::string &folder);
+    // True when the two versions agree up to the second digit after the first ".".
+    static bool VersionMatches(const std::string &a, const std::string &b);
+    void ScramblePassword(const std::string &text);
+    std::string UnscramblePassword() const;
+    // True when no file can be created in folder (ending in "/").
+    static bool FolderIsWriteProtected(const std::string &folder);
+
+    OptionsRecord Options;
+
+protected:
+    // Hooks for descendants: more data after the fixed fields. A read past the end of the file
+    // sets the stream's fail state and is reported as a damaged file.
+    virtual void ReadExtra(std::istream &in);
+    virtual void WriteExtra(std::ostream &out);
+
+private:
+    std::function<std::string()> locateCdrom_;
+};
+
+// The main window's saving of changed options: the two pending flags and the questions.
+class OptionsSaver {
+public:
+    // workingCopy: the main window's working copy; enableSaveUpdates switches "Save Updates".
+    OptionsSaver(OptionsRecord &workingCopy, OptsObj &opts, std::function<void(bool)> enableSaveUpdates);
+
+    void MarkOptionsChanged();
+    void ClearOptionsChanged();
+    void SaveUpdates1Click();
+    void SaveOptionsForAllUsers();
+    // The end of the exercise: pending changes are offered (then both flags are cleared),
+    // else a pending all-users save.
+    void SaveOnClose();
+
+    bool OptionsChangesPending = false;
+    bool AllUsersSavePending = false;
+
+private:
+    OptionsRecord &work_;
+    OptsObj &opts_;
+    std::function<void(bool)> enableSaveUpdates_;
+};
+
+} // namespace solar
