@@ -2,7 +2,12 @@
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Prompt.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtReal.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrintHdr.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ListText.cpp
 )
 list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/QtPrompt.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtPrintHdr.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Getsstr.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/InfoList.cpp
 )
