@@ -2,6 +2,7 @@
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Prompt.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtReal.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LinkLst.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintHdr.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListText.cpp
 )
