@@ -2,6 +2,7 @@
 // The login record (students, table, user folder name), the rule that turns the first name into
 // the user folder name, and the login log that appends login and logout entries.
 
+#include "astro/DateTime.h"
 #include "support/ShortStr.h"
 
 #include <string>
@@ -32,14 +33,14 @@ public:
     bool LoginWritten = false;
     bool LogoutWritten = false;
     int LastIOResult = 0; // code of the last failed open, 0 after success
-    double Moment = 0;    // login moment, later the logout moment (days from 1899-12-30)
+    CalendarRec Calendar; // moment of login, later of logout; zone offset 0
     long double LoginJulian = 0;
     std::string ProgramTag;
     std::string LogPath;
     const LoginRecord *Login = nullptr;
 
 private:
-    bool append(const std::string &text);
+    void append(const std::string &text, bool &written);
 };
 
 } // namespace solar

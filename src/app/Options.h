@@ -70,6 +70,10 @@ inline void decodeOptionsFile(const OptionsFileBytes &bytes, OptionsRecord &rec)
     decodeOptionsFile(bytes.data(), bytes.size(), rec);
 }
 
+// True when folder (ending in "/") holds a file whose name ends in "LIST.TXT", in any case:
+// an image database directory file.
+bool FolderHoldsImageDirectory(const std::string &folder);
+
 // What the core cannot find out by itself, handed in by the window side.
 struct OptsPlatform {
     std::string programDir;  // folder of the program file, ending in "/"

@@ -1,5 +1,8 @@
 # Sources of this subsystem: core (no Qt) and windows.
 list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/Options.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Login.cpp
 )
 list(APPEND UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/LoginDlg.cpp
 )

@@ -1,0 +1,464 @@
+#include "app/Options.h"
+
+#include "astro/StringUt.h"
+#include "support/Prompt.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <istream>
+#include <ostream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace solar {
+
+namespace {
+
+const char *const DefaultVersion = "1.014";
+const char *const DefaultPassword = "ZIRP";
+const char *const CdImageFolder = "Program Files/VORN/Solar Rotation/IMAGES/";
+const char *const ContinueText = "Program will continue with defaults or alternative file.";
+// The run-time's words for a read that runs into the end of the file.
+const char *const ReadBeyondEnd = "Read beyond end of file";
+constexpr std::size_t MaxFolderLength = 184;
+
+std::string withSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+// The words for a failed open or create, from the C library's error number.
+std::string errorText(int err) {
+    return IOErrorText(IOCodeFromErrno(err));
+}
+
+std::string upper(std::string s) {
+    for (char &c : s)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
+// A failure while reading the options file, with the run-time's words for it.
+struct ReadFailure {
+    std::string message;
+};
+
+// The fixed fields in file order: offset and a copy in each direction.
+template <typename F> void forEachField(F &&f) {
+    auto str71 = [&](std::size_t off, auto member) { f(off, std::size_t{72}, member); };
+    str71(0, &OptionsRecord::FileVersion);
+    str71(72, &OptionsRecord::LogoFile);
+    str71(144, &OptionsRecord::TitleFile);
+    str71(216, &OptionsRecord::OnHelpFile);
+    str71(288, &OptionsRecord::MainHelpList);
+    str71(360, &OptionsRecord::MeasHelpList);
+    str71(432, &OptionsRecord::CentroidHelpList);
+    str71(504, &OptionsRecord::LinearHelpList);
+    str71(576, &OptionsRecord::RotationHelpList);
+    str71(648, &OptionsRecord::UserHelpFile);
+    str71(720, &OptionsRecord::ReminderFile);
+    f(792, 256, &OptionsRecord::GongUrl);
+    f(1048, 256, &OptionsRecord::HomeUrl);
+    f(1304, 256, &OptionsRecord::ImagePath);
+    f(1560, 256, &OptionsRecord::SpreadsheetProgram);
+    f(1816, 256, &OptionsRecord::LogFileName);
+    f(2072, 16, &OptionsRecord::ScrambledPassword);
+    f(2088, 1, &OptionsRecord::PasswordLength);
+    f(2089, 1, &OptionsRecord::MagRegionSize);
+    f(2090, 5, &OptionsRecord::LabTable);
+    f(2095, 1, &OptionsRecord::LoginRequired);
+    f(2096, 1, &OptionsRecord::TestMode);
+    f(2097, 1, &OptionsRecord::Centroiding);
+    f(2098, 1, &OptionsRecord::CurveFitting);
+    f(2099, 1, &OptionsRecord::ComputeSynodic);
+    f(2100, 1, &OptionsRecord::ComputeRate);
+    f(2101, 1, &OptionsRecord::ComputeSidereal);
+    f(2102, 1, &OptionsRecord::PrintInColor);
+    f(2103, 1, &OptionsRecord::MonochromeDisplay);
+    f(2104, 1, &OptionsRecord::MagWindow);
+    f(2105, 1, &OptionsRecord::ReadOutWindow);
+    f(2106, 38, &OptionsRecord::Display);
+    f(2144, 3, &OptionsRecord::Box);
+    f(2147, 1, &OptionsRecord::RawDataFormat);
+}
+
+template <std::size_t N> void put(std::uint8_t *p, const ShortString<N> &s) {
+    s.toBytes(p);
+}
+template <std::size_t N> void get(const std::uint8_t *p, ShortString<N> &s) {
+    s.fromBytes(p);
+}
+void put(std::uint8_t *p, const std::array<std::uint8_t, 16> &a) {
+    std::memcpy(p, a.data(), a.size());
+}
+void get(const std::uint8_t *p, std::array<std::uint8_t, 16> &a) {
+    std::memcpy(a.data(), p, a.size());
+}
+void put(std::uint8_t *p, std::uint8_t v) {
+    *p = v;
+}
+void get(const std::uint8_t *p, std::uint8_t &v) {
+    v = *p;
+}
+void put(std::uint8_t *p, bool v) {
+    *p = v ? 1 : 0;
+}
+void get(const std::uint8_t *p, bool &v) {
+    v = *p != 0;
+}
+void put(std::uint8_t *p, const DisplayParams &d) {
+    d.toBytes(p);
+}
+void get(const std::uint8_t *p, DisplayParams &d) {
+    d.fromBytes(p);
+}
+void put(std::uint8_t *p, const BoxParams &b) {
+    b.toBytes(p);
+}
+void get(const std::uint8_t *p, BoxParams &b) {
+    b.fromBytes(p);
+}
+
+} // namespace
+
+OptionsFileBytes encodeOptionsFile(const OptionsRecord &rec) {
+    OptionsFileBytes out{};
+    forEachField([&](std::size_t off, std::size_t, auto member) { put(out.data() + off, rec.*member); });
+    return out;
+}
+
+void decodeOptionsFile(const std::uint8_t *bytes, std::size_t count, OptionsRecord &rec) {
+    forEachField([&](std::size_t off, std::size_t size, auto member) {
+        if (off + size <= count)
+            get(bytes + off, rec.*member);
+    });
+}
+
+bool FolderHoldsImageDirectory(const std::string &folder) {
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    if (ec)
+        return false;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec)
+            return false;
+        const std::string name = upper(it->path().filename().string());
+        if (name.size() >= 8 && name.compare(name.size() - 8, 8, "LIST.TXT") == 0 && it->is_regular_file(ec))
+            return true;
+    }
+    return false;
+}
+
+bool OptsObj::Initialize(const std::string &fileName, const std::string &version,
+                         const OptsPlatform &platform) {
+    bool quit = false;
+    locateCdrom_ = platform.locateCdrom;
+
+    Options.ProgramVersion = version;
+    Options.OptionsFileName = fileName;
+    std::string backup = fileName;
+    if (const auto dot = backup.find('.'); dot != std::string::npos)
+        backup.erase(dot, 4);
+    Options.BackupFileName = backup + ".BAK";
+
+    Options.InstallDir = withSlash(platform.programDir).substr(0, MaxFolderLength);
+    Options.WorkDir = withSlash(platform.currentDir).substr(0, MaxFolderLength);
+
+    if (FolderIsWriteProtected(Options.WorkDir.str())) {
+        const std::string folder = withSlash(platform.fallbackDir);
+        std::error_code ec;
+        bool usable = fs::is_directory(folder, ec);
+        if (!usable) {
+            fs::create_directories(folder, ec);
+            usable = fs::is_directory(folder, ec);
+        }
+        if (usable) {
+            fs::current_path(folder, ec);
+            Options.WorkDir = folder;
+        } else {
+            const std::string text = "Path \"" + Options.WorkDir.str() + "\" is write-protected!" +
+                                     "\r\n\r\n" + "You must provide a path to write-enabled storage.  " +
+                                     "If you are using removable storage," + "\r\n" +
+                                     "such as a USB device, please mount it before continuing, " +
+                                     "then select it in the dialog that follows.";
+            if (prompt().message("Write-Enabled Storage Required", text, Icon::Stop, Buttons::OKCancel) ==
+                Answer::Cancel) {
+                prompt().requestQuit();
+                quit = true;
+            }
+            const auto chosen = prompt().selectFolder("Select Write-Enabled Storage", folder, true);
+            if (chosen && !chosen->empty()) {
+                Options.WorkDir = withSlash(*chosen);
+            } else if (!quit) {
+                prompt().requestQuit();
+                quit = true;
+            }
+        }
+    }
+
+    const std::string work = Options.WorkDir.str();
+    const std::string install = Options.InstallDir.str();
+    if (!ReadFile(work + fileName)) {
+        if (work == install || !ReadFile(install + fileName))
+            SetDefaults();
+    }
+    Options.Administrator = false;
+    return quit;
+}
+
+void OptsObj::SetDefaults() {
+    Options.FileVersion = DefaultVersion;
+    Options.LogoFile = "VORNLOGO.BMP";
+    Options.TitleFile = "SOLRTNSCRN.BMP";
+    Options.OnHelpFile = "";
+    Options.MainHelpList = "SOLRTNHLP.LST";
+    Options.MeasHelpList = "SLRMEASHLP.LST";
+    Options.CentroidHelpList = "SLRCNTRHLP.LST";
+    Options.LinearHelpList = "LANALHLP.LST";
+    Options.RotationHelpList = "RANALHLP.LST";
+    Options.UserHelpFile = "";
+    Options.ReminderFile = "REMINDER.ROT";
+    Options.GongUrl = "https://gong.nso.edu/";
+    Options.HomeUrl = "https://vorn.example.org/";
+    Options.SpreadsheetProgram = "";
+    Options.LogFileName = "VORNLOG.LOG";
+    ScramblePassword(DefaultPassword);
+    Options.MagRegionSize = 24;
+    Options.LabTable = "";
+    Options.LoginRequired = true;
+    Options.TestMode = false;
+    Options.Centroiding = false;
+    Options.CurveFitting = false;
+    Options.ComputeSynodic = false;
+    Options.ComputeRate = false;
+    Options.ComputeSidereal = false;
+    Options.PrintInColor = false;
+    Options.MonochromeDisplay = false;
+    Options.MagWindow = true;
+    Options.ReadOutWindow = true;
+    Options.Display = DisplayParams{};
+    Options.Box = BoxParams{};
+    Options.RawDataFormat = 2;
+
+    std::string images = Options.InstallDir.str() + "IMAGES/";
+    if (!FolderHoldsImageDirectory(images))
+        images = (locateCdrom_ ? locateCdrom_() : std::string()) + CdImageFolder;
+    Options.ImagePath = images;
+}
+
+bool OptsObj::ReadFile(const std::string &path) {
+    std::error_code ec;
+    // Only a plain file can be an options file; anything else (a folder) is passed over, never deleted.
+    if (!fs::is_regular_file(path, ec))
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+
+    auto discard = [&] {
+        in.close();
+        fs::remove(path, ec);
+    };
+    try {
+        std::uint8_t bytes[OptionsFileSize];
+        in.read(reinterpret_cast<char *>(bytes), 72);
+        if (in.gcount() != 72)
+            throw ReadFailure{ReadBeyondEnd};
+        Options.FileVersion.fromBytes(bytes);
+        if (!VersionMatches(Options.ProgramVersion.str(), Options.FileVersion.str())) {
+            prompt().message("Version Error",
+                             "Options File " + path + " is obsolete." + "\r\n" + ContinueText,
+                             Icon::Information, Buttons::OK);
+            discard();
+            return false;
+        }
+        in.read(reinterpret_cast<char *>(bytes) + 72, OptionsFileSize - 72);
+        const auto got = static_cast<std::size_t>(in.gcount()) + 72;
+        decodeOptionsFile(bytes, got, Options);
+        if (got != OptionsFileSize)
+            throw ReadFailure{ReadBeyondEnd};
+        ReadExtra(in);
+        if (in.fail())
+            throw ReadFailure{ReadBeyondEnd};
+        if (in.peek() != std::char_traits<char>::eof())
+            throw ReadFailure{"EOF Not Reached!"};
+        if (in.bad())
+            throw ReadFailure{IOErrorText(106)};
+    } catch (const ReadFailure &failure) {
+        prompt().message("File Error",
+                         "Options File " + path + " is Invalid." + "\r\n" + ContinueText + "\r\n\r\n" +
+                             failure.message,
+                         Icon::Information, Buttons::OK);
+        discard();
+        return false;
+    }
+    in.close();
+    return true;
+}
+
+bool OptsObj::WriteFile(const std::string &folder) {
+    const std::string path = folder + Options.OptionsFileName.str();
+    const std::string backup = folder + Options.BackupFileName.str();
+    // A new file is written beside the old one and renamed over it only when complete, so an
+    // interrupted save never leaves a half-written options file.
+    const std::string temp = path + ".NEW";
+
+    auto fail = [&](const std::string &name, const std::string &why) {
+        prompt().message("Options File Error!",
+                         "Unable to save Options!\r\n\r\nFileName: " + name + "\r\n" + why, Icon::Error,
+                         Buttons::OK);
+        return false;
+    };
+
+    std::error_code ec;
+    if (fs::exists(path, ec)) {
+        std::ifstream src(path, std::ios::binary);
+        if (!src)
+            return fail(path, errorText(errno));
+        std::ofstream dst(backup, std::ios::binary | std::ios::trunc);
+        if (!dst)
+            return fail(backup, errorText(errno));
+        dst << src.rdbuf();
+        dst.close();
+        if (!dst)
+            return fail(backup, IOErrorText(101));
+    }
+
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return fail(path, errorText(errno));
+    const OptionsFileBytes bytes = encodeOptionsFile(Options);
+    out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    WriteExtra(out);
+    out.close();
+    if (!out) {
+        fs::remove(temp, ec);
+        return fail(path, IOErrorText(101));
+    }
+    fs::rename(temp, path, ec);
+    if (ec) {
+        fs::remove(temp, ec);
+        return fail(path, errorText(ec.value()));
+    }
+    return true;
+}
+
+bool OptsObj::VersionMatches(const std::string &a, const std::string &b) {
+    auto significant = [](const std::string &v) {
+        const auto dot = v.find('.');
+        return dot == std::string::npos ? v.substr(0, 2) : v.substr(0, dot + 3);
+    };
+    return significant(a) == significant(b);
+}
+
+void OptsObj::ScramblePassword(const std::string &text) {
+    // The record has room for 16 characters; a longer text is cut rather than overrunning it.
+    const std::string pw = text.substr(0, Options.ScrambledPassword.size());
+    Options.PasswordLength = static_cast<std::uint8_t>(pw.size());
+    for (std::size_t start = 0, word = 0; start < pw.size(); start += 4, ++word) {
+        for (std::size_t i = 0; i < 4; ++i) {
+            const std::size_t k = start + i;
+            const auto c = k < pw.size() ? static_cast<std::uint8_t>(pw[k]) : std::uint8_t{0};
+            Options.ScrambledPassword[word * 4 + i] = static_cast<std::uint8_t>(~c);
+        }
+    }
+}
+
+std::string OptsObj::UnscramblePassword() const {
+    const std::size_t length = Options.PasswordLength;
+    if (length == 0)
+        return {};
+    const std::size_t words =
+        std::min<std::size_t>((length - 1) / 4 + 1, Options.ScrambledPassword.size() / 4);
+    std::string text;
+    for (std::size_t w = 0; w < words; ++w) {
+        for (std::size_t i = 0; i < 4; ++i) {
+            const auto c = static_cast<std::uint8_t>(~Options.ScrambledPassword[w * 4 + i]);
+            if (c == 0)
+                break;
+            text += static_cast<char>(c);
+        }
+    }
+    return text.substr(0, length);
+}
+
+bool OptsObj::FolderIsWriteProtected(const std::string &folder) {
+    const std::string probe = folder + "Test.tmp";
+    {
+        std::ofstream f(probe, std::ios::binary | std::ios::trunc);
+        if (!f)
+            return true;
+    }
+    std::error_code ec;
+    fs::remove(probe, ec);
+    return false;
+}
+
+void OptsObj::ReadExtra(std::istream &) {}
+void OptsObj::WriteExtra(std::ostream &) {}
+
+OptionsSaver::OptionsSaver(OptionsRecord &workingCopy, OptsObj &opts,
+                           std::function<void(bool)> enableSaveUpdates)
+    : work_(workingCopy), opts_(opts), enableSaveUpdates_(std::move(enableSaveUpdates)) {}
+
+void OptionsSaver::MarkOptionsChanged() {
+    OptionsChangesPending = true;
+    AllUsersSavePending = work_.Administrator;
+    if (enableSaveUpdates_)
+        enableSaveUpdates_(true);
+    SaveUpdates1Click();
+}
+
+void OptionsSaver::ClearOptionsChanged() {
+    OptionsChangesPending = false;
+    if (enableSaveUpdates_)
+        enableSaveUpdates_(false);
+}
+
+void OptionsSaver::SaveUpdates1Click() {
+    const std::string text =
+        "Save Updated Parameters in " + work_.WorkDir.str() + work_.OptionsFileName.str() + "?";
+    if (prompt().message("Save Option Changes?", text, Icon::Question, Buttons::YesNo) == Answer::Yes) {
+        BusyCursor busy;
+        opts_.Options = work_;
+        opts_.WriteFile(work_.WorkDir.str());
+        ClearOptionsChanged();
+    }
+    if (AllUsersSavePending)
+        SaveOptionsForAllUsers();
+}
+
+void OptionsSaver::SaveOptionsForAllUsers() {
+    if (!AllUsersSavePending)
+        return;
+    const std::string text =
+        "Save Updated Parameters in " + work_.InstallDir.str() + work_.OptionsFileName.str() + "?";
+    if (prompt().message("Use As Defaults for All Users?", text, Icon::Question, Buttons::YesNo) !=
+        Answer::Yes)
+        return;
+    BusyCursor busy;
+    opts_.Options = work_;
+    if (!opts_.WriteFile(work_.InstallDir.str())) {
+        work_.Administrator = false;
+        opts_.Options.Administrator = false;
+    }
+    AllUsersSavePending = false;
+}
+
+void OptionsSaver::SaveOnClose() {
+    if (OptionsChangesPending) {
+        SaveUpdates1Click();
+        OptionsChangesPending = false;
+        AllUsersSavePending = false;
+    } else if (AllUsersSavePending) {
+        SaveOptionsForAllUsers();
+    }
+}
+
+} // namespace solar
