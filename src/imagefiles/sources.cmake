@@ -2,4 +2,6 @@
 list(APPEND CORE_SOURCES
 )
 list(APPEND UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ImgAdjst.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HdrView.cpp
 )

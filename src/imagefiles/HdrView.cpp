@@ -1,0 +1,30 @@
+#include "imagefiles/HdrView.h"
+
+#include "support/InfoList.h"
+#include "support/Prompt.h"
+
+#include <QMenu>
+
+namespace solar {
+
+bool ViewHeader(std::unique_ptr<TInfoListForm1> &window, const std::string &captionPrefix,
+                const std::string &displayName, const std::string &hdrPath, const std::string &baseName) {
+    if (!window) {
+        auto created = std::make_unique<TInfoListForm1>();
+        if (!created->loadLines(hdrPath)) {
+            prompt().message("File Error!", "Unable to Read the Header Listing!\r\n\r\nFile Name: " + hdrPath,
+                             Icon::Error, Buttons::OK);
+            return false;
+        }
+        created->setWindowTitle(QString::fromStdString(captionPrefix + displayName));
+        created->Edit1->menuAction()->setVisible(false);
+        created->SaveFilterIndex = 1; // "Image Header Text (*.HDR)"
+        created->TextFileName = baseName + ".HDR";
+        window = std::move(created);
+    }
+    window->showNormal();
+    window->raise();
+    return true;
+}
+
+} // namespace solar
