@@ -1,0 +1,226 @@
+#include "measure/MeasCmds.h"
+
+#include "support/Prompt.h"
+
+#include <cctype>
+#include <filesystem>
+#include <vector>
+
+namespace solar {
+
+const char *const MeasFileFilter = "Solar Rotation Data Files|*.DAT";
+const char *const MeasFileExt = "*.DAT";
+const char *const MeasSaveTitle = "Save Solar Rotation Measurement Data";
+const char *const MeasLoadTitle = "Load Solar Rotation Measurement Data";
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string upper(std::string s) {
+    for (char &c : s)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+bool isFile(const std::string &path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_regular_file(fs::path(path), ec);
+}
+
+// "*.DAT" or ".DAT" or "DAT" -> ".DAT".
+std::string dotExt(const std::string &ext) {
+    std::string e = ext;
+    if (!e.empty() && e[0] == '*')
+        e.erase(0, 1);
+    if (!e.empty() && e[0] != '.')
+        e.insert(0, ".");
+    return e;
+}
+
+} // namespace
+
+std::string folderOf(const std::string &path) {
+    const auto p = path.find_last_of('/');
+    return p == std::string::npos ? std::string() : path.substr(0, p + 1);
+}
+
+std::string fileNameOf(const std::string &path) {
+    const auto p = path.find_last_of('/');
+    return p == std::string::npos ? path : path.substr(p + 1);
+}
+
+std::string upperFileName(const std::string &path) {
+    return folderOf(path) + upper(fileNameOf(path));
+}
+
+std::string findFileNoCase(const std::string &path) {
+    if (isFile(path))
+        return path;
+    const std::string folder = folderOf(path);
+    const std::string wanted = upper(fileNameOf(path));
+    std::error_code ec;
+    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec), end;
+         !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (upper(name) == wanted && isFile(folder + name))
+            return folder + name;
+    }
+    return {};
+}
+
+std::string chooseSavePath(const std::string &title, const std::string &filter, const std::string &ext,
+                           const std::string &fileName, const std::string &folder) {
+    FileDialogSpec spec{title, filter, ext, fileName, folder};
+    for (;;) {
+        const auto chosen = prompt().saveFile(spec);
+        if (!chosen || chosen->empty())
+            return {};
+        std::string path = upperFileName(*chosen);
+        if (fileNameOf(path).find('.') == std::string::npos)
+            path += dotExt(ext);
+        if (!isFile(path))
+            return path;
+        const Answer a = prompt().message("Replace Existing File?",
+                                          path + " Already Exists!\r\n\r\nDo You Want to Overwrite It?",
+                                          Icon::Question, Buttons::YesNo);
+        if (a == Answer::Yes || a == Answer::OK)
+            return path;
+        spec.fileName = fileNameOf(path);
+        spec.folder = folderOf(path);
+    }
+}
+
+bool SaveData1Click(MeasList &list, MeasFileState &state, const std::string &userDir) {
+    if (state.SaveFolder.empty())
+        state.SaveFolder = !state.LoadFolder.empty() ? state.LoadFolder : userDir;
+    if (state.SaveFileName.empty())
+        state.SaveFileName = !state.LoadFileName.empty() ? state.LoadFileName : state.BaseName + ".DAT";
+
+    const std::string path =
+        chooseSavePath(MeasSaveTitle, MeasFileFilter, MeasFileExt, state.SaveFileName, state.SaveFolder);
+    if (path.empty())
+        return false;
+    state.SaveFileName = fileNameOf(path);
+    state.SaveFolder = folderOf(path);
+
+    std::string reason;
+    bool ok;
+    {
+        BusyCursor busy;
+        ok = writeMeasFile(path, list, reason);
+    }
+    if (!ok) {
+        prompt().message("Data File Not Written",
+                         "Unable to write the measurement data to " + path + ":\r\n" + reason +
+                             "\r\n\r\nAn earlier file of that name is unchanged, and your measurements are "
+                             "still in the program. Please try another folder or file name.",
+                         Icon::Error, Buttons::OK);
+        return false;
+    }
+    prompt().message("Data File Written", "Measurement Data Written to " + path + ".", Icon::Information,
+                     Buttons::OK);
+    state.DataSaved = true;
+    return true;
+}
+
+bool ClearallData1Click(MeasList &list, MeasFileState &state, const std::string &userDir) {
+    if (!state.DataSaved) {
+        const Answer a =
+            prompt().message("Data Will Be Lost!",
+                             "You have not saved your measurement data!\r\n\r\nDo you want to save it now?",
+                             Icon::Question, Buttons::YesNoCancel);
+        if (a == Answer::Cancel)
+            return false;
+        // Clearing after a save that did not happen would lose what the user asked to keep.
+        if (a == Answer::Yes && !SaveData1Click(list, state, userDir))
+            return false;
+    }
+    list.DeleteAll();
+    state.DataSaved = true;
+    prompt().message("Data Cleared", "Measurement data cleared.", Icon::Information, Buttons::OK);
+    return true;
+}
+
+bool Load3Click(MeasList &list, MeasFileState &state, const std::string &userDir) {
+    if (state.LoadFolder.empty())
+        state.LoadFolder = !state.SaveFolder.empty() ? state.SaveFolder : userDir;
+    if (state.LoadFileName.empty())
+        state.LoadFileName = !state.SaveFileName.empty() ? state.SaveFileName : state.BaseName + ".DAT";
+
+    FileDialogSpec spec{MeasLoadTitle, MeasFileFilter, MeasFileExt, state.LoadFileName, state.LoadFolder};
+    std::string path, onDisk;
+    for (;;) {
+        const auto chosen = prompt().openFile(spec);
+        if (!chosen || chosen->empty())
+            return false;
+        path = upperFileName(*chosen);
+        onDisk = findFileNoCase(*chosen);
+        if (!onDisk.empty())
+            break;
+        prompt().message("File Not Found!", "Unable to Load " + path + "!", Icon::Error, Buttons::OK);
+        spec.fileName = fileNameOf(path);
+        spec.folder = folderOf(path);
+    }
+
+    enum class Mode { Load, Merge, Replace, Overwrite } mode = Mode::Load;
+    if (!list.IsEmpty()) {
+        const Answer a = prompt().message("Merge with current data?",
+                                          "Do you want to merge the file data with your current data?",
+                                          Icon::Question, Buttons::YesNoCancel);
+        if (a == Answer::Cancel)
+            return false;
+        if (a == Answer::Yes) {
+            mode = Mode::Merge;
+        } else if (state.DataSaved) {
+            mode = Mode::Replace;
+        } else {
+            if (prompt().message("Are You Sure?", "Unsaved data will be lost!", Icon::Error,
+                                 Buttons::OKCancel) != Answer::OK)
+                return false;
+            mode = Mode::Overwrite;
+        }
+    }
+    state.LoadFileName = fileNameOf(path);
+    state.LoadFolder = folderOf(path);
+
+    // The whole file is read and checked before the list is touched, so that a damaged file never
+    // costs the measurements already held.
+    std::vector<MeasRec> recs;
+    std::string reason;
+    bool ok;
+    {
+        BusyCursor busy;
+        ok = readMeasFile(onDisk, recs, reason);
+        if (ok) {
+            if (mode == Mode::Replace || mode == Mode::Overwrite)
+                list.DeleteAll();
+            for (const MeasRec &r : recs)
+                list.Insert(r);
+        }
+    }
+    if (!ok) {
+        prompt().message("Data File Not Loaded",
+                         "Unable to load measurement data from " + path + ":\r\n" + reason +
+                             "\r\n\r\nNothing was loaded; your current measurement data are unchanged.",
+                         Icon::Error, Buttons::OK);
+        return false;
+    }
+
+    std::string text;
+    switch (mode) {
+    case Mode::Merge:
+        text = "Measurement Data from " + path + "\r\n" + " merged with current data.";
+        break;
+    case Mode::Overwrite:
+        text = "Measurement Data loaded from " + path + "." + "\r\n\r\n" + "Existing data overwritten!";
+        break;
+    default:
+        text = "Measurement Data loaded from " + path + ".";
+    }
+    state.DataSaved = mode != Mode::Merge;
+    prompt().message("Data File Loaded", text, Icon::Information, Buttons::OK);
+    return true;
+}
+
+} // namespace solar
