@@ -1,0 +1,382 @@
+#include "Generator.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace solar::gen {
+namespace {
+
+constexpr long double Pi = 3.14159265358979323846264338327950288L;
+constexpr long double CarringtonRate = 360.0L / 25.38L; // sidereal, degrees per day (Meeus ch. 29)
+
+// splitmix64 (Steele, Lea and Flood 2014): small, fast and the same on every platform, so the
+// database is identical wherever it is built.
+class Random {
+public:
+    explicit Random(std::uint64_t seed) : state_(seed) {}
+    std::uint64_t next() {
+        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        return z ^ (z >> 31);
+    }
+    int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
+    double uniform() { return static_cast<double>(next() >> 11) * (1.0 / 9007199254740992.0); }
+    // Standard normal deviate by the Box-Muller transform.
+    double normal() {
+        if (haveSpare_) {
+            haveSpare_ = false;
+            return spare_;
+        }
+        double u = uniform();
+        while (u <= 0)
+            u = uniform();
+        const double v = uniform();
+        const double m = std::sqrt(-2.0 * std::log(u));
+        spare_ = m * std::sin(2 * 3.14159265358979323846 * v);
+        haveSpare_ = true;
+        return m * std::cos(2 * 3.14159265358979323846 * v);
+    }
+
+private:
+    std::uint64_t state_;
+    double spare_ = 0;
+    bool haveSpare_ = false;
+};
+
+// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's days_from_civil) and back.
+long long daysFromCivil(int y, int m, int d) {
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const unsigned yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<long long>(doe) - 719468;
+}
+void civilFromDays(long long z, int &y, int &m, int &d) {
+    z += 719468;
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const unsigned doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    y = static_cast<int>(static_cast<long long>(yoe) + era * 400 + (m <= 2));
+}
+
+// The value as it reads back from a header card written with `decimals` fixed decimals.
+long double asWritten(long double v, int decimals) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, static_cast<double>(v));
+    return std::strtold(buf, nullptr);
+}
+
+long double wrap180(long double a) {
+    a = std::fmod(a, 360.0L);
+    if (a > 180)
+        a -= 360;
+    if (a <= -180)
+        a += 360;
+    return a;
+}
+long double wrap360(long double a) {
+    a = std::fmod(a, 360.0L);
+    return a < 0 ? a + 360 : a;
+}
+
+std::string two(int v) {
+    char b[8];
+    std::snprintf(b, sizeof b, "%02d", v);
+    return b;
+}
+
+std::string fixed(long double v, int decimals) {
+    char b[64];
+    std::snprintf(b, sizeof b, "%.*Lf", decimals, v);
+    return b;
+}
+
+constexpr int DistanceDecimals = 9, AngleDecimals = 6, SemiDiamDecimals = 15, PixelDecimals = 3,
+              ExposureDecimals = 3;
+
+} // namespace
+
+long double spotSiderealRate(long double latDeg) {
+    const long double s = std::sin(latDeg * Pi / 180);
+    return 14.38L - 2.77L * s * s;
+}
+
+SeriesPlan planSeries(const GenConfig &cfg) {
+    SeriesPlan plan;
+    Random rng(cfg.seed);
+    const long long startDays = daysFromCivil(cfg.startYear, cfg.startMonth, cfg.startDay);
+    const long long epoch1899 = daysFromCivil(1899, 12, 30);
+    for (int k = 0; k < cfg.days; ++k) {
+        const int hour = cfg.earliestHour + rng.below(cfg.latestHour - cfg.earliestHour + 1);
+        const int minute = rng.below(60), second = rng.below(60);
+        if (std::find(cfg.missingDays.begin(), cfg.missingDays.end(), k) != cfg.missingDays.end())
+            continue;
+        PlannedImage img;
+        img.index = static_cast<int>(plan.images.size());
+        civilFromDays(startDays + k, img.year, img.month, img.day);
+        img.hour = hour;
+        img.minute = minute;
+        img.second = second;
+        img.moment = static_cast<long double>(startDays + k - epoch1899) +
+                     (hour * 3600 + minute * 60 + second) / 86400.0L;
+        img.jdUt = img.moment + 2415018.5L;
+        img.fileName = cfg.prefix + two(img.year % 100) + two(img.month) + two(img.day) + "t" + two(hour) +
+                       two(minute) + ".fts";
+        img.sun = sunView(img.jdUt);
+
+        HeaderValues &h = img.header;
+        h.dateObs = std::to_string(img.year) + "-" + two(img.month) + "-" + two(img.day);
+        h.timeObs = two(hour) + ":" + two(minute) + ":" + two(second);
+        h.distanceAu = asWritten(img.sun.distanceAu, DistanceDecimals);
+        h.b0Deg = asWritten(img.sun.b0Deg, AngleDecimals);
+        h.l0Deg = asWritten(img.sun.l0Deg, AngleDecimals);
+        h.pAngleRad = 0; // the images are turned so that solar north is up
+        // The program converts with a solar radius of 696000 km; the semi-diameter must agree.
+        h.semiDiamRad = asWritten(ProgramSolarRadiusKm / (h.distanceAu * KmPerAu), SemiDiamDecimals);
+        h.centreX = cfg.size / 2;
+        h.centreY = cfg.size / 2;
+        // Fixed plate scale: the disc grows as the Earth comes nearer.
+        h.radiusPx = asWritten(cfg.nominalRadiusPx / h.distanceAu, PixelDecimals);
+        h.exposureSec = asWritten(cfg.exposureSec, ExposureDecimals);
+
+        img.geometry.distanceAu = h.distanceAu;
+        img.geometry.b0Deg = h.b0Deg;
+        img.geometry.radiusPx = h.radiusPx;
+        img.geometry.centreCol = h.centreX;
+        img.geometry.centreRow = h.centreY;
+        img.geometry.solarRadiusKm = ProgramSolarRadiusKm;
+        img.geometry.kmPerAu = KmPerAu;
+        plan.images.push_back(img);
+    }
+    if (plan.images.empty())
+        return plan;
+
+    const PlannedImage &first = plan.images.front();
+    const PlannedImage &last = plan.images.back();
+    // The central meridian's own sidereal motion over the series (the Earth's orbital motion as
+    // the Sun sees it): Carrington rate plus the change of L0, unwrapped (L0 falls ~13.2 deg/day).
+    long double cmMotion = 0;
+    const long double span = last.moment - first.moment;
+    if (span > 0) {
+        long double dL0 = last.header.l0Deg - first.header.l0Deg;
+        const long double expected = -(CarringtonRate - 0.9856L) * span;
+        dL0 += 360.0L * std::round((expected - dL0) / 360.0L);
+        cmMotion = CarringtonRate + dL0 / span;
+    }
+    for (const SpotSpec &s : cfg.spots) {
+        SpotRates r;
+        r.id = s.id;
+        r.siderealRate = spotSiderealRate(s.latDeg) + s.driftLonDegDay;
+        r.siderealPeriod = 360.0L / r.siderealRate;
+        r.synodicRate = r.siderealRate - cmMotion;
+        r.synodicPeriod = 360.0L / r.synodicRate;
+        plan.rates.push_back(r);
+    }
+
+    for (PlannedImage &img : plan.images) {
+        const long double dt = img.moment - first.moment;
+        for (std::size_t i = 0; i < cfg.spots.size(); ++i) {
+            const SpotSpec &s = cfg.spots[i];
+            SpotState st;
+            st.id = s.id;
+            st.latDeg = s.latDeg + s.driftLatDegDay * dt;
+            // Fixed in a frame turning at the spot's sidereal rate; Carrington's frame turns at its own.
+            const long double carrStart = first.header.l0Deg + s.cmLonDeg;
+            st.carrLonDeg = wrap360(carrStart + (plan.rates[i].siderealRate - CarringtonRate) * dt);
+            // Carrington longitude = longitude from the central meridian (west positive) + L0.
+            st.cmLonDeg = wrap180(st.carrLonDeg - img.header.l0Deg);
+            st.pixel = toPixel(img.geometry, {st.latDeg, st.cmLonDeg});
+            st.angularRadius = s.diameterPx / 2 / cfg.nominalRadiusPx;
+            img.spots.push_back(st);
+        }
+    }
+    return plan;
+}
+
+double limbDarkening(double mu) {
+    // Eddington approximation for a grey atmosphere (Eddington 1926, The Internal Constitution
+    // of the Stars, ch. 13): I(mu) / I(1) = (2 + 3 mu) / 5, a limb at 0.4 of the centre, close
+    // to the Sun in white light near 550 nm.
+    return (2.0 + 3.0 * mu) / 5.0;
+}
+
+double spotFactor(double d) {
+    // Umbra: a cone from 0.14 of the photosphere at the centre to 0.34 at its edge (0.42 of the
+    // spot radius), so the darkest pixel marks the centre; penumbra about 0.8; soft outer edge.
+    constexpr double umbra = 0.42, edge = 0.04;
+    if (d >= 1.08)
+        return 1.0;
+    const double umbraValue = 0.14 + 0.20 * std::min(d, umbra) / umbra;
+    const double penumbraValue = 0.76 + 0.08 * (d - umbra) / (1 - umbra);
+    double v;
+    if (d <= umbra - edge)
+        v = umbraValue;
+    else if (d >= umbra + edge)
+        v = penumbraValue;
+    else {
+        const double t = (d - (umbra - edge)) / (2 * edge);
+        v = umbraValue + (penumbraValue - umbraValue) * t * t * (3 - 2 * t);
+    }
+    if (d > 1.0) {
+        const double t = (d - 1.0) / 0.08;
+        v = v + (1.0 - v) * t * t * (3 - 2 * t);
+    }
+    return v;
+}
+
+SynthImage renderImage(const GenConfig &cfg, const PlannedImage &img) {
+    SynthImage out;
+    out.width = out.height = cfg.size;
+    out.pixels.assign(static_cast<std::size_t>(cfg.size) * cfg.size, 0);
+    Random rng(cfg.seed ^ (0xA24BAED4963EE407ULL * static_cast<std::uint64_t>(img.index + 1)));
+
+    struct SpotDraw {
+        Vec3 v;
+        double radius;
+        double cosReach;
+    };
+    std::vector<SpotDraw> spots;
+    for (const SpotState &s : img.spots) {
+        SpotDraw d{surfaceVector(img.geometry, {s.latDeg, s.cmLonDeg}), static_cast<double>(s.angularRadius),
+                   0};
+        d.cosReach = std::cos(1.1 * d.radius);
+        if (d.v.z > -1.1 * d.radius) // on or near the visible hemisphere
+            spots.push_back(d);
+    }
+
+    const DiscGeometry &g = img.geometry;
+    const double radiusPx = static_cast<double>(g.radiusPx);
+    for (int row = 0; row < cfg.size; ++row) {
+        for (int col = 0; col < cfg.size; ++col) {
+            const double x = (col - static_cast<double>(g.centreCol)) / radiusPx;
+            const double y = (static_cast<double>(g.centreRow) - row) / radiusPx;
+            const double r = std::sqrt(x * x + y * y);
+            // Scattered light in the sky, fading away from the limb.
+            double value = cfg.skyCounts + cfg.aureoleCounts * std::exp(-std::max(0.0, r - 1.0) * 25.0);
+            // Part of the pixel covered by the disc, for a smooth limb.
+            const double cover = std::clamp(0.5 + (1.0 - r) * radiusPx, 0.0, 1.0);
+            if (cover > 0) {
+                Vec3 p;
+                long double mu = 0;
+                // A pixel across the limb takes the light of the limb point in its direction.
+                const long double k = r > 0.999999 ? 0.999999L / r : 1.0L;
+                if (!pixelVector(g, g.centreCol + (col - g.centreCol) * k,
+                                 g.centreRow + (row - g.centreRow) * k, p, mu))
+                    mu = 0;
+                double disc = cfg.centreCounts * limbDarkening(static_cast<double>(mu));
+                for (const SpotDraw &s : spots) {
+                    const double dot = static_cast<double>(p.x * s.v.x + p.y * s.v.y + p.z * s.v.z);
+                    if (dot < s.cosReach)
+                        continue;
+                    // Angle between the two points at the Sun's centre, stable for small angles.
+                    const double dx = static_cast<double>(p.x - s.v.x), dy = static_cast<double>(p.y - s.v.y),
+                                 dz = static_cast<double>(p.z - s.v.z);
+                    const double angle =
+                        2 * std::asin(std::min(1.0, std::sqrt(dx * dx + dy * dy + dz * dz) / 2));
+                    disc *= spotFactor(angle / s.radius);
+                }
+                value += cover * disc;
+            }
+            // Photon noise of the collected electrons, and the camera's read noise.
+            const double sigma = std::sqrt(value / cfg.gainElectrons + cfg.readNoise * cfg.readNoise);
+            const double noisy = std::round(value + sigma * rng.normal());
+            out.pixels[static_cast<std::size_t>(row) * cfg.size + col] =
+                static_cast<std::int16_t>(std::clamp(noisy, 0.0, 32767.0));
+        }
+    }
+
+    // A few hot pixels, single and away from the spots, as a camera has them.
+    int placed = 0;
+    while (placed < cfg.hotPixels) {
+        const int col = 1 + rng.below(cfg.size - 2), row = 1 + rng.below(cfg.size - 2);
+        bool clear = true;
+        for (const SpotState &s : img.spots)
+            if (std::hypot(static_cast<double>(s.pixel.col) - col, static_cast<double>(s.pixel.row) - row) <
+                20)
+                clear = false;
+        for (const auto &[c, r] : out.hotPixels)
+            if (std::abs(c - col) <= 2 && std::abs(r - row) <= 2)
+                clear = false;
+        if (!clear)
+            continue;
+        const int v = cfg.hotPixelMin + rng.below(32768 - cfg.hotPixelMin);
+        out.pixels[static_cast<std::size_t>(row) * cfg.size + col] = static_cast<std::int16_t>(v);
+        out.hotPixels.emplace_back(col, row);
+        ++placed;
+    }
+    return out;
+}
+
+std::string writeDirectory(const std::string &path, const SeriesPlan &plan) {
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    for (const PlannedImage &img : plan.images)
+        f << img.fileName << "\r\n";
+    f.close();
+    return f ? std::string() : "cannot write " + path;
+}
+
+std::string writeAnswerKey(const std::string &path, const GenConfig &cfg, const SeriesPlan &plan) {
+    std::ostringstream s;
+    s << "File,Date (UT),Time (UT),Moment (days since 1899-12-30),B0 (deg),L0 (deg),Spot,Column (px),"
+         "Row (px),Latitude (deg),Longitude from central meridian (deg),Carrington longitude (deg),Mu,"
+         "Sidereal rate (deg/day),Sidereal period (days),Synodic rate (deg/day),Synodic period (days),"
+         "Rotation law\r\n";
+    for (const PlannedImage &img : plan.images) {
+        for (std::size_t i = 0; i < img.spots.size(); ++i) {
+            const SpotState &sp = img.spots[i];
+            if (!sp.pixel.visible || sp.pixel.mu < cfg.keyMinMu)
+                continue;
+            const SpotRates &r = plan.rates[i];
+            s << img.fileName << ',' << img.header.dateObs << ',' << img.header.timeObs << ','
+              << fixed(img.moment, 6) << ',' << fixed(img.header.b0Deg, 4) << ','
+              << fixed(img.header.l0Deg, 4) << ',' << sp.id << ',' << fixed(sp.pixel.col, 3) << ','
+              << fixed(sp.pixel.row, 3) << ',' << fixed(sp.latDeg, 4) << ',' << fixed(sp.cmLonDeg, 4) << ','
+              << fixed(sp.carrLonDeg, 4) << ',' << fixed(sp.pixel.mu, 3) << ',' << fixed(r.siderealRate, 4)
+              << ',' << fixed(r.siderealPeriod, 3) << ',' << fixed(r.synodicRate, 4) << ','
+              << fixed(r.synodicPeriod, 3) << ",\"" << RotationLawName << " plus proper motion\"\r\n";
+        }
+    }
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    f << s.str();
+    f.close();
+    return f ? std::string() : "cannot write " + path;
+}
+
+std::string generateDatabase(const GenConfig &cfg, const std::string &folder) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec)
+        return "cannot create " + folder + ": " + ec.message();
+    // Images of an earlier run with other choices would linger in the list of files otherwise.
+    for (const auto &entry : fs::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind(cfg.prefix, 0) == 0 && entry.path().extension() == ".fts")
+            fs::remove(entry.path(), ec);
+    }
+    const SeriesPlan plan = planSeries(cfg);
+    const fs::path dir(folder);
+    for (const PlannedImage &img : plan.images) {
+        const SynthImage pixels = renderImage(cfg, img);
+        std::string err = writeFits((dir / img.fileName).string(), cfg, img, pixels);
+        if (!err.empty())
+            return err;
+    }
+    std::string err = writeAnswerKey((dir / cfg.answerKeyName).string(), cfg, plan);
+    if (!err.empty())
+        return err;
+    // Last, so that a directory file means a complete database.
+    return writeDirectory((dir / cfg.directoryName).string(), plan);
+}
+
+} // namespace solar::gen

@@ -1,0 +1,36 @@
+#pragma once
+// The Sun as seen from the Earth at a given Universal Time: distance, apparent semi-diameter and
+// the orientation of the solar disc (B0, L0, P), from the low-precision solar theory and the
+// physical ephemeris of the Sun in Meeus, Astronomical Algorithms (2nd ed., 1998), ch. 25 and 29.
+
+namespace solar::gen {
+
+// Julian day of a Gregorian calendar date; the day may carry a fraction (Meeus ch. 7).
+long double julianDay(int year, int month, long double day);
+
+// Terrestrial minus Universal Time in seconds near the given year (Espenak and Meeus
+// polynomial for 2005-2050, NASA Five Millennium Canon of Solar Eclipses, 2006).
+long double deltaTSeconds(long double year);
+
+struct SunView {
+    long double distanceAu = 0; // Earth-Sun distance
+    long double b0Deg = 0;      // heliographic latitude of the disc centre
+    long double l0Deg = 0;      // Carrington longitude of the disc centre, 0..360
+    long double pDeg = 0;       // position angle of the solar north pole, east of celestial north
+    long double lambdaDeg = 0;  // apparent ecliptic longitude of the Sun (aberration included)
+    // Apparent semi-diameter for a given solar radius, in radians (small-angle: radius / distance,
+    // which is the quantity the program's conversion works with).
+    long double semiDiameterRad(long double solarRadiusKm) const;
+    long double semiDiameterArcsec(long double solarRadiusKm) const;
+};
+
+// Kilometres in one astronomical unit as the program's conversion counts them.
+inline constexpr long double KmPerAu = 149597870.66L;
+// Solar radius the program's conversion assumes, and the nominal radius of IAU 2015 B3.
+inline constexpr long double ProgramSolarRadiusKm = 696000.0L;
+inline constexpr long double NominalSolarRadiusKm = 695700.0L;
+
+// The Sun at a Julian day in Universal Time.
+SunView sunView(long double jdUt);
+
+} // namespace solar::gen

@@ -1,0 +1,29 @@
+# Tools of the project. solargen makes the synthetic solar image database with a known answer
+# and lays it into the installation folder's IMAGES/ at every build.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(CFITSIO REQUIRED IMPORTED_TARGET cfitsio)
+
+add_library(solargenlib STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/solargen/SunEphem.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/solargen/DiscProjection.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/solargen/Generator.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/solargen/FitsOut.cpp
+)
+target_include_directories(solargenlib PUBLIC ${CMAKE_CURRENT_LIST_DIR}/solargen)
+target_link_libraries(solargenlib PUBLIC PkgConfig::CFITSIO)
+set_target_properties(solargenlib PROPERTIES AUTOMOC OFF)
+
+add_executable(solargen ${CMAKE_CURRENT_LIST_DIR}/solargen/main.cpp)
+target_link_libraries(solargen PRIVATE solargenlib)
+set_target_properties(solargen PROPERTIES AUTOMOC OFF)
+# The tool stays out of the installation folder.
+set_target_properties(solargen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+
+set(SOLARGEN_IMAGES_DIR ${CMAKE_BINARY_DIR}/bin/IMAGES)
+add_custom_command(
+    OUTPUT ${SOLARGEN_IMAGES_DIR}/synthlist.txt
+    COMMAND solargen ${SOLARGEN_IMAGES_DIR}
+    DEPENDS solargen
+    COMMENT "Generating the synthetic solar image database in bin/IMAGES"
+    VERBATIM)
+add_custom_target(solarimages ALL DEPENDS ${SOLARGEN_IMAGES_DIR}/synthlist.txt)
