@@ -1,12 +1,17 @@
 // Rotation of the Sun: program start.
+#include "app/VORN_ROT.h"
+#include "support/QtPrompt.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Rotation of the Sun");
-    QMainWindow w;
-    w.setWindowTitle("VORN Exercise - Rotation of The Sun");
-    w.show();
+    solar::setUiPrompt(nullptr); // the real message boxes and dialogs
+    solar::TSolarRtn window;
+    // A start-up that met a too small screen or no writable storage ends here.
+    if (window.QuitRequested)
+        return 1;
+    window.show();
     return app.exec();
 }

@@ -5,4 +5,9 @@ list(APPEND CORE_SOURCES
 )
 list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LoginDlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Platform.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StrInput.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MountMsg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/About.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/VORN_ROT.cpp
 )

@@ -1,0 +1,81 @@
+#include "app/MountMsg.h"
+
+#include "app/Platform.h"
+#include "support/Prompt.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <filesystem>
+
+namespace solar {
+
+TMountCDROM::TMountCDROM(QWidget *parent) : QDialog(parent) {
+    setObjectName("MountCDROM");
+    setWindowTitle("Mount Data Media");
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setReadOnly(true);
+    Memo1->setFrameShape(QFrame::NoFrame);
+    Memo1->setBackgroundRole(QPalette::Button);
+    Memo1->viewport()->setAutoFillBackground(false);
+    Memo1->setFixedSize(380, 60);
+    CDRPathEd = new QLineEdit(this);
+    CDRPathEd->installEventFilter(this);
+    BrowseLbl = new QLabel("(Double-Click to Browse)", this);
+    OKBtn = new QPushButton("&OK", this);
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton("&Cancel", this);
+    connect(OKBtn, &QPushButton::clicked, this, &TMountCDROM::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Memo1);
+    layout->addWidget(CDRPathEd);
+    layout->addWidget(BrowseLbl);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TMountCDROM::FormActivate() {
+    Memo1->setPlainText(QString::fromStdString(
+        "Please mount " + MediaName + " on drive indicated, or supply correct path to " + FolderName + "."));
+    if (Path.empty() && LocateCdrom)
+        Path = LocateCdrom();
+    CDRPathEd->setText(QString::fromStdString(Path));
+    Browsed = false;
+}
+
+void TMountCDROM::CDRPathEdDblClick() {
+    std::string start = CDRPathEd->text().toStdString();
+    std::error_code ec;
+    if (start.empty() || !std::filesystem::is_directory(start, ec))
+        start = InstallDir;
+    const auto chosen = prompt().selectFolder("Select the folder of " + FolderName, start, false);
+    if (!chosen)
+        return;
+    CDRPathEd->setText(QString::fromStdString(withSlash(*chosen)));
+    Browsed = true;
+}
+
+void TMountCDROM::OKBtnClick() {
+    Path = withSlash(CDRPathEd->text().toStdString());
+    accept();
+}
+
+bool TMountCDROM::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == CDRPathEd && event->type() == QEvent::MouseButtonDblClick) {
+        CDRPathEdDblClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace solar

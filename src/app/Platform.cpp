@@ -1,0 +1,172 @@
+#include "app/Platform.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPixmap>
+#include <QScreen>
+#include <QStandardPaths>
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace solar {
+
+namespace {
+
+std::string lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+}
+
+// /proc/mounts writes blanks, tabs, newlines and backslashes in paths as three-digit octal escapes.
+std::string unescapeMount(const std::string &s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\\' && i + 3 < s.size() && std::isdigit(static_cast<unsigned char>(s[i + 1])) &&
+            std::isdigit(static_cast<unsigned char>(s[i + 2])) &&
+            std::isdigit(static_cast<unsigned char>(s[i + 3]))) {
+            out += static_cast<char>((s[i + 1] - '0') * 64 + (s[i + 2] - '0') * 8 + (s[i + 3] - '0'));
+            i += 3;
+        } else {
+            out += s[i];
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+StartupEnv StartupEnv::fromSystem() {
+    StartupEnv env;
+    env.installDir = programFolder();
+    std::error_code ec;
+    env.currentDir = withSlash(fs::current_path(ec).string());
+    env.fallbackDir = userFallbackFolder();
+    if (QScreen *s = QGuiApplication::primaryScreen()) {
+        env.screenWidth = s->size().width();
+        env.screenHeight = s->size().height();
+    }
+    env.opticalMounts = systemOpticalMounts;
+    return env;
+}
+
+std::string programFolder() {
+    return withSlash(QCoreApplication::applicationDirPath().toStdString());
+}
+
+std::string userFallbackFolder() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return withSlash(data.toStdString()) + "VORN/SolarRtn/";
+}
+
+std::vector<std::string> opticalMountsIn(const std::string &mountsText) {
+    std::vector<std::string> out;
+    std::istringstream in(mountsText);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::string device, folder, type;
+        if (!(fields >> device >> folder >> type))
+            continue;
+        if (type == "iso9660" || type == "udf")
+            out.push_back(withSlash(unescapeMount(folder)));
+    }
+    return out;
+}
+
+std::vector<std::string> systemOpticalMounts() {
+    std::ifstream f("/proc/mounts");
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return opticalMountsIn(ss.str());
+}
+
+std::string withSlash(std::string folder) {
+    std::replace(folder.begin(), folder.end(), '\\', '/');
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+bool folderHoldsListFile(const std::string &folder) {
+    std::error_code ec;
+    if (folder.empty() || !fs::is_directory(folder, ec))
+        return false;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = lower(it->path().filename().string());
+        if (name.size() >= 8 && name.compare(name.size() - 8, 8, "list.txt") == 0 && it->is_regular_file(ec))
+            return true;
+    }
+    return false;
+}
+
+std::string resolveNoCase(const std::string &base, const std::string &relative) {
+    std::string result = base;
+    std::istringstream parts(relative);
+    std::string part;
+    bool trailing = !relative.empty() && relative.back() == '/';
+    bool first = true;
+    while (std::getline(parts, part, '/')) {
+        if (part.empty())
+            continue;
+        std::string chosen = part;
+        std::error_code ec;
+        if (!fs::exists(result + part, ec)) {
+            for (fs::directory_iterator it(result.empty() ? "." : result, ec), end; !ec && it != end;
+                 it.increment(ec)) {
+                const std::string name = it->path().filename().string();
+                if (lower(name) == lower(part)) {
+                    chosen = name;
+                    break;
+                }
+            }
+        }
+        if (!first)
+            result += '/';
+        result += chosen;
+        first = false;
+    }
+    if (trailing && !first)
+        result += '/';
+    return result;
+}
+
+bool curHotSpot(const std::string &bytes, int &x, int &y) {
+    // ICONDIR: reserved 0, type 2 (cursor), count; then 16-byte entries whose planes and
+    // bit-count words hold the hot spot.
+    if (bytes.size() < 22)
+        return false;
+    auto u16 = [&](std::size_t at) {
+        return static_cast<int>(static_cast<unsigned char>(bytes[at]) |
+                                (static_cast<unsigned char>(bytes[at + 1]) << 8));
+    };
+    if (u16(0) != 0 || u16(2) != 2 || u16(4) < 1)
+        return false;
+    x = u16(6 + 4);
+    y = u16(6 + 6);
+    return true;
+}
+
+bool loadCursorFile(const std::string &path, QCursor &cursor) {
+    std::ifstream f(path, std::ios::binary);
+    if (!f)
+        return false;
+    std::stringstream ss;
+    ss << f.rdbuf();
+    int hx = 0, hy = 0;
+    if (!curHotSpot(ss.str(), hx, hy))
+        return false;
+    QImageReader reader(QString::fromStdString(path), "cur");
+    const QImage image = reader.read();
+    if (image.isNull())
+        return false;
+    cursor = QCursor(QPixmap::fromImage(image), hx, hy);
+    return true;
+}
+
+} // namespace solar

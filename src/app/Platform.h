@@ -1,0 +1,49 @@
+#pragma once
+// The window side's view of the machine: installation and per-user folders, screen size,
+// mounted optical media, case-blind file look-ups on disk and the cursor file reader.
+
+#include <QCursor>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace solar {
+
+// Everything the main window learns from the machine at start-up; tests give their own.
+struct StartupEnv {
+    std::string installDir;  // folder of the program file, ending in "/"
+    std::string currentDir;  // the current folder, ending in "/"
+    std::string fallbackDir; // per-user folder when the working folder is write-protected
+    int screenWidth = 0;
+    int screenHeight = 0;
+    // Mount folders of optical media, each ending in "/".
+    std::function<std::vector<std::string>()> opticalMounts;
+
+    static StartupEnv fromSystem();
+};
+
+// Folder of the program file, ending in "/".
+std::string programFolder();
+// The user's data folder + "VORN/SolarRtn/".
+std::string userFallbackFolder();
+
+// Mount folders (ending in "/") of the iso9660 and udf file systems in a /proc/mounts text;
+// octal escapes such as "\040" for a blank are decoded.
+std::vector<std::string> opticalMountsIn(const std::string &mountsText);
+// The same for the running system.
+std::vector<std::string> systemOpticalMounts();
+
+// Appends "/" when missing (an empty text stays empty); "\" becomes "/".
+std::string withSlash(std::string folder);
+// True when folder holds a regular file whose name ends in "list.txt", in any case.
+bool folderHoldsListFile(const std::string &folder);
+// Walks the relative path from base, matching each part to the names on disk without regard to
+// case; the result uses the names found (the given spelling where nothing matches).
+std::string resolveNoCase(const std::string &base, const std::string &relative);
+
+// Hot spot of a Windows .CUR file (first image), or false when the bytes are no cursor file.
+bool curHotSpot(const std::string &bytes, int &x, int &y);
+// Cursor from a .CUR file with the file's hot spot; false leaves cursor unchanged.
+bool loadCursorFile(const std::string &path, QCursor &cursor);
+
+} // namespace solar

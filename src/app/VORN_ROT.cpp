@@ -1,0 +1,652 @@
+#include "app/VORN_ROT.h"
+
+#include "app/About.h"
+#include "app/LoginDlg.h"
+#include "app/MountMsg.h"
+#include "app/StrInput.h"
+#include "support/QtPrompt.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTimer>
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace solar {
+
+TSolarRtn *SolarRtn = nullptr;
+
+namespace {
+
+// The client area: draws the start picture through the main window while the lists are hidden.
+class PictureArea : public QWidget {
+public:
+    PictureArea(TSolarRtn *owner) : QWidget(owner), owner_(owner) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter p(this);
+        owner_->FormPaint(p);
+    }
+
+private:
+    TSolarRtn *owner_;
+};
+
+bool sameNoCase(const std::string &a, const std::string &b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+// Keeps a pop-up twin's enabled and visible state equal to its menu item's.
+void keepInStep(QAction *item, QAction *twin) {
+    QObject::connect(item, &QAction::changed, twin, [item, twin] {
+        twin->setEnabled(item->isEnabled());
+        twin->setVisible(item->isVisible());
+    });
+    twin->setEnabled(item->isEnabled());
+}
+
+const char *const CdImageFolder = "Program Files/VORN/Solar Rotation/IMAGES/";
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+
+TLamp::TLamp(QWidget *parent) : QWidget(parent) {
+    setFixedSize(15, 15);
+}
+
+void TLamp::setLit(bool lit, QColor colour) {
+    lit_ = lit;
+    colour_ = colour;
+    update();
+}
+
+void TLamp::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::darkGray, 1));
+    p.setBrush(lit_ ? colour_ : colour_.darker(400));
+    p.drawEllipse(QRectF(0.5, 0.5, width() - 1.0, height() - 1.0));
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TSolarRtn::TSolarRtn(const StartupEnv &env, QWidget *parent) : QMainWindow(parent), Env(env) {
+    SolarRtn = this;
+    setObjectName("SolarRtn");
+    buildControls();
+    buildMenus();
+    FormCreate();
+}
+
+TSolarRtn::~TSolarRtn() {
+    if (SolarRtn == this)
+        SolarRtn = nullptr;
+}
+
+void TSolarRtn::requestQuit() {
+    QuitRequested = true;
+    prompt().requestQuit();
+}
+
+std::string TSolarRtn::installFile(const std::string &name) const {
+    return resolveNoCase(Options.InstallDir.str(), name);
+}
+
+void TSolarRtn::buildControls() {
+    ClientArea = new PictureArea(this);
+    ClientArea->setFixedSize(634, 436);
+    setCentralWidget(ClientArea);
+    QFont font("MS Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(13);
+    font.setBold(true);
+    setFont(font);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    ClientArea->setBackgroundRole(QPalette::Button);
+
+    auto label = [this](const char *text, int left, int top) {
+        auto *l = new QLabel(text, ClientArea);
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, Qt::yellow);
+        l->setPalette(pal);
+        l->move(left, top);
+        l->adjustSize();
+        l->hide();
+        return l;
+    };
+    auto list = [this](int left, int width, const char *hint) {
+        auto *lb = new QListWidget(ClientArea);
+        QFont f = lb->font();
+        f.setPixelSize(17);
+        lb->setFont(f);
+        QPalette pal = lb->palette();
+        pal.setColor(QPalette::Base, QColor(0, 128, 128));
+        pal.setColor(QPalette::Text, Qt::white);
+        lb->setPalette(pal);
+        lb->setUniformItemSizes(true);
+        lb->setStyleSheet("QListWidget::item { height: 20px; }");
+        lb->setToolTip(hint);
+        // The design height of 424 would reach past the client area; the lists end at its foot.
+        lb->setGeometry(left, 22, width, 436 - 22 - 4);
+        lb->setContextMenuPolicy(Qt::CustomContextMenu);
+        lb->hide();
+        return lb;
+    };
+    ImageLbl = label("Loaded Image List", 20, 0);
+    ImageList1 = list(20, 290, "Select image to view/measure, right-click for pop-up..");
+    ImageList1->setSelectionMode(QAbstractItemView::SingleSelection);
+    SortLbl = label("Sorted", 217, 2);
+    SortLed = new TLamp(ClientArea);
+    SortLed->move(199, 3);
+    SortLed->hide();
+    DBLbl = label("Image Database Directory", 381, 0);
+    ListBox1 = list(380, 230, "Double-click image to view/measure, right-click for pop-up..");
+    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
+
+    ImageTimer = new QTimer(this);
+    ImageTimer->setObjectName("ImageTimer");
+    connect(ImageTimer, &QTimer::timeout, this, &TSolarRtn::ImageTimerTimer);
+}
+
+void TSolarRtn::buildMenus() {
+    QMenuBar *bar = menuBar();
+    auto item = [this](QMenu *menu, const char *caption, void (TSolarRtn::*handler)(), bool enabled = true) {
+        QAction *a = menu->addAction(caption);
+        connect(a, &QAction::triggered, this, handler);
+        a->setEnabled(enabled);
+        return a;
+    };
+
+    File1 = bar->addMenu("&File");
+    Login1 = item(File1, "&Login...", &TSolarRtn::Login1Click);
+    Run1 = item(File1, "&Run", &TSolarRtn::Run1Click, false);
+    N1 = File1->addSeparator();
+    N1->setVisible(false);
+    ImageDatabase1 = File1->addMenu("Image &Database");
+    ImageDatabase1->menuAction()->setEnabled(false);
+    ImageDirectory1 = ImageDatabase1->addMenu("Image &Directory");
+    Load1 = item(ImageDirectory1, "&Load", &TSolarRtn::Load1Click);
+    Search1 = item(ImageDirectory1, "&Search...", &TSolarRtn::Search1Click, false);
+    Print1 = item(ImageDirectory1, "&Print...", &TSolarRtn::Print1Click, false);
+    SelectAll1 = item(ImageDatabase1, "Select &All", &TSolarRtn::SelectAll1Click, false);
+    LoadSelected1 = item(ImageDatabase1, "Load Selected &Image(s)", &TSolarRtn::ListBox1DblClick, false);
+    ImageListMenu1 = ImageDatabase1->addMenu("Image &List");
+    ImageListMenu1->menuAction()->setEnabled(false);
+    LoadList1 = item(ImageListMenu1, "&Load List...", &TSolarRtn::LoadList1Click);
+    SaveList1 = item(ImageListMenu1, "&Save List...", &TSolarRtn::SaveList1Click, false);
+    PrintList1 = item(ImageListMenu1, "&Print List...", &TSolarRtn::PrintList1Click, false);
+    MeasurementData1 = File1->addMenu("&Measurement Data");
+    MeasurementData1->menuAction()->setEnabled(false);
+    ViewEdit1 = item(MeasurementData1, "&View/Edit...", &TSolarRtn::ViewEdit1Click, false);
+    SaveData1 = item(MeasurementData1, "&Save Data", &TSolarRtn::SaveData1Click, false);
+    Load3 = item(MeasurementData1, "&Load Data...", &TSolarRtn::Load3Click);
+    ClearallData1 = item(MeasurementData1, "&Clear all Data...", &TSolarRtn::ClearallData1Click, false);
+    PrefSep = File1->addSeparator();
+    PrefSep->setVisible(false);
+    Preferences1 = File1->addMenu("&Preferences");
+    Parameters1 = item(Preferences1, "&Options and Parameters... ", &TSolarRtn::Parameters1Click);
+    SaveUpdates1 = item(Preferences1, "&Save Updates", &TSolarRtn::SaveUpdates1Click, false);
+    File1->addSeparator();
+    Exit1 = item(File1, "E&xit", &TSolarRtn::Exit1Click);
+
+    Images1 = bar->addMenu("&Images");
+    Images1->menuAction()->setEnabled(false);
+    DisplayImage1 = item(Images1, "&Display/Measure", &TSolarRtn::DisplayImage1Click);
+    SortImageList1 = item(Images1, "&Sort Image List", &TSolarRtn::SortImageList1Click);
+    Cut1 = item(Images1, "&Cut", &TSolarRtn::Cut1Click);
+    Paste1 = item(Images1, "&Paste", &TSolarRtn::Paste1Click, false);
+    PasteLast1 = item(Images1, "Paste &Last", &TSolarRtn::PasteLast1Click, false);
+    ClearAllImages1 = item(Images1, "Clear &All Images", &TSolarRtn::ClearAllImages1Click);
+    ViewFITSHeader1 = item(Images1, "View FITS &Header...", &TSolarRtn::ViewFITSHeader1Click);
+    Animation1 = Images1->addMenu("&Animation");
+    Animation1->menuAction()->setEnabled(false);
+    Animate1 = item(Animation1, "&On", &TSolarRtn::Animate1Click);
+    AnimateOff1 = item(Animation1, "O&ff", &TSolarRtn::AnimateOff1Click, false);
+    SetRate1 = item(Animation1, "Set &Rate...", &TSolarRtn::SetRate1Click);
+
+    Analysis1 = bar->addMenu("&Analysis");
+    Analysis1->menuAction()->setEnabled(false);
+    FindPeriod1 = item(Analysis1, "&Plot/Fit Data...", &TSolarRtn::FindPeriod1Click);
+    ResultsList1 = item(Analysis1, "&Results List", &TSolarRtn::ResultsList1Click, false);
+    Spreadsheet1 = item(Analysis1, "&Spreadsheet...", &TSolarRtn::Spreadsheet1Click, false);
+
+    Help1 = bar->addMenu("&Help");
+    OnHelp1 = item(Help1, "On &Help", &TSolarRtn::OnHelp1Click);
+    OnHelpSep = Help1->addSeparator();
+    Topics1 = item(Help1, "&Topics...", &TSolarRtn::Topics1Click);
+    UserSep = Help1->addSeparator();
+    User1 = item(Help1, "&User", &TSolarRtn::User1Click);
+    Help1->addSeparator();
+    Websites1 = Help1->addMenu("&Websites");
+    GONGProject1 = item(Websites1, "&GONG Project", &TSolarRtn::GONGProject1Click);
+    ProjectVORN1 = item(Websites1, "Project &VORN", &TSolarRtn::ProjectVORN1Click);
+    Help1->addSeparator();
+    AboutThisExercise1 = item(Help1, "&About...", &TSolarRtn::AboutThisExercise1Click);
+
+    // The loaded-image pop-up carries the Images commands themselves, so both always agree.
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    for (QAction *a : {DisplayImage1, SortImageList1, Cut1, Paste1, PasteLast1, ClearAllImages1})
+        PopupMenu1->addAction(a);
+    PopupMenu2 = new QMenu(this);
+    PopupMenu2->setObjectName("PopupMenu2");
+    SelectAll2 = item(PopupMenu2, "Select &All", &TSolarRtn::SelectAll1Click);
+    LoadSelected2 = item(PopupMenu2, "&Load Selected Image(s)", &TSolarRtn::ListBox1DblClick);
+    Search2 = item(PopupMenu2, "&Search List...", &TSolarRtn::Search1Click);
+    Print2 = item(PopupMenu2, "&Print List...", &TSolarRtn::Print1Click);
+    keepInStep(SelectAll1, SelectAll2);
+    keepInStep(LoadSelected1, LoadSelected2);
+    keepInStep(Search1, Search2);
+    keepInStep(Print1, Print2);
+}
+
+void TSolarRtn::FormCreate() {
+    // 1. The lists and the image window need at least 800 x 600 pixels.
+    if (Env.screenWidth < 800 || Env.screenHeight < 600) {
+        prompt().message("Screen Resolution Not Adequate!",
+                         "This Software Cannot Be Run\r\nWith a Screen Resolution of Less Than 800x600 "
+                         "Pixels!\r\n\r\nSee Windows Help for information on changing the screen resolution.",
+                         Icon::Error, Buttons::OK);
+        requestQuit();
+    }
+    // 2. Fixed window at the top-left corner.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    move(0, 0);
+    setWindowTitle(MainCaption);
+    DisplayStage = 0;
+
+    // 3. Options: folders, options file or defaults.
+    optsOwner_ = std::make_unique<OptsObj>();
+    OptionsObj = optsOwner_.get();
+    OptsPlatform platform;
+    platform.programDir = Env.installDir;
+    platform.currentDir = Env.currentDir;
+    platform.fallbackDir = Env.fallbackDir;
+    platform.locateCdrom = [this] { return LocateCdromDrive(); };
+    if (OptionsObj->Initialize(OptionsFile, ProgramVersion, platform))
+        QuitRequested = true;
+    Options = OptionsObj->Options;
+    saver_ = std::make_unique<OptionsSaver>(Options, *OptionsObj,
+                                            [this](bool on) { SaveUpdates1->setEnabled(on); });
+
+    // 4. Start picture: the logo. A missing picture leaves the client area plain.
+    StartPicture = QImage(QString::fromStdString(installFile(Options.LogoFile.str())));
+    PictureLoaded = false;
+
+    // 5. The box dialog's shared record takes the box parameters when the measuring windows
+    //    exist; until then the working copy's Box field is the only copy.
+
+    // 6. Help menu.
+    SetupHelpMenu();
+
+    // 7. The image window's cross hair.
+    CrossHairLoaded = loadCursorFile(installFile("XPXHAIR.CUR"), CrossHair);
+
+    // 8. The user folder is made by StartExercise; no file names remembered yet.
+    Options.UserDir = "";
+    LastImageListFile.clear();
+    LastImageListDir.clear();
+    LastDataSaveFile.clear();
+    LastDataSaveDir.clear();
+    LastDataLoadFile.clear();
+    LastDataLoadDir.clear();
+    LastCsvFile.clear();
+    LastCsvDir.clear();
+
+    // 9. Numbers are formatted by the program's own routines with "." decimals and the
+    //    "/" and ":" separators; nothing depends on the desktop's locale.
+    DataBaseName = "SOLRTN_DATA";
+    ImageListBaseName = "SOLRTN_IMAGES";
+
+    // 10.
+    LogFile = nullptr;
+    logOwner_.reset();
+    CloseConfirmed = false;
+    ExerciseStarted = false;
+    OptionsAccess = false;
+    DataSaved = true;
+    ConfirmClearAll = true;
+
+    // 11. Demonstration mode: no login, no password.
+    if (!Options.LoginRequired) {
+        DisplayStage = 1;
+        ClientArea->update();
+        OptionsAccess = true;
+        StartExercise();
+    }
+    // 12. The image database and the loaded-image store arrive with the image commands.
+}
+
+void TSolarRtn::StartExercise() {
+    Login1->setEnabled(false);
+    if (!ExerciseStarted) {
+        LoginRec = LoginRecord{};
+        LoginRec.Student1 = "Solar Rotation Module";
+        LoginRec.UserFolderName = "SOLRTN";
+        DisplayStage = 1;
+        ExerciseStarted = true;
+        ClientArea->update();
+    }
+    if (Options.UserDir.empty()) {
+        // A login closed without OK leaves no folder name: such a run files under "NOLOG".
+        std::string name = LoginRec.UserFolderName.str();
+        if (name.empty())
+            name = "NOLOG";
+        std::string folder = Options.WorkDir.str() + "Users/" + name + "/";
+        folder = folder.substr(0, 255);
+        Options.UserDir = folder;
+        std::error_code ec;
+        fs::create_directories(folder, ec);
+        if (!fs::is_directory(folder, ec)) {
+            prompt().message("Write-Enabled Storage Required",
+                             "Unable to create directory \"" + folder +
+                                 "\"\r\n\r\nApplication will terminate!",
+                             Icon::Error, Buttons::OK);
+            requestQuit();
+        }
+    }
+    if (Options.TestMode) {
+        OptionsAccess = true;
+        Preferences1->menuAction()->setEnabled(true);
+        Preferences1->menuAction()->setVisible(true);
+        PrefSep->setVisible(true);
+    }
+    Run1->setEnabled(true);
+    setWindowTitle(MainCaption);
+
+    std::string logPath = Options.LogFileName.str();
+    std::replace(logPath.begin(), logPath.end(), '\\', '/');
+    if (logPath.find('/') == std::string::npos)
+        logPath = Options.WorkDir.str() + logPath;
+    // A log object of an earlier start is replaced without a logout entry.
+    logOwner_ = std::make_unique<LogFileObj>();
+    LogFile = logOwner_.get();
+    LogFile->Setup("VORN_ROT", logPath, &LoginRec);
+    LogFile->WriteLogin();
+}
+
+std::string TSolarRtn::LocateCdromDrive() {
+    if (Env.opticalMounts) {
+        const auto mounts = Env.opticalMounts();
+        if (!mounts.empty())
+            return mounts.front();
+    }
+    TStrIpDlg dlg(this);
+    dlg.setWindowTitle("CDROM Drive?");
+    dlg.Label1->setText("Please Enter Folder of CDROM:");
+    dlg.EditStr->setMaxLength(184);
+    dlg.EditStr->clear();
+    if (runModal(dlg) != QDialog::Accepted)
+        return "";
+    return withSlash(dlg.EditStr->text().trimmed().toStdString());
+}
+
+void TSolarRtn::Run1Click() {
+    if (!folderHoldsListFile(Options.ImagePath.str())) {
+        bool found = false;
+        const std::string installed = installFile("IMAGES/");
+        if (folderHoldsListFile(installed)) {
+            Options.ImagePath = installed;
+            found = true;
+        } else {
+            // Any mounted medium holding the images; else the one LocateCdromDrive names.
+            std::string root, path;
+            if (Env.opticalMounts) {
+                for (const std::string &m : Env.opticalMounts()) {
+                    const std::string p = resolveNoCase(m, CdImageFolder);
+                    if (folderHoldsListFile(p)) {
+                        root = m;
+                        path = p;
+                        break;
+                    }
+                }
+            }
+            if (root.empty()) {
+                root = LocateCdromDrive();
+                path = root.empty() ? std::string(CdImageFolder) : resolveNoCase(root, CdImageFolder);
+            }
+            Options.ImagePath = path;
+            if (root.empty() || !folderHoldsListFile(path)) {
+                TMountCDROM dlg(this);
+                dlg.Path = root;
+                dlg.MediaName = "Rotation Lab Installation CD-ROM";
+                dlg.FolderName = "Solar Images (IMAGES/)";
+                dlg.InstallDir = Options.InstallDir.str();
+                dlg.FormActivate();
+                if (runModal(dlg) != QDialog::Accepted)
+                    return;
+                if (dlg.Browsed) {
+                    Options.ImagePath = dlg.Path;
+                    found = true;
+                }
+            }
+        }
+        if (found) {
+            OptionsObj->Options.ImagePath = Options.ImagePath;
+            MarkOptionsChanged();
+        }
+    }
+    Run1->setEnabled(false);
+    ImageDatabase1->menuAction()->setEnabled(true);
+    MeasurementData1->menuAction()->setEnabled(true);
+    DisplayStage = 2;
+    StartPicture = QImage();
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{ImageLbl, ImageList1, DBLbl, ListBox1, SortLbl, SortLed})
+        w->show();
+    ClientArea->update();
+}
+
+void TSolarRtn::FormPaint(QPainter &painter) {
+    switch (DisplayStage) {
+    case 0:
+        if (!StartPicture.isNull())
+            painter.drawImage(0, 0, StartPicture);
+        break;
+    case 1:
+        if (!PictureLoaded) {
+            StartPicture = QImage(QString::fromStdString(installFile(Options.TitleFile.str())));
+            PictureLoaded = true;
+        }
+        if (!StartPicture.isNull())
+            painter.drawImage(0, 0, StartPicture);
+        break;
+    default:
+        StartPicture = QImage();
+        break;
+    }
+}
+
+bool TSolarRtn::FormCloseQuery() {
+    if (!DataSaved) {
+        const Answer a =
+            prompt().message("Data Will Be Lost!",
+                             "You have not saved your measurement data!\r\n\r\nDo you want to save it now?",
+                             Icon::Question, Buttons::YesNoCancel);
+        if (a == Answer::Cancel)
+            return false;
+        if (a == Answer::Yes) {
+            SaveData1Click();
+            // A save that was cancelled or failed must not end the program with the data.
+            if (!DataSaved)
+                return false;
+        }
+    }
+    if (SineResultPending && SineResultPending()) {
+        const Answer a = prompt().message(
+            "Result Not Recorded!",
+            "You have not recorded your current result!\r\n\r\nDo you want to record it now?", Icon::Question,
+            Buttons::YesNoCancel);
+        if (a == Answer::Cancel)
+            return false;
+        if (a == Answer::Yes) {
+            if (RecordSineResult)
+                RecordSineResult();
+            if (SineResultPending())
+                return false;
+        }
+    }
+    bool canClose = false;
+    if (CloseConfirmed || (!Options.LoginRequired && LoginRec.UserFolderName.str() == "SOLRTN")) {
+        canClose = true;
+    } else {
+        std::optional<Answer> answer;
+        if (DisplayStage == 2 && !Options.ReminderFile.empty() && ShowReminder)
+            answer = ShowReminder(installFile(Options.ReminderFile.str()), "** Exercise Finished? **");
+        if (!answer)
+            answer =
+                prompt().message("** Exercise Finished? **", "Are You Sure You Want to Quit This Exercise?",
+                                 Icon::Stop, Buttons::YesNo);
+        canClose = *answer == Answer::OK || *answer == Answer::Yes;
+    }
+    CloseConfirmed = canClose;
+    if (canClose)
+        saver_->SaveOnClose();
+    return canClose;
+}
+
+void TSolarRtn::FormClose() {
+    if (LogFile) {
+        LogFile->WriteLogout();
+        logOwner_.reset();
+        LogFile = nullptr;
+    }
+    ImageTimer->stop();
+}
+
+void TSolarRtn::closeEvent(QCloseEvent *event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+void TSolarRtn::SetupHelpMenu() {
+    const bool onHelp = !Options.OnHelpFile.empty();
+    OnHelp1->setEnabled(onHelp);
+    OnHelp1->setVisible(onHelp);
+    OnHelpSep->setVisible(onHelp);
+    const bool user = !Options.UserHelpFile.empty();
+    User1->setEnabled(user);
+    User1->setVisible(user);
+    UserSep->setVisible(user);
+    const bool topics = !Options.MainHelpList.empty();
+    Topics1->setEnabled(topics);
+    if (topics && LoadMainHelpList)
+        LoadMainHelpList(installFile(Options.MainHelpList.str()));
+}
+
+void TSolarRtn::MarkOptionsChanged() {
+    saver_->MarkOptionsChanged();
+}
+void TSolarRtn::ClearOptionsChanged() {
+    saver_->ClearOptionsChanged();
+}
+void TSolarRtn::SaveOptionsForAllUsers() {
+    saver_->SaveOptionsForAllUsers();
+}
+void TSolarRtn::SaveUpdates1Click() {
+    saver_->SaveUpdates1Click();
+}
+bool TSolarRtn::OptionsChangesPending() const {
+    return saver_->OptionsChangesPending;
+}
+bool TSolarRtn::AllUsersSavePending() const {
+    return saver_->AllUsersSavePending;
+}
+
+void TSolarRtn::EnableDataCommands(bool on) {
+    ViewEdit1->setEnabled(on);
+    SaveData1->setEnabled(on);
+    ClearallData1->setEnabled(on);
+    Analysis1->menuAction()->setEnabled(on && Options.RawDataFormat != 0);
+}
+
+void TSolarRtn::AfterCsvExport() {
+    if (Options.RawDataFormat != 0)
+        Analysis1->menuAction()->setEnabled(true);
+    Spreadsheet1->setEnabled(true);
+}
+
+void TSolarRtn::Login1Click() {
+    {
+        TLoginDlg dlg(&LoginRec, Options.LabTable.str(), this);
+        runModal(dlg);
+    }
+    if (sameNoCase(LoginRec.Student1.str(), "Instructor") && InstructorLogin)
+        InstructorLogin();
+    BusyCursor busy;
+    DisplayStage = 1;
+    ExerciseStarted = true;
+    StartExercise();
+    ClientArea->update();
+}
+
+void TSolarRtn::Exit1Click() {
+    close();
+}
+
+void TSolarRtn::AboutThisExercise1Click() {
+    TAboutBox box(Options.InstallDir.str(), this);
+    box.Version->setText("Version 1.014");
+    box.setWindowTitle("About This Exercise");
+    box.Exercise1->setText("The Period of Rotation of the Sun");
+    runModal(box);
+}
+
+// The commands below belong to the image, measurement, analysis, options and help windows and
+// are filled in with them.
+void TSolarRtn::Load1Click() {}
+void TSolarRtn::Search1Click() {}
+void TSolarRtn::Print1Click() {}
+void TSolarRtn::SelectAll1Click() {}
+void TSolarRtn::ListBox1DblClick() {}
+void TSolarRtn::LoadList1Click() {}
+void TSolarRtn::SaveList1Click() {}
+void TSolarRtn::PrintList1Click() {}
+void TSolarRtn::ViewEdit1Click() {}
+void TSolarRtn::SaveData1Click() {}
+void TSolarRtn::Load3Click() {}
+void TSolarRtn::ClearallData1Click() {}
+void TSolarRtn::Parameters1Click() {}
+void TSolarRtn::DisplayImage1Click() {}
+void TSolarRtn::Cut1Click() {}
+void TSolarRtn::Paste1Click() {}
+void TSolarRtn::PasteLast1Click() {}
+void TSolarRtn::SortImageList1Click() {}
+void TSolarRtn::ClearAllImages1Click() {}
+void TSolarRtn::ViewFITSHeader1Click() {}
+void TSolarRtn::Animate1Click() {}
+void TSolarRtn::AnimateOff1Click() {}
+void TSolarRtn::SetRate1Click() {}
+void TSolarRtn::FindPeriod1Click() {}
+void TSolarRtn::ResultsList1Click() {}
+void TSolarRtn::Spreadsheet1Click() {}
+void TSolarRtn::OnHelp1Click() {}
+void TSolarRtn::Topics1Click() {}
+void TSolarRtn::User1Click() {}
+void TSolarRtn::GONGProject1Click() {}
+void TSolarRtn::ProjectVORN1Click() {}
+void TSolarRtn::ImageTimerTimer() {}
+void TSolarRtn::UpdateSortIndicator() {}
+
+} // namespace solar

@@ -1,0 +1,203 @@
+#pragma once
+// The main window: program start-up (screen, options, pictures, cursor), the three stages of the
+// exercise (logo, title picture, image lists), the whole command set of the main menu and the two
+// pop-up menus with its enabling, and the orderly end (questions, options saving, logout entry).
+
+#include "app/Login.h"
+#include "app/Options.h"
+#include "app/Platform.h"
+#include "support/Prompt.h"
+
+#include <QCursor>
+#include <QImage>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPainter;
+class QTimer;
+
+namespace solar {
+
+// A small round lamp: dark when off, else lit in its colour.
+class TLamp : public QWidget {
+public:
+    explicit TLamp(QWidget *parent = nullptr);
+    void setLit(bool lit, QColor colour);
+    bool lit() const { return lit_; }
+    QColor colour() const { return colour_; }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    bool lit_ = false;
+    QColor colour_ = Qt::green;
+};
+
+class TSolarRtn : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the start-up (FormCreate) with what env says of the machine.
+    explicit TSolarRtn(const StartupEnv &env = StartupEnv::fromSystem(), QWidget *parent = nullptr);
+    ~TSolarRtn() override;
+
+    static constexpr const char *ProgramVersion = "1.014";
+    static constexpr const char *OptionsFile = "SOLNOPTS.INI";
+    static constexpr const char *MainCaption = "VORN Exercise - Rotation of The Sun";
+
+    // ---- State read and set by the other windows ----
+    OptionsRecord Options; // the working copy every window reads
+    LoginRecord LoginRec;
+    OptsObj *OptionsObj = nullptr; // owned
+    LogFileObj *LogFile = nullptr; // owned; made by StartExercise
+
+    std::uint8_t DisplayStage = 0; // 0 logo, 1 title picture, 2 image lists
+    bool PictureLoaded = false;    // the title picture has been read
+    bool CloseConfirmed = false;
+    bool ExerciseStarted = false;
+    bool OptionsAccess = false;
+    bool ConfirmClearAll = true;
+    bool DataSaved = true;
+    bool AnimationStopRequest = false;
+    bool QuitRequested = false; // the start-up asked the application to end
+
+    std::string LastImageListFile, LastImageListDir;
+    std::string LastDataSaveFile, LastDataSaveDir;
+    std::string LastDataLoadFile, LastDataLoadDir;
+    std::string LastCsvFile, LastCsvDir;
+    std::string DataBaseName;      // "SOLRTN_DATA"
+    std::string ImageListBaseName; // "SOLRTN_IMAGES"
+
+    QImage StartPicture; // the logo, later the title picture; released when running
+    QCursor CrossHair;   // the image window's cross-hair cursor from "XPXHAIR.CUR"
+    bool CrossHairLoaded = false;
+    StartupEnv Env;
+
+    // ---- Hooks that later windows set ----
+    // The sine-curve analysis: is a result not yet recorded, and record it.
+    std::function<bool()> SineResultPending;
+    std::function<void()> RecordSineResult;
+    // Shows the reminder file (path, caption) and returns the button pressed; nothing when the
+    // file could not be shown. Unset: the reminder counts as not shown.
+    std::function<std::optional<Answer>(const std::string &, const std::string &)> ShowReminder;
+    // (Re)loads the main help topic list from the given file.
+    std::function<void(const std::string &)> LoadMainHelpList;
+    // The instructor's path after an "Instructor" login (password, options dialog).
+    std::function<void()> InstructorLogin;
+
+    // ---- Operations ----
+    void StartExercise();
+    // Root folder of the optical medium that may hold the images, ending in "/"; "" when none.
+    std::string LocateCdromDrive();
+    void FormPaint(QPainter &painter);
+    // True when the window may close (runs every question of the end of the exercise).
+    bool FormCloseQuery();
+    void FormClose();
+    void SetupHelpMenu();
+    void MarkOptionsChanged();
+    void ClearOptionsChanged();
+    void SaveOptionsForAllUsers();
+    bool OptionsChangesPending() const;
+    bool AllUsersSavePending() const;
+    // The measurement commands while data exist; the Analysis menu only when the raw data format
+    // is not pixels.
+    void EnableDataCommands(bool on);
+    // After a CSV export: the Analysis menu (unless pixels) and Spreadsheet.
+    void AfterCsvExport();
+
+    // ---- Controls ----
+    QWidget *ClientArea = nullptr;
+    QLabel *ImageLbl = nullptr;
+    QListWidget *ImageList1 = nullptr;
+    QLabel *SortLbl = nullptr;
+    TLamp *SortLed = nullptr;
+    QLabel *DBLbl = nullptr;
+    QListWidget *ListBox1 = nullptr;
+    QTimer *ImageTimer = nullptr;
+
+    // ---- Menus: one action per command, submenus by name ----
+    QMenu *File1 = nullptr, *ImageDatabase1 = nullptr, *ImageDirectory1 = nullptr, *ImageListMenu1 = nullptr,
+          *MeasurementData1 = nullptr, *Preferences1 = nullptr, *Images1 = nullptr, *Animation1 = nullptr,
+          *Analysis1 = nullptr, *Help1 = nullptr, *Websites1 = nullptr;
+    QMenu *PopupMenu1 = nullptr; // loaded-image list
+    QMenu *PopupMenu2 = nullptr; // database list
+    QAction *Login1 = nullptr, *Run1 = nullptr, *N1 = nullptr, *Load1 = nullptr, *Search1 = nullptr,
+            *Print1 = nullptr, *SelectAll1 = nullptr, *LoadSelected1 = nullptr, *LoadList1 = nullptr,
+            *SaveList1 = nullptr, *PrintList1 = nullptr, *ViewEdit1 = nullptr, *SaveData1 = nullptr,
+            *Load3 = nullptr, *ClearallData1 = nullptr, *PrefSep = nullptr, *Parameters1 = nullptr,
+            *SaveUpdates1 = nullptr, *Exit1 = nullptr, *DisplayImage1 = nullptr, *SortImageList1 = nullptr,
+            *Cut1 = nullptr, *Paste1 = nullptr, *PasteLast1 = nullptr, *ClearAllImages1 = nullptr,
+            *ViewFITSHeader1 = nullptr, *Animate1 = nullptr, *AnimateOff1 = nullptr, *SetRate1 = nullptr,
+            *FindPeriod1 = nullptr, *ResultsList1 = nullptr, *Spreadsheet1 = nullptr, *OnHelp1 = nullptr,
+            *OnHelpSep = nullptr, *Topics1 = nullptr, *UserSep = nullptr, *User1 = nullptr,
+            *GONGProject1 = nullptr, *ProjectVORN1 = nullptr, *AboutThisExercise1 = nullptr;
+    // Twins in the database pop-up (their captions differ from the menu's); kept in step with
+    // SelectAll1, LoadSelected1, Search1 and Print1. The loaded-image pop-up shares its actions.
+    QAction *SelectAll2 = nullptr, *LoadSelected2 = nullptr, *Search2 = nullptr, *Print2 = nullptr;
+
+public slots:
+    void Login1Click();
+    void Run1Click();
+    void Load1Click();
+    void Search1Click();
+    void Print1Click();
+    void SelectAll1Click();
+    void ListBox1DblClick();
+    void LoadList1Click();
+    void SaveList1Click();
+    void PrintList1Click();
+    void ViewEdit1Click();
+    void SaveData1Click();
+    void Load3Click();
+    void ClearallData1Click();
+    void Parameters1Click();
+    void SaveUpdates1Click();
+    void Exit1Click();
+    void DisplayImage1Click();
+    void Cut1Click();
+    void Paste1Click();
+    void PasteLast1Click();
+    void SortImageList1Click();
+    void ClearAllImages1Click();
+    void ViewFITSHeader1Click();
+    void Animate1Click();
+    void AnimateOff1Click();
+    void SetRate1Click();
+    void FindPeriod1Click();
+    void ResultsList1Click();
+    void Spreadsheet1Click();
+    void OnHelp1Click();
+    void Topics1Click();
+    void User1Click();
+    void GONGProject1Click();
+    void ProjectVORN1Click();
+    void AboutThisExercise1Click();
+    void ImageTimerTimer();
+    void UpdateSortIndicator();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void FormCreate();
+    void buildControls();
+    void buildMenus();
+    void requestQuit();
+    std::string installFile(const std::string &name) const;
+
+    std::unique_ptr<OptsObj> optsOwner_;
+    std::unique_ptr<OptionsSaver> saver_;
+    std::unique_ptr<LogFileObj> logOwner_;
+};
+
+// The main window, set when it is created.
+extern TSolarRtn *SolarRtn;
+
+} // namespace solar
