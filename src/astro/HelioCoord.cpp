@@ -1,5 +1,7 @@
 #include "astro/HelioCoord.h"
 
+#include "imagefiles/GrFiles.h"
+
 #include <cmath>
 
 namespace solar {
@@ -27,6 +29,10 @@ void HeliographicCoordObj::SetImageGeometry(long double distanceAu, long double 
         semiDiameter_ = semiDiamRad;
     if (semiDiameter_ == 0.0L)
         semiDiameter_ = DefaultSemiDiameter;
+}
+
+void HeliographicCoordObj::SetImageGeometry(const FitsHeader &header) {
+    SetImageGeometry(header.distance, header.b0, header.l0, header.pAngle, header.semiDiameter);
 }
 
 bool HeliographicCoordObj::ToHeliographic(long double &longitude, long double &latitude, long double x,

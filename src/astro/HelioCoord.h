@@ -5,6 +5,8 @@
 
 namespace solar {
 
+struct FitsHeader;
+
 class HeliographicCoordObj {
 public:
     // Kilometres in one astronomical unit and in one solar radius.
@@ -20,6 +22,8 @@ public:
     // keeps the one of the last image that had one (16 arcminutes while there was none).
     void SetImageGeometry(long double distanceAu, long double b0Deg, long double l0Deg, long double pAngleRad,
                           long double semiDiamRad);
+    // The same from the header values of the image (DISTANCE, B0, L0, P_ANGLE, SEMIDIAM).
+    void SetImageGeometry(const FitsHeader &header);
 
     // Converts a point (x to the right, y upwards, both in disc radii from the centre) into apparent
     // longitude and latitude in radians. Returns false and leaves both outputs untouched for a point

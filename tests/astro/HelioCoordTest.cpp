@@ -1,6 +1,7 @@
 // Disc positions to heliographic coordinates: the worked examples, the failures, and a round trip
 // through an exact perspective projection written independently here.
 #include "astro/HelioCoord.h"
+#include "imagefiles/GrFiles.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -77,6 +78,22 @@ TEST(HelioCoord, FailuresLeaveOutputsUntouched) {
 
     EXPECT_EQ(lon, 1.25L);
     EXPECT_EQ(lat, -2.5L);
+}
+
+TEST(HelioCoord, TakesTheHeaderValues) {
+    FitsHeader hdr;
+    hdr.distance = 0.99L;
+    hdr.b0 = -7.0L;
+    hdr.l0 = 90.0L;
+    hdr.pAngle = 0.2L;
+    hdr.semiDiameter = 0.0048L;
+    HeliographicCoordObj h;
+    h.SetImageGeometry(hdr);
+    EXPECT_EQ(h.SunDistance(), 0.99L);
+    EXPECT_NEAR(static_cast<double>(h.B0()), -7.0 * 3.14159265358979323846 / 180, 1e-15);
+    EXPECT_NEAR(static_cast<double>(h.L0()), 3.14159265358979323846 / 2, 1e-15);
+    EXPECT_EQ(h.PAngle(), 0.2L); // radians as given, no conversion
+    EXPECT_EQ(h.SemiDiameter(), 0.0048L);
 }
 
 TEST(HelioCoord, SemiDiameterCarriesOverUntilAHeaderGivesOne) {
