@@ -1,0 +1,379 @@
+// The list containers: cursor rules of LinkList, the walk and tie rules of SortedList.Insert
+// (checked against an array model and a stable sort), and the pixel table's Append and Flush.
+#include "support/LinkLst.h"
+
+#include <algorithm>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <random>
+#include <stdexcept>
+#include <vector>
+
+using namespace solar;
+
+namespace {
+
+struct Rec {
+    std::int32_t key;
+    std::int32_t tag; // tells equal keys apart
+};
+
+class RecList : public SortedList {
+public:
+    RecList() : SortedList(sizeof(Rec)) {}
+    bool Equal(const void *a, const void *b) const override { return k(a) == k(b); }
+    bool Greater(const void *a, const void *b) const override { return k(a) > k(b); }
+
+private:
+    static std::int32_t k(const void *p) { return static_cast<const Rec *>(p)->key; }
+};
+
+// Every record by the iteration idiom the program uses: Reset, then Next until AtLast.
+std::vector<Rec> walk(LinkList &list) {
+    std::vector<Rec> out;
+    list.Reset();
+    while (!list.AtLast())
+        out.push_back(*list.NextAs<Rec>());
+    return out;
+}
+
+std::vector<std::int32_t> tags(LinkList &list) {
+    std::vector<std::int32_t> out;
+    for (const Rec &r : walk(list))
+        out.push_back(r.tag);
+    return out;
+}
+
+std::vector<std::int32_t> keys(LinkList &list) {
+    std::vector<std::int32_t> out;
+    for (const Rec &r : walk(list))
+        out.push_back(r.key);
+    return out;
+}
+
+} // namespace
+
+TEST(LinkList, EmptyList) {
+    LinkList list(sizeof(Rec));
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_TRUE(list.AtFirst());
+    EXPECT_TRUE(list.AtLast());
+    EXPECT_TRUE(walk(list).empty());
+    EXPECT_EQ(list.Next(), nullptr);
+    EXPECT_EQ(list.CursorIndex(), -1);
+    EXPECT_EQ(list.Item(0), nullptr);
+    EXPECT_EQ(list.Prev(), nullptr);
+    list.DeleteCurrent(); // nothing to delete
+    EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(LinkList, InsertStoresCopiesAndReadsGiveTheStoredCopy) {
+    LinkList list(sizeof(Rec));
+    Rec r{7, 1};
+    list.InsertFirst(&r);
+    r.key = 99; // the list kept its own copy
+    EXPECT_EQ(list.ItemAs<Rec>(0)->key, 7);
+    list.ItemAs<Rec>(0)->key = 8; // editing in place through the returned pointer
+    EXPECT_EQ(walk(list)[0].key, 8);
+    list.InsertFirst(nullptr);
+    list.InsertAfter(nullptr);
+    EXPECT_EQ(list.Count(), 1);
+}
+
+TEST(LinkList, CursorRules) {
+    LinkList list(sizeof(Rec));
+    for (int i = 0; i < 3; ++i) {
+        Rec r{i, i};
+        list.InsertAfter(&r); // appends, since each new item becomes current
+        EXPECT_EQ(list.CursorIndex(), i);
+    }
+    EXPECT_EQ(list.LastIndex(), 2);
+    EXPECT_EQ(keys(list), (std::vector<std::int32_t>{0, 1, 2}));
+
+    // Past the end: none and cursor -1; the next Next starts again at the first item.
+    EXPECT_TRUE(list.AtLast());
+    EXPECT_EQ(list.Next(), nullptr);
+    EXPECT_EQ(list.CursorIndex(), -1);
+    EXPECT_EQ(list.NextAs<Rec>()->key, 0);
+    EXPECT_EQ(list.CursorIndex(), 0);
+
+    // Item moves the cursor both ways; out of range leaves it where it was.
+    EXPECT_EQ(list.ItemAs<Rec>(2)->key, 2);
+    EXPECT_EQ(list.ItemAs<Rec>(1)->key, 1);
+    EXPECT_EQ(list.CursorIndex(), 1);
+    EXPECT_EQ(list.Item(3), nullptr);
+    EXPECT_EQ(list.Item(-1), nullptr);
+    EXPECT_EQ(list.CursorIndex(), 1);
+    EXPECT_EQ(list.CurrentAs<Rec>()->key, 1);
+
+    // Item from no current node walks from the first.
+    list.Reset();
+    EXPECT_EQ(list.ItemAs<Rec>(1)->key, 1);
+
+    // InsertAfter in the middle; InsertFirst from anywhere.
+    Rec mid{5, 5};
+    list.InsertAfter(&mid);
+    EXPECT_EQ(list.CursorIndex(), 2);
+    Rec front{9, 9};
+    list.InsertFirst(&front);
+    EXPECT_EQ(list.CursorIndex(), 0);
+    EXPECT_EQ(keys(list), (std::vector<std::int32_t>{9, 0, 1, 5, 2}));
+
+    // Prev off the first item leaves no current node.
+    list.Item(0);
+    EXPECT_EQ(list.Prev(), nullptr);
+    EXPECT_EQ(list.CursorIndex(), -1);
+    EXPECT_EQ(list.Prev(), nullptr);
+}
+
+TEST(LinkList, DeleteCurrent) {
+    LinkList list(sizeof(Rec));
+    for (int i = 0; i < 3; ++i) {
+        Rec r{i, i};
+        list.InsertAfter(&r);
+    }
+    list.Item(1);
+    list.DeleteCurrent(); // the previous item becomes current
+    EXPECT_EQ(list.CursorIndex(), 0);
+    EXPECT_EQ(list.CurrentAs<Rec>()->key, 0);
+    EXPECT_EQ(keys(list), (std::vector<std::int32_t>{0, 2}));
+
+    list.Item(0);
+    list.DeleteCurrent(); // the first: no current node, cursor -1
+    EXPECT_EQ(list.CursorIndex(), -1);
+    EXPECT_EQ(list.Current(), nullptr);
+    EXPECT_EQ(list.LastIndex(), 0);
+    EXPECT_EQ(list.NextAs<Rec>()->key, 2);
+    EXPECT_TRUE(list.AtFirst() && list.AtLast());
+
+    list.DeleteCurrent(); // the only item: empty, first and last none
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_EQ(list.LastIndex(), -1);
+    EXPECT_TRUE(walk(list).empty());
+    Rec again{4, 4};
+    list.InsertAfter(&again); // usable again
+    EXPECT_EQ(keys(list), (std::vector<std::int32_t>{4}));
+
+    // Deleting the last item of several fixes the end of the chain.
+    Rec more{6, 6};
+    list.InsertAfter(&more);
+    list.DeleteCurrent();
+    EXPECT_EQ(keys(list), (std::vector<std::int32_t>{4}));
+    list.DeleteAll();
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_EQ(list.CursorIndex(), -1);
+}
+
+TEST(SortedList, InsertOrdersAndKeepsDuplicates) {
+    RecList list;
+    for (int k : {3, 1, 2}) {
+        Rec r{k, k};
+        list.Insert(&r);
+        EXPECT_EQ(list.CurrentAs<Rec>()->key, k); // the new item is current
+    }
+    EXPECT_EQ(keys(list), (std::vector<std::int32_t>{1, 2, 3}));
+    Rec dup{2, 20};
+    list.Insert(&dup);
+    EXPECT_EQ(keys(list), (std::vector<std::int32_t>{1, 2, 2, 3}));
+}
+
+TEST(SortedList, TieRules) {
+    // Forward walk: after all equal items.
+    {
+        RecList list;
+        for (Rec r : {Rec{1, 1}, Rec{5, 2}, Rec{5, 3}, Rec{9, 4}}) {
+            list.InsertAfter(&r); // laid out as given, the cursor ending on 9
+        }
+        list.Item(0); // cursor on 1: the walk runs forward
+        Rec r{5, 5};
+        list.Insert(&r);
+        EXPECT_EQ(tags(list), (std::vector<std::int32_t>{1, 2, 3, 5, 4}));
+    }
+    // Backward walk: before the equal items it passed.
+    {
+        RecList list;
+        for (Rec r : {Rec{1, 1}, Rec{5, 2}, Rec{5, 3}, Rec{9, 4}}) {
+            list.InsertAfter(&r); // laid out as given, the cursor ending on 9
+        }
+        // Cursor on 9: walks back over 5, 5 and stops at 1.
+        Rec r{5, 5};
+        list.Insert(&r);
+        EXPECT_EQ(tags(list), (std::vector<std::int32_t>{1, 5, 2, 3, 4}));
+    }
+    // Equal to the first item: directly after the first, not before it.
+    {
+        RecList list;
+        for (Rec r : {Rec{1, 1}, Rec{1, 2}, Rec{4, 3}}) {
+            list.Insert(&r);
+        }
+        Rec r{1, 9};
+        list.Insert(&r);
+        EXPECT_EQ(tags(list), (std::vector<std::int32_t>{1, 9, 2, 3}));
+        // Smaller than the first: becomes the first.
+        Rec low{0, 7};
+        list.Insert(&low);
+        EXPECT_EQ(list.CursorIndex(), 0);
+        EXPECT_EQ(tags(list), (std::vector<std::int32_t>{7, 1, 9, 2, 3}));
+    }
+    // Equal records arriving one after another: each walks back to the first and lands after it.
+    {
+        RecList list;
+        for (Rec r : {Rec{5, 1}, Rec{5, 2}, Rec{5, 3}}) {
+            list.Insert(&r);
+        }
+        EXPECT_EQ(tags(list), (std::vector<std::int32_t>{1, 3, 2}));
+    }
+    // No current node: the walk starts at the first item.
+    {
+        RecList list;
+        for (Rec r : {Rec{2, 1}, Rec{4, 2}}) {
+            list.Insert(&r);
+        }
+        list.Reset();
+        Rec r{3, 3};
+        list.Insert(&r);
+        EXPECT_EQ(list.CursorIndex(), 1);
+        EXPECT_EQ(tags(list), (std::vector<std::int32_t>{1, 3, 2}));
+    }
+}
+
+// The tie rules written as positions in an array: a forward search puts the new record before
+// the first greater one after the cursor; a backward search puts it after the last smaller one
+// before the cursor, or at index 1 when there is none and the first is not greater.
+std::vector<Rec> modelInsert(const std::vector<Rec> &input) {
+    std::vector<Rec> v;
+    std::size_t cursor = 0;
+    for (const Rec &r : input) {
+        std::size_t at = 0;
+        if (v.empty()) {
+            at = 0;
+        } else if (r.key > v[cursor].key) {
+            at = cursor + 1;
+            while (at < v.size() && v[at].key <= r.key)
+                ++at;
+        } else {
+            std::size_t j = cursor + 1;
+            while (j > 0 && v[j - 1].key >= r.key)
+                --j;
+            at = j > 0 ? j : (v[0].key > r.key ? 0 : 1);
+        }
+        v.insert(v.begin() + static_cast<std::ptrdiff_t>(at), r);
+        cursor = at;
+    }
+    return v;
+}
+
+class CountingList : public RecList {
+public:
+    mutable int comparisons = 0;
+    bool Greater(const void *a, const void *b) const override {
+        ++comparisons;
+        return RecList::Greater(a, b);
+    }
+};
+
+TEST(SortedList, RandomInsertsAgainstModels) {
+    std::mt19937 rng(20261207);
+    const auto byKey = [](Rec a, Rec b) { return a.key < b.key; };
+    for (int round = 0; round < 300; ++round) {
+        const int n = 1 + static_cast<int>(rng() % 40);
+        const int keyRange = 1 + static_cast<int>(rng() % (round % 2 ? 8 : 1000)); // ties or few
+        std::vector<Rec> input;
+        for (int i = 0; i < n; ++i)
+            input.push_back(Rec{static_cast<std::int32_t>(rng() % keyRange), i});
+        std::vector<Rec> sorted = input;
+        std::stable_sort(sorted.begin(), sorted.end(), byKey);
+
+        for (const std::vector<Rec> *order : {&input, &sorted}) {
+            RecList list;
+            for (const Rec &r : *order)
+                list.Insert(&r);
+            const std::vector<Rec> got = walk(list);
+            // Ascending, nothing lost, and every tie where the rules put it.
+            ASSERT_EQ(got.size(), input.size());
+            EXPECT_TRUE(std::is_sorted(got.begin(), got.end(), byKey));
+            std::vector<std::int32_t> gotTags, modelTags;
+            for (const Rec &r : got)
+                gotTags.push_back(r.tag);
+            for (const Rec &r : modelInsert(*order))
+                modelTags.push_back(r.tag);
+            EXPECT_EQ(gotTags, modelTags);
+            EXPECT_TRUE(std::equal(got.begin(), got.end(), sorted.begin(),
+                                   [](Rec a, Rec b) { return a.key == b.key; }));
+        }
+    }
+}
+
+TEST(SortedList, InOrderInputCostsTwoComparisonsEach) {
+    // Loading a saved file, already in order with distinct keys: one step from the last insert.
+    CountingList list;
+    for (int i = 0; i < 1000; ++i) {
+        Rec r{i, i};
+        list.Insert(&r);
+    }
+    EXPECT_LE(list.comparisons, 2 * 1000);
+    EXPECT_EQ(list.Count(), 1000);
+}
+
+TEST(IntArrayList, AppendFlushAndAccess) {
+    // 3 columns, 2 rows, 7 values: the first six fill the rows, the seventh is dropped.
+    IntArrayList t(3, 2);
+    EXPECT_EQ(t.Columns(), 3);
+    EXPECT_EQ(t.Rows(), 2);
+    EXPECT_EQ(t.RowList().ItemSize(), 12);
+    EXPECT_EQ(t.RowList().Count(), 2);
+    t.Rewind();
+    for (int v = 1; v <= 7; ++v)
+        t.Append(v * 10);
+    t.Flush();
+    const std::int32_t expected[2][3] = {{10, 20, 30}, {40, 50, 60}};
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(t.GetValue(c, r), expected[r][c]);
+    EXPECT_EQ(std::memcmp(t.Row(1), expected[1], sizeof expected[1]), 0);
+    // The rows list holds the same rows.
+    auto *row0 = static_cast<const std::int32_t *>(t.RowList().Item(0));
+    EXPECT_EQ(std::memcmp(row0, expected[0], sizeof expected[0]), 0);
+
+    // Out of range reads 0 and writes nothing.
+    EXPECT_EQ(t.GetValue(3, 0), 0);
+    EXPECT_EQ(t.GetValue(0, 2), 0);
+    EXPECT_EQ(t.GetValue(-1, 0), 0);
+    EXPECT_EQ(t.Row(2), nullptr);
+    t.SetValue(3, 0, 5);
+    t.SetValue(0, 2, 5);
+    t.SetValue(1, 1, -7);
+    EXPECT_EQ(t.GetValue(1, 1), -7);
+    const std::int32_t values[3] = {1, 2, 3};
+    EXPECT_EQ(t.SetRow(2, values), 0);
+    EXPECT_EQ(t.SetRow(0, values), 3);
+    EXPECT_EQ(t.GetValue(2, 0), 3);
+}
+
+TEST(IntArrayList, FlushOfAPartRowKeepsTheBufferTail) {
+    // Four values into 3x2: row 1 gets the fourth value and the buffer's tail from row 0.
+    IntArrayList t(3, 2);
+    t.Rewind();
+    for (int v : {1, 2, 3, 4})
+        t.Append(v);
+    t.Flush();
+    EXPECT_EQ(t.GetValue(0, 1), 4);
+    EXPECT_EQ(t.GetValue(1, 1), 2);
+    EXPECT_EQ(t.GetValue(2, 1), 3);
+    // A second fill after Rewind starts again at row 0.
+    t.Rewind();
+    t.Append(100);
+    t.Flush();
+    EXPECT_EQ(t.GetValue(0, 0), 100);
+}
+
+TEST(IntArrayList, SizeLimits) {
+    EXPECT_THROW(IntArrayList(16384, 1), std::length_error);
+    IntArrayList widest(16383, 1);
+    EXPECT_EQ(widest.RowList().ItemSize(), 65532);
+    IntArrayList empty(0, 5);
+    EXPECT_EQ(empty.Rows(), 0);
+    empty.Append(1); // nothing to fill
+    empty.Flush();
+    EXPECT_EQ(empty.GetValue(0, 0), 0);
+}
