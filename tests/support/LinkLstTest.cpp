@@ -37,38 +37,36 @@ std::vector<Rec> walk(LinkList &list) {
     return out;
 }
 
-std::vector<std::int32_t> tags(LinkList &list) {
-    std::vector<std::int32_t> out;
+using V = std::vector<std::int32_t>;
+V tags(LinkList &list) {
+    V out;
     for (const Rec &r : walk(list))
         out.push_back(r.tag);
     return out;
 }
 
-std::vector<std::int32_t> keys(LinkList &list) {
-    std::vector<std::int32_t> out;
-    for (const Rec &r : walk(list))
-        out.push_back(r.key);
-    return out;
+// Records {key, tag} laid out as given (the cursor ends on the last), or put in by Insert.
+void append(LinkList &list, std::initializer_list<Rec> recs) {
+    for (const Rec &r : recs)
+        list.InsertAfter(&r);
+}
+void insert(RecList &list, std::initializer_list<Rec> recs) {
+    for (const Rec &r : recs)
+        list.Insert(&r);
 }
 
 } // namespace
 
-TEST(LinkList, EmptyList) {
+TEST(LinkList, EmptyListAndCopies) {
     LinkList list(sizeof(Rec));
-    EXPECT_TRUE(list.IsEmpty());
-    EXPECT_TRUE(list.AtFirst());
-    EXPECT_TRUE(list.AtLast());
+    EXPECT_TRUE(list.IsEmpty() && list.AtFirst() && list.AtLast());
     EXPECT_TRUE(walk(list).empty());
     EXPECT_EQ(list.Next(), nullptr);
     EXPECT_EQ(list.CursorIndex(), -1);
     EXPECT_EQ(list.Item(0), nullptr);
     EXPECT_EQ(list.Prev(), nullptr);
     list.DeleteCurrent(); // nothing to delete
-    EXPECT_EQ(list.Count(), 0);
-}
 
-TEST(LinkList, InsertStoresCopiesAndReadsGiveTheStoredCopy) {
-    LinkList list(sizeof(Rec));
     Rec r{7, 1};
     list.InsertFirst(&r);
     r.key = 99; // the list kept its own copy
@@ -82,67 +80,52 @@ TEST(LinkList, InsertStoresCopiesAndReadsGiveTheStoredCopy) {
 
 TEST(LinkList, CursorRules) {
     LinkList list(sizeof(Rec));
-    for (int i = 0; i < 3; ++i) {
-        Rec r{i, i};
-        list.InsertAfter(&r); // appends, since each new item becomes current
-        EXPECT_EQ(list.CursorIndex(), i);
-    }
+    append(list, {{0, 0}, {1, 1}, {2, 2}});
+    EXPECT_EQ(list.CursorIndex(), 2);
     EXPECT_EQ(list.LastIndex(), 2);
-    EXPECT_EQ(keys(list), (std::vector<std::int32_t>{0, 1, 2}));
+    EXPECT_EQ(tags(list), (V{0, 1, 2}));
 
     // Past the end: none and cursor -1; the next Next starts again at the first item.
-    EXPECT_TRUE(list.AtLast());
     EXPECT_EQ(list.Next(), nullptr);
     EXPECT_EQ(list.CursorIndex(), -1);
     EXPECT_EQ(list.NextAs<Rec>()->key, 0);
-    EXPECT_EQ(list.CursorIndex(), 0);
 
     // Item moves the cursor both ways; out of range leaves it where it was.
     EXPECT_EQ(list.ItemAs<Rec>(2)->key, 2);
     EXPECT_EQ(list.ItemAs<Rec>(1)->key, 1);
-    EXPECT_EQ(list.CursorIndex(), 1);
     EXPECT_EQ(list.Item(3), nullptr);
     EXPECT_EQ(list.Item(-1), nullptr);
     EXPECT_EQ(list.CursorIndex(), 1);
-    EXPECT_EQ(list.CurrentAs<Rec>()->key, 1);
-
-    // Item from no current node walks from the first.
-    list.Reset();
+    list.Reset(); // from no current node Item walks from the first
     EXPECT_EQ(list.ItemAs<Rec>(1)->key, 1);
 
     // InsertAfter in the middle; InsertFirst from anywhere.
-    Rec mid{5, 5};
-    list.InsertAfter(&mid);
+    append(list, {{5, 5}});
     EXPECT_EQ(list.CursorIndex(), 2);
     Rec front{9, 9};
     list.InsertFirst(&front);
     EXPECT_EQ(list.CursorIndex(), 0);
-    EXPECT_EQ(keys(list), (std::vector<std::int32_t>{9, 0, 1, 5, 2}));
+    EXPECT_EQ(tags(list), (V{9, 0, 1, 5, 2}));
 
     // Prev off the first item leaves no current node.
     list.Item(0);
     EXPECT_EQ(list.Prev(), nullptr);
     EXPECT_EQ(list.CursorIndex(), -1);
-    EXPECT_EQ(list.Prev(), nullptr);
 }
 
 TEST(LinkList, DeleteCurrent) {
     LinkList list(sizeof(Rec));
-    for (int i = 0; i < 3; ++i) {
-        Rec r{i, i};
-        list.InsertAfter(&r);
-    }
+    append(list, {{0, 0}, {1, 1}, {2, 2}});
     list.Item(1);
     list.DeleteCurrent(); // the previous item becomes current
     EXPECT_EQ(list.CursorIndex(), 0);
     EXPECT_EQ(list.CurrentAs<Rec>()->key, 0);
-    EXPECT_EQ(keys(list), (std::vector<std::int32_t>{0, 2}));
+    EXPECT_EQ(tags(list), (V{0, 2}));
 
     list.Item(0);
     list.DeleteCurrent(); // the first: no current node, cursor -1
     EXPECT_EQ(list.CursorIndex(), -1);
     EXPECT_EQ(list.Current(), nullptr);
-    EXPECT_EQ(list.LastIndex(), 0);
     EXPECT_EQ(list.NextAs<Rec>()->key, 2);
     EXPECT_TRUE(list.AtFirst() && list.AtLast());
 
@@ -150,91 +133,54 @@ TEST(LinkList, DeleteCurrent) {
     EXPECT_TRUE(list.IsEmpty());
     EXPECT_EQ(list.LastIndex(), -1);
     EXPECT_TRUE(walk(list).empty());
-    Rec again{4, 4};
-    list.InsertAfter(&again); // usable again
-    EXPECT_EQ(keys(list), (std::vector<std::int32_t>{4}));
 
-    // Deleting the last item of several fixes the end of the chain.
-    Rec more{6, 6};
-    list.InsertAfter(&more);
+    append(list, {{4, 4}, {6, 6}}); // usable again; deleting the last fixes the chain's end
     list.DeleteCurrent();
-    EXPECT_EQ(keys(list), (std::vector<std::int32_t>{4}));
+    EXPECT_EQ(tags(list), (V{4}));
     list.DeleteAll();
     EXPECT_TRUE(list.IsEmpty());
-    EXPECT_EQ(list.CursorIndex(), -1);
-}
-
-TEST(SortedList, InsertOrdersAndKeepsDuplicates) {
-    RecList list;
-    for (int k : {3, 1, 2}) {
-        Rec r{k, k};
-        list.Insert(&r);
-        EXPECT_EQ(list.CurrentAs<Rec>()->key, k); // the new item is current
-    }
-    EXPECT_EQ(keys(list), (std::vector<std::int32_t>{1, 2, 3}));
-    Rec dup{2, 20};
-    list.Insert(&dup);
-    EXPECT_EQ(keys(list), (std::vector<std::int32_t>{1, 2, 2, 3}));
 }
 
 TEST(SortedList, TieRules) {
-    // Forward walk: after all equal items.
-    {
-        RecList list;
-        for (Rec r : {Rec{1, 1}, Rec{5, 2}, Rec{5, 3}, Rec{9, 4}}) {
-            list.InsertAfter(&r); // laid out as given, the cursor ending on 9
-        }
-        list.Item(0); // cursor on 1: the walk runs forward
-        Rec r{5, 5};
-        list.Insert(&r);
-        EXPECT_EQ(tags(list), (std::vector<std::int32_t>{1, 2, 3, 5, 4}));
-    }
-    // Backward walk: before the equal items it passed.
-    {
-        RecList list;
-        for (Rec r : {Rec{1, 1}, Rec{5, 2}, Rec{5, 3}, Rec{9, 4}}) {
-            list.InsertAfter(&r); // laid out as given, the cursor ending on 9
-        }
-        // Cursor on 9: walks back over 5, 5 and stops at 1.
-        Rec r{5, 5};
-        list.Insert(&r);
-        EXPECT_EQ(tags(list), (std::vector<std::int32_t>{1, 5, 2, 3, 4}));
-    }
-    // Equal to the first item: directly after the first, not before it.
-    {
-        RecList list;
-        for (Rec r : {Rec{1, 1}, Rec{1, 2}, Rec{4, 3}}) {
-            list.Insert(&r);
-        }
-        Rec r{1, 9};
-        list.Insert(&r);
-        EXPECT_EQ(tags(list), (std::vector<std::int32_t>{1, 9, 2, 3}));
-        // Smaller than the first: becomes the first.
-        Rec low{0, 7};
-        list.Insert(&low);
-        EXPECT_EQ(list.CursorIndex(), 0);
-        EXPECT_EQ(tags(list), (std::vector<std::int32_t>{7, 1, 9, 2, 3}));
-    }
-    // Equal records arriving one after another: each walks back to the first and lands after it.
-    {
-        RecList list;
-        for (Rec r : {Rec{5, 1}, Rec{5, 2}, Rec{5, 3}}) {
-            list.Insert(&r);
-        }
-        EXPECT_EQ(tags(list), (std::vector<std::int32_t>{1, 3, 2}));
-    }
+    RecList list;
+    insert(list, {{3, 3}, {1, 1}, {2, 2}, {2, 20}}); // ordered, duplicates kept
+    EXPECT_EQ(list.CurrentAs<Rec>()->tag, 20);       // the new item is current
+    EXPECT_EQ(tags(list), (V{1, 20, 2, 3}));         // walked back from 2: before it
+
+    // Forward walk (cursor on 1): after all equal items.
+    RecList fwd;
+    append(fwd, {{1, 1}, {5, 2}, {5, 3}, {9, 4}});
+    fwd.Item(0);
+    insert(fwd, {{5, 5}});
+    EXPECT_EQ(tags(fwd), (V{1, 2, 3, 5, 4}));
+
+    // Backward walk (cursor on 9): before the equal items it passed.
+    RecList back;
+    append(back, {{1, 1}, {5, 2}, {5, 3}, {9, 4}});
+    insert(back, {{5, 5}});
+    EXPECT_EQ(tags(back), (V{1, 5, 2, 3, 4}));
+
+    // Equal to the first: directly after the first; smaller: the new first.
+    RecList first;
+    append(first, {{1, 1}, {1, 2}, {4, 3}});
+    insert(first, {{1, 9}});
+    EXPECT_EQ(tags(first), (V{1, 9, 2, 3}));
+    insert(first, {{0, 7}});
+    EXPECT_EQ(first.CursorIndex(), 0);
+    EXPECT_EQ(tags(first), (V{7, 1, 9, 2, 3}));
+
+    // Equal records arriving one after another each walk back to the first and land after it.
+    RecList same;
+    insert(same, {{5, 1}, {5, 2}, {5, 3}});
+    EXPECT_EQ(tags(same), (V{1, 3, 2}));
+
     // No current node: the walk starts at the first item.
-    {
-        RecList list;
-        for (Rec r : {Rec{2, 1}, Rec{4, 2}}) {
-            list.Insert(&r);
-        }
-        list.Reset();
-        Rec r{3, 3};
-        list.Insert(&r);
-        EXPECT_EQ(list.CursorIndex(), 1);
-        EXPECT_EQ(tags(list), (std::vector<std::int32_t>{1, 3, 2}));
-    }
+    RecList reset;
+    insert(reset, {{2, 1}, {4, 2}});
+    reset.Reset();
+    insert(reset, {{3, 3}});
+    EXPECT_EQ(reset.CursorIndex(), 1);
+    EXPECT_EQ(tags(reset), (V{1, 3, 2}));
 }
 
 // The tie rules written as positions in an array: a forward search puts the new record before
@@ -292,7 +238,7 @@ TEST(SortedList, RandomInsertsAgainstModels) {
             // Ascending, nothing lost, and every tie where the rules put it.
             ASSERT_EQ(got.size(), input.size());
             EXPECT_TRUE(std::is_sorted(got.begin(), got.end(), byKey));
-            std::vector<std::int32_t> gotTags, modelTags;
+            V gotTags, modelTags;
             for (const Rec &r : got)
                 gotTags.push_back(r.tag);
             for (const Rec &r : modelInsert(*order))
