@@ -6,9 +6,12 @@
 #include "Generator.h"
 #include "astro/HelioCoord.h"
 #include "common/ScriptedPrompt.h"
+#include "common/TempDir.h"
 #include "imagedb/SolrImages.h"
+#include "imagefiles/GrFiles.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -287,4 +290,60 @@ TEST(SolarDatabase, SameImageWhenGeneratedAgain) {
     ASSERT_EQ(img.pixels.size(), again.pixels.size());
     EXPECT_TRUE(std::equal(img.pixels.begin(), img.pixels.end(), again.pixels.begin()));
     EXPECT_EQ(again.hotPixels.size(), static_cast<std::size_t>(cfg.hotPixels));
+}
+
+TEST(SolarDatabase, EachImageLoadsThroughTheProgramsReader) {
+    TempDir userDir;
+    for (const auto &name : directoryNames(listPath())) {
+        SCOPED_TRACE(name);
+        FitsData ref; // the same file through cfitsio
+        ASSERT_TRUE(readFits(imagesDir() + name, ref));
+        ScriptedPrompt script; // any message box fails the test
+        solar::FITSFileObj img(userDir.dir());
+        ASSERT_TRUE(img.Load(imagesDir() + name));
+        EXPECT_TRUE(script.calls.empty());
+
+        const solar::FitsHeader &h = img.Header();
+        EXPECT_EQ(h.bitpix, 16);
+        EXPECT_EQ(h.naxis, 2);
+        EXPECT_EQ(img.Description().width, 1024);
+        EXPECT_EQ(img.Description().height, 1024);
+        EXPECT_EQ(img.Description().discCentreX, 512.0f);
+        EXPECT_EQ(img.Description().discCentreY, 512.0f);
+        EXPECT_EQ(img.Description().discRadius, static_cast<float>(ref.num("FNDLMBMA")));
+        EXPECT_EQ(h.limbCentreX, 512.0f);
+        EXPECT_NEAR(static_cast<double>(h.distance), ref.num("DISTANCE"), 1e-15);
+        EXPECT_NEAR(static_cast<double>(h.b0), ref.num("B0"), 1e-12);
+        EXPECT_NEAR(static_cast<double>(h.l0), ref.num("L0"), 1e-12);
+        EXPECT_EQ(h.pAngle, 0.0L);
+        EXPECT_NEAR(static_cast<double>(h.semiDiameter), ref.num("SEMIDIAM"), 1e-18);
+        EXPECT_NEAR(static_cast<double>(h.exposure), ref.num("EXP"), 1e-12);
+        std::string object = ref.keys["OBJECT"];
+        std::transform(object.begin(), object.end(), object.begin(),
+                       [](unsigned char c) { return std::toupper(c); });
+        EXPECT_EQ(h.object.str(), object); // upper-cased, and no padding blanks kept
+        EXPECT_EQ(h.observer.str(), ref.keys["OBSERVER"]);
+
+        // The observation moment: DATE-OBS and TIME-OBS to the second.
+        int y = 0, mo = 0, d = 0, hh = 0, mi = 0, ss = 0;
+        ASSERT_EQ(std::sscanf(ref.keys["DATE-OBS"].c_str(), "%d-%d-%d", &y, &mo, &d), 3);
+        ASSERT_EQ(std::sscanf(ref.keys["TIME-OBS"].c_str(), "%d:%d:%d", &hh, &mi, &ss), 3);
+        const double moment =
+            dayNumber(y, mo, d) - dayNumber(1899, 12, 30) + (hh * 3600 + mi * 60 + ss) / 86400.0;
+        EXPECT_NEAR(h.observationMoment, moment, 1e-8);
+
+        // The pixels as stored, and no hot pixel left after the reader's filter.
+        const solar::IntArrayList *table = img.PixelTable();
+        ASSERT_NE(table, nullptr);
+        const std::int32_t limit = 2 * img.Description().displayHigh;
+        int above = 0, differ = 0;
+        for (int row = 0; row < 1024; ++row)
+            for (int col = 0; col < 1024; ++col) {
+                const std::int32_t v = table->GetValue(col, row);
+                above += v > limit;
+                differ += v != ref.at(col, row);
+            }
+        EXPECT_EQ(above, 0);
+        EXPECT_EQ(differ, cfg.hotPixels); // only the hot pixels were replaced
+    }
 }

@@ -31,7 +31,9 @@ struct GenConfig {
     std::string directoryName = "synthlist.txt";
     std::string answerKeyName = "synth_answer_key.csv";
     std::string observer = "Synthetic network (solargen)";
-    std::string object = "Sun";
+    // Texts of eight characters or more: the library pads shorter ones with blanks, which the
+    // program's reader would keep.
+    std::string object = "Sun, white light";
 
     // Image: square, disc centre at (size / 2, size / 2); the plate scale is fixed so the disc
     // radius is nominalRadiusPx at 1 AU and changes with the Earth's distance as a real one does.
