@@ -1,5 +1,8 @@
 # Tests of this subsystem: core tests link only the core; window tests run offscreen.
 list(APPEND CORE_TESTS
+    ${CMAKE_CURRENT_LIST_DIR}/GrFilesTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/BmpFileTest.cpp
 )
 list(APPEND UI_TESTS
+    ${CMAKE_CURRENT_LIST_DIR}/ImgAdjstTest.cpp
 )
