@@ -16,6 +16,8 @@ LinkList::~LinkList() {
 }
 
 void LinkList::Init(std::uint16_t itemSize) {
+    // Items still held would be unreachable afterwards: release them rather than leak them.
+    DeleteAll();
     first_ = last_ = current_ = nullptr;
     cursorIndex_ = -1;
     lastIndex_ = -1;

@@ -18,8 +18,7 @@ public:
     LinkList(const LinkList &) = delete;
     LinkList &operator=(const LinkList &) = delete;
 
-    // Forgets every node without releasing it and sets the item size: call DeleteAll first on a
-    // list that holds items.
+    // Empties the list (releasing any items it still holds) and sets the item size.
     void Init(std::uint16_t itemSize);
     // Deletes every item, from the last backwards.
     void DeleteAll();

@@ -139,6 +139,10 @@ TEST(LinkList, DeleteCurrent) {
     EXPECT_EQ(tags(list), (V{4}));
     list.DeleteAll();
     EXPECT_TRUE(list.IsEmpty());
+    append(list, {{1, 1}});
+    list.Init(4); // releases what it held (a leak checker would see it otherwise)
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_EQ(list.ItemSize(), 4);
 }
 
 TEST(SortedList, TieRules) {
