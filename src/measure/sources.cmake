@@ -4,4 +4,5 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MeasCmds.cpp
 )
 list(APPEND UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/MeasDataWin.cpp
 )

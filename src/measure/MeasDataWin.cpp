@@ -1,0 +1,450 @@
+#include "measure/MeasDataWin.h"
+
+#include "astro/DateTime.h"
+#include "astro/StringUt.h"
+#include "measure/MeasCmds.h"
+#include "support/Prompt.h"
+#include "support/QtPrompt.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <cctype>
+#include <cstdio>
+
+namespace solar {
+
+namespace {
+
+std::string upperId(const std::string &s) {
+    std::string out = s.substr(0, 3);
+    for (char &c : out)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+QString qs(const std::string &s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- entry window
+
+TMeasDataForm1::TMeasDataForm1(QWidget *parent) : QDialog(parent), List(std::make_unique<MeasList>()) {
+    build();
+}
+
+TMeasDataForm1::TMeasDataForm1(QWidget *parent, NoList) : QDialog(parent) {
+    build();
+}
+
+TMeasDataForm1::~TMeasDataForm1() = default;
+
+void TMeasDataForm1::build() {
+    setWindowTitle("Sunspot Measurement Data");
+    auto *grid = new QGridLayout;
+    MeasLbl = new QLabel("Heliographic Coordinates", this);
+    UnitLbl = new QLabel("Unit is Degrees", this);
+    LongLbl = new QLabel("Longitude is \"Apparent\", measured from image center.", this);
+    auto *idLbl = new QLabel("Spot ID:", this);
+    auto *dateLbl = new QLabel("Date:", this);
+    auto *timeLbl = new QLabel("UT:", this);
+    XLbl = new QLabel("Long:", this);
+    YLbl = new QLabel("Lat:", this);
+    IDEd = new QLineEdit(this);
+    IDEd->setMaxLength(3);
+    DateEd = new QLineEdit(this);
+    TimeEd = new QLineEdit(this);
+    XEd = new QLineEdit(this);
+    YEd = new QLineEdit(this);
+    for (QLineEdit *e : {DateEd, TimeEd, XEd, YEd})
+        e->setReadOnly(true);
+    grid->addWidget(idLbl, 0, 0);
+    grid->addWidget(IDEd, 0, 1);
+    grid->addWidget(dateLbl, 1, 0);
+    grid->addWidget(DateEd, 1, 1);
+    grid->addWidget(timeLbl, 2, 0);
+    grid->addWidget(TimeEd, 2, 1);
+    grid->addWidget(MeasLbl, 3, 0, 1, 2);
+    grid->addWidget(XLbl, 4, 0);
+    grid->addWidget(XEd, 4, 1);
+    grid->addWidget(YLbl, 5, 0);
+    grid->addWidget(YEd, 5, 1);
+    grid->addWidget(UnitLbl, 6, 0, 1, 2);
+    grid->addWidget(LongLbl, 7, 0, 1, 2);
+    OkBtn1 = new QPushButton("&Record", this);
+    CnclBtn1 = new QPushButton("&Finished", this);
+    OkBtn1->setEnabled(false);
+    OkBtn1->setAutoDefault(false);
+    CnclBtn1->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(OkBtn1);
+    buttons->addWidget(CnclBtn1);
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(grid);
+    outer->addLayout(buttons);
+
+    connect(IDEd, &QLineEdit::textChanged, this, [this] { IDEdChange(); });
+    connect(OkBtn1, &QPushButton::clicked, this, [this] { OkBtn1Click(); });
+    connect(CnclBtn1, &QPushButton::clicked, this, [this] { CnclBtn1Click(); });
+}
+
+void TMeasDataForm1::SetUnitLabels(int unit, bool headingToo) {
+    const bool helio = unit != UnitPixels && unit != UnitSolarRadius;
+    XLbl->setText(helio ? "Long:" : "X:");
+    YLbl->setText(helio ? "Lat:" : "Y:");
+    UnitLbl->setText(unit == UnitPixels        ? "Unit is Pixels"
+                     : unit == UnitSolarRadius ? "Unit is Solar Radius"
+                                               : "Unit is Degrees");
+    XEd->setToolTip(helio ? "wrt image center line" : "");
+    if (headingToo) {
+        MeasLbl->setText(helio ? "Heliographic Coordinates" : "Position of Spot Relative to Image Center");
+        LongLbl->setText(helio ? "Longitude is \"Apparent\", measured from image center." : "");
+    }
+}
+
+void TMeasDataForm1::FormShow() {
+    QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect desk = s ? s->availableGeometry() : QRect(0, 0, 800, 600);
+    adjustSize();
+    const int imageWidth = Hooks.imageWindowWidth ? Hooks.imageWindowWidth() : 0;
+    const int left = std::max(0, desk.width() - imageWidth - width());
+    move(desk.left() + left, desk.top() + desk.height() - height() - 32);
+    SetUnitLabels(Hooks.Unit(), true);
+}
+
+void TMeasDataForm1::ShowPending(int unit) {
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, sec = 0, ms = 0;
+    DecodeDate(Pending.Time, y, mo, d);
+    DecodeTime(Pending.Time, h, mi, sec, ms);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d/%02d/%02d", y, mo, d);
+    DateEd->setText(buf);
+    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", h, mi, sec);
+    TimeEd->setText(buf);
+    switch (unit) {
+    case UnitPixels:
+        XEd->setText(qs(FixedText(Pending.XOff, 2)));
+        YEd->setText(qs(FixedText(Pending.YOff, 2)));
+        break;
+    case UnitSolarRadius:
+        XEd->setText(qs(FixedText(Pending.XRad, 5)));
+        YEd->setText(qs(FixedText(Pending.YRad, 5)));
+        break;
+    default:
+        XEd->setText(qs(FixedText(Pending.Long * MeasRadToDeg, 5)));
+        YEd->setText(qs(FixedText(Pending.Lat * MeasRadToDeg, 5)));
+    }
+}
+
+void TMeasDataForm1::ShowMeasurement(const MeasRec &rec) {
+    const int unit = Hooks.Unit();
+    Pending = rec;
+    IDEd->clear();
+    ShowPending(unit);
+    Pending.Unit = static_cast<std::uint8_t>(unit);
+    IDEdChange();
+}
+
+void TMeasDataForm1::IDEdChange() {
+    OkBtn1->setEnabled(!IDEd->text().isEmpty());
+}
+
+bool TMeasDataForm1::IdUsedOnImage(MeasList &list, const std::string &id, double time, const void *except) {
+    list.Reset();
+    while (!list.AtLast()) {
+        const MeasRec *r = list.NextAs<MeasRec>();
+        if (r != except && r->Time == time && r->ID.view() == id)
+            return true;
+    }
+    return false;
+}
+
+void TMeasDataForm1::OkBtn1Click() {
+    const std::string typed = IDEd->text().toStdString();
+    if (typed.empty()) {
+        prompt().message("No Spot ID!", "Please enter an ID for the spot you just measured.", Icon::Error,
+                         Buttons::OK);
+        return;
+    }
+    const std::string id = upperId(typed);
+    if (IdUsedOnImage(*List, id, Pending.Time, nullptr)) {
+        prompt().message("ID Already Used!", "Please enter an unused ID for the spot you just measured.",
+                         Icon::Error, Buttons::OK);
+        return;
+    }
+    Pending.ID = id;
+    List->Insert(Pending);
+    OkBtn1->setEnabled(false);
+    // A measurement not yet in a file must be offered for saving whatever closes the program next.
+    if (Hooks.setDataSaved)
+        Hooks.setDataSaved(false);
+    emit measurementsChanged();
+    if (Hooks.repaintImage)
+        Hooks.repaintImage();
+}
+
+void TMeasDataForm1::CnclBtn1Click() {
+    close();
+}
+
+void TMeasDataForm1::FormClose() {
+    for (QLineEdit *e : {IDEd, DateEd, TimeEd, XEd, YEd})
+        e->clear();
+}
+
+void TMeasDataForm1::showEvent(QShowEvent *event) {
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TMeasDataForm1::closeEvent(QCloseEvent *event) {
+    // Finished and the window's own close both leave the data where the menus can reach them.
+    if (List && !List->IsEmpty()) {
+        if (Hooks.enableMeasurementCommands)
+            Hooks.enableMeasurementCommands();
+        if (Hooks.setDataSaved)
+            Hooks.setDataSaved(false);
+    }
+    FormClose();
+    QDialog::closeEvent(event);
+}
+
+// ---------------------------------------------------------------- edit dialog
+
+TEditDataForm1::TEditDataForm1(MeasList &list, const MeasRec *stored, QWidget *parent)
+    : TMeasDataForm1(parent, NoList{}), TheList(list), Stored(stored) {
+    setModal(true);
+    OkBtn1->setText("&OK");
+    CnclBtn1->setText("&Cancel");
+    OkBtn1->setEnabled(true);
+    MeasLbl->setText("Heliographic Coordinates");
+    LongLbl->setText("Longitude is \"apparent\", measured from image center.");
+    disconnect(IDEd, &QLineEdit::textChanged, this, nullptr);
+}
+
+void TEditDataForm1::OpenFor(const MeasRec &rec, int unit) {
+    // The record keeps the unit it was measured in: only its identifier is edited here.
+    Pending = rec;
+    ShowPending(unit);
+    IDEd->setText(qs(rec.ID.str()));
+}
+
+void TEditDataForm1::FormShow() {
+    QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    adjustSize();
+    if (s)
+        move(s->geometry().center() - rect().center());
+    SetUnitLabels(Hooks.Unit(), false);
+}
+
+void TEditDataForm1::OkBtn1Click() {
+    const std::string typed = IDEd->text().toStdString();
+    if (typed.empty()) {
+        prompt().message("No Spot ID!", "Please enter a valid ID for the spot.", Icon::Error, Buttons::OK);
+        return;
+    }
+    // Identifiers are kept in upper case, and one identifier names one spot per image, as when
+    // recording.
+    const std::string id = upperId(typed);
+    if (IdUsedOnImage(TheList, id, Pending.Time, Stored)) {
+        prompt().message("ID Already Used!", "Please enter an unused ID for the spot.", Icon::Error,
+                         Buttons::OK);
+        return;
+    }
+    Pending.ID = id;
+    accept();
+}
+
+void TEditDataForm1::CnclBtn1Click() {
+    reject();
+}
+
+// ---------------------------------------------------------------- list window
+
+TDataListForm1::TDataListForm1(TMeasDataForm1 &entry, QWidget *parent)
+    : TInfoListForm1(parent), Entry(entry) {
+    TDataListForm1::FormCreate();
+    // A measurement recorded while the list is open appears at once, so lines and records agree.
+    connect(&Entry, &TMeasDataForm1::measurementsChanged, this, [this] {
+        if (isVisible())
+            FillList();
+    });
+}
+
+void TDataListForm1::FormCreate() {
+    TInfoListForm1::FormCreate();
+    setWindowTitle("Sunspot Position Measurements");
+    EditSelectedLine1->setText("Edit Selected Measurement...");
+    DeleteSelectedLine1->setText("Delete Selected Measurement");
+    Edit2->setText("Edit Selected Measurement...");
+    Delete2->setText("Delete Selected Measurement");
+    ForSpreadsheet1->setEnabled(true);
+    ForReload1->setVisible(true);
+    ForReloadSep->setVisible(true);
+    BaseName = "SOLRTN_MEAS";
+}
+
+void TDataListForm1::setUndoEnabled(bool on) {
+    UndoEditDelete1->setEnabled(on);
+    UndoEditDelete2->setEnabled(on);
+}
+
+void TDataListForm1::FillList() {
+    const int unit = Entry.hooks().Unit();
+    std::vector<std::string> out = MeasHeaderLines(unit);
+    HeaderCount = static_cast<int>(out.size());
+    MeasList &list = Entry.list();
+    list.Reset();
+    while (!list.AtLast())
+        out.push_back(MeasLine(*list.NextAs<MeasRec>(), unit));
+    setLines(out);
+    // An undo step refers to lines that are gone now.
+    Undo = UndoSlot{};
+    setUndoEnabled(false);
+}
+
+void TDataListForm1::FormShow() {
+    FillList();
+    Saved = Entry.hooks().dataSaved ? Entry.hooks().dataSaved() : true;
+    ForReload1->setChecked(Saved);
+    TInfoListForm1::FormShow();
+}
+
+void TDataListForm1::Close1Click() {
+    if (Entry.hooks().setDataSaved)
+        Entry.hooks().setDataSaved(Saved);
+    TInfoListForm1::Close1Click();
+}
+
+void TDataListForm1::ListBox1Click() {
+    const int row = ListBox1->currentRow();
+    if (row >= 0 && row < HeaderCount && ListBox1->count() > HeaderCount) {
+        ListBox1->setCurrentRow(HeaderCount);
+        return; // the row change comes back here with the record line
+    }
+    TInfoListForm1::ListBox1Click();
+}
+
+void TDataListForm1::ListBox1DblClick() {
+    EditSelectedLine1Click();
+}
+
+void TDataListForm1::markChanged() {
+    Saved = false;
+    // The main window learns it at once, so that leaving the program offers to save the change.
+    if (Entry.hooks().setDataSaved)
+        Entry.hooks().setDataSaved(false);
+    setUndoEnabled(true);
+    ForReload1->setChecked(Saved);
+}
+
+void TDataListForm1::EditSelectedLine1Click() {
+    const int line = ListBox1->currentRow();
+    const int index = line - HeaderCount;
+    MeasList &list = Entry.list();
+    MeasRec *stored = index >= 0 ? list.ItemAs<MeasRec>(index) : nullptr;
+    if (!stored)
+        return;
+    Undo = {index, ListBox1->item(line)->text().toStdString(), *stored, false};
+
+    TEditDataForm1 dlg(list, stored, this);
+    dlg.setHooks(Entry.hooks());
+    dlg.OpenFor(*stored, Entry.hooks().Unit());
+    dlg.FormShow();
+    if (runModal(dlg) == QDialog::Accepted) {
+        *stored = dlg.Pending; // in place: the record keeps its position
+        ListBox1->item(line)->setText(qs(MeasLine(*stored, Entry.hooks().Unit())));
+        markChanged();
+    }
+    ForReload1->setChecked(Saved);
+}
+
+void TDataListForm1::DeleteSelectedLine1Click() {
+    const int line = ListBox1->currentRow();
+    const int index = line - HeaderCount;
+    MeasList &list = Entry.list();
+    if (index < 0 || !list.Item(index))
+        return;
+    if (prompt().message("Confirm", "Delete Highlighted Entry from List?", Icon::Question, Buttons::YesNo) !=
+        Answer::Yes)
+        return;
+    const std::string text = ListBox1->item(line)->text().toStdString();
+    delete ListBox1->takeItem(line);
+    ListBox1->setCurrentRow(std::max(line - 1, 0));
+    const MeasRec *rec = list.ItemAs<MeasRec>(index);
+    if (rec) {
+        Undo = {index, text, *rec, true};
+        list.Item(index);
+        list.DeleteCurrent();
+    }
+    markChanged();
+}
+
+void TDataListForm1::UndoEditDelete1Click() {
+    if (!undoAvailable() || Undo.index < 0)
+        return;
+    MeasList &list = Entry.list();
+    const int line = Undo.index + HeaderCount;
+    if (Undo.isDelete) {
+        // Back at the place it was taken from, so that lines and records still agree.
+        if (Undo.index == 0 || !list.Item(Undo.index - 1))
+            list.InsertFirst(&Undo.record);
+        else
+            list.InsertAfter(&Undo.record);
+        ListBox1->insertItem(line, qs(Undo.line));
+    } else if (MeasRec *r = list.ItemAs<MeasRec>(Undo.index)) {
+        *r = Undo.record;
+        ListBox1->item(line)->setText(qs(Undo.line));
+    }
+    ListBox1->setCurrentRow(line);
+    Undo = UndoSlot{};
+    setUndoEnabled(false);
+}
+
+void TDataListForm1::SaveDAT1Click() {
+    if (Entry.hooks().saveData)
+        Entry.hooks().saveData();
+    Saved = Entry.hooks().dataSaved ? Entry.hooks().dataSaved() : Saved;
+    ForReload1->setChecked(Saved);
+}
+
+void TDataListForm1::CommaDelimitClick() {
+    if (ReportFolder.empty())
+        ReportFolder = userDir();
+    if (CSVFileName.empty())
+        CSVFileName = BaseName + ".CSV";
+    const std::string path = chooseSavePath("Save Report in .CSV File for Spreadsheet?", CsvFilter, "*.CSV",
+                                            CSVFileName, ReportFolder);
+    if (path.empty())
+        return;
+    CSVFileName = fileNameOf(path);
+    ReportFolder = folderOf(path);
+    std::string reason;
+    bool written;
+    {
+        BusyCursor busy;
+        written = writeMeasCsv(path, Entry.list(), Entry.hooks().Unit(), reason);
+    }
+    if (written)
+        prompt().message("CSV File Written", "Spreadsheet File (.CSV) Written to " + path + ".",
+                         Icon::Information, Buttons::OK);
+    else
+        prompt().message("File Error!",
+                         "Unable to Write Spreadsheet File!\r\n\r\nFile Name: " + path + "\r\n" + reason,
+                         Icon::Error, Buttons::OK);
+    ReportWritten = written;
+    Print1->setChecked(ReportWritten);
+    if (Entry.hooks().csvExported)
+        Entry.hooks().csvExported(written, ReportFolder, CSVFileName);
+}
+
+} // namespace solar
