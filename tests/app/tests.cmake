@@ -4,5 +4,7 @@ list(APPEND CORE_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/LoginTest.cpp
 )
 list(APPEND UI_TESTS
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DialogsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LoginDlgTest.cpp
 )
