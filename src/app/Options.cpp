@@ -324,9 +324,11 @@ bool OptsObj::WriteFile(const std::string &folder) {
         std::ofstream dst(backup, std::ios::binary | std::ios::trunc);
         if (!dst)
             return fail(backup, errorText(errno));
-        dst << src.rdbuf();
+        char buf[4096];
+        while (src.read(buf, sizeof buf) || src.gcount() > 0)
+            dst.write(buf, src.gcount());
         dst.close();
-        if (!dst)
+        if (src.bad() || !dst)
             return fail(backup, IOErrorText(101));
     }
 
