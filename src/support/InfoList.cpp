@@ -71,6 +71,8 @@ TInfoListForm1::TInfoListForm1(QWidget *parent) : QMainWindow(parent) {
     ListBox1 = new QListWidget(this);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setUniformItemSizes(true);
+    // The sizing rule, not the list's own minimum, decides how small a short list opens.
+    ListBox1->setMinimumSize(1, 1);
     ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setBold(true);
@@ -219,7 +221,6 @@ void TInfoListForm1::FormShow() {
     const QRect area = s ? s->geometry() : QRect(0, 0, 800, 600);
     const int clientHeight = listClientHeight(ListBox1->count(), lineHeight());
     const int clientWidth = listClientWidth(textWidth(), area.width());
-    ListBox1->setMinimumSize(0, 0);
     resize(clientWidth, clientHeight + menuBar()->sizeHint().height());
     move(area.center().x() - width() / 2, area.center().y() - height() / 2);
     Print1->setChecked(ReportWritten);
