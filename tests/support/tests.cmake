@@ -2,6 +2,8 @@
 list(APPEND CORE_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/ExtRealTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LinkLstTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ListTextTest.cpp
 )
 list(APPEND UI_TESTS
+    ${CMAKE_CURRENT_LIST_DIR}/InfoListTest.cpp
 )
