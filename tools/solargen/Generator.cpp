@@ -26,20 +26,22 @@ public:
     }
     int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
     double uniform() { return static_cast<double>(next() >> 11) * (1.0 / 9007199254740992.0); }
-    // Standard normal deviate by the Box-Muller transform.
+    // Standard normal deviate by Marsaglia's polar method (no trigonometry, one logarithm a pair).
     double normal() {
         if (haveSpare_) {
             haveSpare_ = false;
             return spare_;
         }
-        double u = uniform();
-        while (u <= 0)
-            u = uniform();
-        const double v = uniform();
-        const double m = std::sqrt(-2.0 * std::log(u));
-        spare_ = m * std::sin(2 * 3.14159265358979323846 * v);
+        double u, v, q;
+        do {
+            u = 2 * uniform() - 1;
+            v = 2 * uniform() - 1;
+            q = u * u + v * v;
+        } while (q >= 1 || q == 0);
+        const double m = std::sqrt(-2.0 * std::log(q) / q);
+        spare_ = v * m;
         haveSpare_ = true;
-        return m * std::cos(2 * 3.14159265358979323846 * v);
+        return u * m;
     }
 
 private:
@@ -241,46 +243,58 @@ SynthImage renderImage(const GenConfig &cfg, const PlannedImage &img) {
     Random rng(cfg.seed ^ (0xA24BAED4963EE407ULL * static_cast<std::uint64_t>(img.index + 1)));
 
     struct SpotDraw {
-        Vec3 v;
+        double x, y, z; // unit vector of the spot centre in the observer's frame
         double radius;
         double cosReach;
     };
     std::vector<SpotDraw> spots;
     for (const SpotState &s : img.spots) {
-        SpotDraw d{surfaceVector(img.geometry, {s.latDeg, s.cmLonDeg}), static_cast<double>(s.angularRadius),
-                   0};
-        d.cosReach = std::cos(1.1 * d.radius);
-        if (d.v.z > -1.1 * d.radius) // on or near the visible hemisphere
-            spots.push_back(d);
+        const Vec3 v = surfaceVector(img.geometry, {s.latDeg, s.cmLonDeg});
+        const double radius = static_cast<double>(s.angularRadius);
+        if (v.z > -1.1 * radius) // on or near the visible hemisphere
+            spots.push_back({static_cast<double>(v.x), static_cast<double>(v.y), static_cast<double>(v.z),
+                             radius, std::cos(1.1 * radius)});
     }
 
     const DiscGeometry &g = img.geometry;
     const double radiusPx = static_cast<double>(g.radiusPx);
+    const double centreCol = static_cast<double>(g.centreCol), centreRow = static_cast<double>(g.centreRow);
+    const double k = static_cast<double>(g.radiusOverDistance());
     for (int row = 0; row < cfg.size; ++row) {
         for (int col = 0; col < cfg.size; ++col) {
-            const double x = (col - static_cast<double>(g.centreCol)) / radiusPx;
-            const double y = (static_cast<double>(g.centreRow) - row) / radiusPx;
-            const double r = std::sqrt(x * x + y * y);
+            double x = (col - centreCol) / radiusPx;
+            double y = (centreRow - row) / radiusPx;
+            double r = std::sqrt(x * x + y * y);
+            double value = cfg.skyCounts;
             // Scattered light in the sky, fading away from the limb.
-            double value = cfg.skyCounts + cfg.aureoleCounts * std::exp(-std::max(0.0, r - 1.0) * 25.0);
+            if (r > 1.0 && r < 2.0)
+                value += cfg.aureoleCounts * std::exp(-(r - 1.0) * 25.0);
+            else if (r <= 1.0)
+                value += cfg.aureoleCounts;
             // Part of the pixel covered by the disc, for a smooth limb.
             const double cover = std::clamp(0.5 + (1.0 - r) * radiusPx, 0.0, 1.0);
             if (cover > 0) {
-                Vec3 p;
-                long double mu = 0;
                 // A pixel across the limb takes the light of the limb point in its direction.
-                const long double k = r > 0.999999 ? 0.999999L / r : 1.0L;
-                if (!pixelVector(g, g.centreCol + (col - g.centreCol) * k,
-                                 g.centreRow + (row - g.centreRow) * k, p, mu))
-                    mu = 0;
-                double disc = cfg.centreCounts * limbDarkening(static_cast<double>(mu));
+                if (r > 0.999999) {
+                    x *= 0.999999 / r;
+                    y *= 0.999999 / r;
+                    r = 0.999999;
+                }
+                // The point seen there, as pixelVector finds it (sine rule, sin(rho + a) = D sin a),
+                // in double precision for speed.
+                const double a = r * k;
+                const double sinA = std::sin(a), cosA = std::cos(a);
+                const double sRhoA = sinA / k;
+                const double cRhoA = std::sqrt(1 - sRhoA * sRhoA); // mu
+                const double sinRho = sRhoA * cosA - cRhoA * sinA, cosRho = cRhoA * cosA + sRhoA * sinA;
+                const double px = r > 0 ? sinRho * x / r : 0, py = r > 0 ? sinRho * y / r : 0, pz = cosRho;
+                double disc = cfg.centreCounts * limbDarkening(cRhoA);
                 for (const SpotDraw &s : spots) {
-                    const double dot = static_cast<double>(p.x * s.v.x + p.y * s.v.y + p.z * s.v.z);
+                    const double dot = px * s.x + py * s.y + pz * s.z;
                     if (dot < s.cosReach)
                         continue;
                     // Angle between the two points at the Sun's centre, stable for small angles.
-                    const double dx = static_cast<double>(p.x - s.v.x), dy = static_cast<double>(p.y - s.v.y),
-                                 dz = static_cast<double>(p.z - s.v.z);
+                    const double dx = px - s.x, dy = py - s.y, dz = pz - s.z;
                     const double angle =
                         2 * std::asin(std::min(1.0, std::sqrt(dx * dx + dy * dy + dz * dz) / 2));
                     disc *= spotFactor(angle / s.radius);
