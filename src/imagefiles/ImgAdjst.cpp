@@ -1,5 +1,6 @@
 #include "imagefiles/ImgAdjst.h"
 
+#include "imagefiles/BmpFile.h"
 #include "support/ExtReal.h"
 #include "support/QtPrompt.h"
 
@@ -13,7 +14,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
-#include <cmath>
 
 namespace solar {
 namespace {
@@ -186,11 +186,7 @@ void TImgAdjstDlg::CntrstScrollChange(int position) {
 void TImgAdjstDlg::ReadControls() {
     record_.brightness = static_cast<std::int32_t>(roundToInt(BriteScroll->value() * 0.5L));
     record_.contrast = static_cast<std::int32_t>(roundToInt(CntrstScroll->value() * 0.5L));
-    // The palette ramp: it starts at 64 - brightness and is 63 steps long times 1.5^(-contrast/10).
-    record_.lowerIndex = 64 - record_.brightness;
-    record_.contrastFactor = std::pow(1.5L, -static_cast<long double>(record_.contrast) / 10.0L);
-    record_.upperIndex =
-        static_cast<std::int32_t>(roundToInt(record_.contrastFactor * 63.0L)) + record_.lowerIndex;
+    ComputeIndices(record_);
     record_.originalMark = OrigLED->isLit();
     record_.defaultMark = DfltLED->isLit();
     record_.invert = InvrtChk->isChecked();
@@ -263,6 +259,9 @@ void TImgAdjstDlg::reject() {
 
 bool TImgAdjstDlg::adjustImage(DisplayParams &windowRecord, DisplayParams &defaults, int imageNumber,
                                std::function<void()> redisplay, QWidget *parent) {
+    // The window's record becomes the current display record, drawn by the image window.
+    displayState().current = &windowRecord;
+    displayState().currentIsImageWindow = true;
     TImgAdjstDlg dlg(windowRecord, true, defaults, std::move(redisplay), parent);
     dlg.setWindowTitle(QString("Adjust Image %1 Display Parameters").arg(imageNumber));
     int result;
@@ -273,6 +272,8 @@ bool TImgAdjstDlg::adjustImage(DisplayParams &windowRecord, DisplayParams &defau
 }
 
 bool TImgAdjstDlg::setDefaults(DisplayParams &defaults, QWidget *parent) {
+    displayState().current = &defaults;
+    displayState().currentIsImageWindow = false;
     TImgAdjstDlg dlg(defaults, false, defaults, {}, parent);
     dlg.setWindowTitle("Set Image Display Parameters");
     return dlg.execute() == QDialog::Accepted;

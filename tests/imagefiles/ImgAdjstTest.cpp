@@ -1,6 +1,7 @@
 // The image adjustment dialog against a display record and a counting redisplay step.
 #include "imagefiles/ImgAdjst.h"
 #include "common/ScriptedUiPrompt.h"
+#include "imagefiles/BmpFile.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -216,6 +217,9 @@ TEST(ImageAdjust, OkWithUseAsDefaultsCopiesTheRecord) {
         return dlg.result();
     });
     EXPECT_TRUE(TImgAdjstDlg::adjustImage(record, defaults, 1, redraws.callback(record)));
+    EXPECT_EQ(displayState().current, &record);
+    EXPECT_TRUE(displayState().currentIsImageWindow);
+    displayState().current = nullptr;
     EXPECT_EQ(record.brightness, -15);
     EXPECT_EQ(record.lowerIndex, 79);
     EXPECT_TRUE(record.defaultMark); // "Default Settings" stays lit when saved as defaults
@@ -233,6 +237,8 @@ TEST(ImageAdjust, OptionsDialogAdjustsTheDefaultsWithoutRedrawing) {
         return dlg.result();
     });
     EXPECT_TRUE(TImgAdjstDlg::setDefaults(defaults));
+    EXPECT_EQ(displayState().current, &defaults);
+    EXPECT_FALSE(displayState().currentIsImageWindow);
     EXPECT_EQ(defaults.brightness, 6);
     EXPECT_EQ(defaults.lowerIndex, 58);
 
@@ -244,4 +250,5 @@ TEST(ImageAdjust, OptionsDialogAdjustsTheDefaultsWithoutRedrawing) {
     });
     EXPECT_FALSE(TImgAdjstDlg::setDefaults(defaults));
     EXPECT_EQ(defaults.brightness, 6);
+    displayState().current = nullptr;
 }
