@@ -57,25 +57,3 @@ TEST(DiscProjection, NorthIsUpAndWestIsRight) {
     // the point outwards by under 1/200 of that.
     EXPECT_NEAR(static_cast<double>(512 - north.row), 220, 220 / 200.0);
 }
-
-TEST(DiscProjection, PixelVectorInvertsToPixel) {
-    DiscGeometry g;
-    g.b0Deg = 5;
-    g.distanceAu = 0.99L;
-    g.radiusPx = 440 / 0.99L;
-    for (long double lat : {-35.0L, 0.0L, 12.0L, 50.0L})
-        for (long double lon : {-80.0L, -20.0L, 0.0L, 45.0L, 75.0L}) {
-            const PixelPoint px = toPixel(g, {lat, lon});
-            const Vec3 want = surfaceVector(g, {lat, lon});
-            Vec3 got;
-            long double mu = 0;
-            ASSERT_TRUE(pixelVector(g, px.col, px.row, got, mu));
-            EXPECT_NEAR(static_cast<double>(got.x), static_cast<double>(want.x), 1e-9);
-            EXPECT_NEAR(static_cast<double>(got.y), static_cast<double>(want.y), 1e-9);
-            EXPECT_NEAR(static_cast<double>(got.z), static_cast<double>(want.z), 1e-9);
-            EXPECT_NEAR(static_cast<double>(mu), static_cast<double>(px.mu), 1e-9);
-        }
-    Vec3 off;
-    long double mu = 0;
-    EXPECT_FALSE(pixelVector(g, 512 + 1.01L * g.radiusPx, 512, off, mu));
-}

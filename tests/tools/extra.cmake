@@ -6,7 +6,7 @@ add_executable(solargen_tests
     ${CMAKE_CURRENT_LIST_DIR}/DiscProjectionTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DatabaseTest.cpp
 )
-target_link_libraries(solargen_tests PRIVATE solargenlib solartestsupport GTest::gtest_main PkgConfig::CFITSIO)
+target_link_libraries(solargen_tests PRIVATE solargenlib solarcore solartestsupport GTest::gtest_main PkgConfig::CFITSIO)
 target_compile_definitions(solargen_tests PRIVATE SOLARRTN_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
 set_target_properties(solargen_tests PROPERTIES AUTOMOC OFF)
 add_dependencies(solargen_tests solarimages)

@@ -39,21 +39,4 @@ PixelPoint toPixel(const DiscGeometry &g, const SurfacePoint &p) {
     return out;
 }
 
-bool pixelVector(const DiscGeometry &g, long double col, long double row, Vec3 &out, long double &mu) {
-    const long double x = (col - g.centreCol) / g.radiusPx, y = (g.centreRow - row) / g.radiusPx;
-    const long double r = std::hypot(x, y);
-    const long double a = r * g.radiusOverDistance();
-    // Sine rule in the triangle observer, Sun centre, point: sin(rho + a) = D sin(a).
-    const long double sinRhoA = std::sin(a) / g.radiusOverDistance();
-    if (sinRhoA > 1)
-        return false;
-    const long double rho = std::asin(sinRhoA) - a;
-    mu = std::sqrt(1 - sinRhoA * sinRhoA); // cos(rho + a): normal against the line of sight
-    const long double s = std::sin(rho);
-    out.x = r > 0 ? s * x / r : 0;
-    out.y = r > 0 ? s * y / r : 0;
-    out.z = std::cos(rho);
-    return true;
-}
-
 } // namespace solar::gen

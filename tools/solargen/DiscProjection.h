@@ -1,7 +1,7 @@
 #pragma once
-// Where a point of the solar surface lies on a full-disk image, and where a pixel lies on the
-// Sun: observer at a finite distance on the line through the disc centre, solar north up
-// (P = 0), heliographic longitude counted from the central meridian, positive to the right (west).
+// Where a point of the solar surface lies on a full-disk image: observer at a finite distance on the line
+// through the disc centre, solar north up (P = 0), heliographic longitude counted from the central meridian,
+// positive to the right (west).
 
 namespace solar::gen {
 
@@ -38,8 +38,5 @@ Vec3 surfaceVector(const DiscGeometry &g, const SurfacePoint &p);
 // Projects a surface point onto the image. The image scale is uniform in angle: a point seen
 // at an angle a from the disc centre lies a / radiusOverDistance() disc radii from it.
 PixelPoint toPixel(const DiscGeometry &g, const SurfacePoint &p);
-
-// The surface point seen at a pixel, as a unit vector in the observer's frame; false off the disc.
-bool pixelVector(const DiscGeometry &g, long double col, long double row, Vec3 &out, long double &mu);
 
 } // namespace solar::gen

@@ -280,8 +280,8 @@ SynthImage renderImage(const GenConfig &cfg, const PlannedImage &img) {
                     y *= 0.999999 / r;
                     r = 0.999999;
                 }
-                // The point seen there, as pixelVector finds it (sine rule, sin(rho + a) = D sin a),
-                // in double precision for speed.
+                // The point seen there at angle a from the centre: by the sine rule in the triangle
+                // observer, Sun centre, point, sin(rho + a) = D sin(a), D in solar radii.
                 const double a = r * k;
                 const double sinA = std::sin(a), cosA = std::cos(a);
                 const double sRhoA = sinA / k;
