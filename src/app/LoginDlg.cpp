@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace solar {
@@ -70,6 +71,15 @@ TLoginDlg::TLoginDlg(LoginRecord *login, const std::string &labTable, QWidget *p
 
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     FormCreate();
+}
+
+void TLoginDlg::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    if (const QScreen *s = screen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(s->availableGeometry().center());
+        move(r.topLeft());
+    }
 }
 
 void TLoginDlg::FormCreate() {

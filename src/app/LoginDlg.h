@@ -28,6 +28,9 @@ public:
     QLineEdit *LabTbl = nullptr;
     QPushButton *OKBtn = nullptr;
 
+protected:
+    void showEvent(QShowEvent *event) override; // centred on the screen
+
 private:
     LoginRecord *login_;
     std::string labTable_;
