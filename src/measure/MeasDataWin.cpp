@@ -6,7 +6,6 @@
 #include "support/Prompt.h"
 #include "support/QtPrompt.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -193,7 +192,7 @@ void TMeasDataForm1::OkBtn1Click() {
 }
 
 void TMeasDataForm1::CnclBtn1Click() {
-    close();
+    reject();
 }
 
 void TMeasDataForm1::FormClose() {
@@ -206,16 +205,18 @@ void TMeasDataForm1::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
 }
 
-void TMeasDataForm1::closeEvent(QCloseEvent *event) {
-    // Finished and the window's own close both leave the data where the menus can reach them.
-    if (List && !List->IsEmpty()) {
-        if (Hooks.enableMeasurementCommands)
-            Hooks.enableMeasurementCommands();
-        if (Hooks.setDataSaved)
-            Hooks.setDataSaved(false);
+void TMeasDataForm1::reject() {
+    // However the entry window is left, recorded data become reachable from the menus.
+    if (List) {
+        if (!List->IsEmpty()) {
+            if (Hooks.enableMeasurementCommands)
+                Hooks.enableMeasurementCommands();
+            if (Hooks.setDataSaved)
+                Hooks.setDataSaved(false);
+        }
+        FormClose();
     }
-    FormClose();
-    QDialog::closeEvent(event);
+    QDialog::reject();
 }
 
 // ---------------------------------------------------------------- edit dialog

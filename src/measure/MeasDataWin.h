@@ -68,7 +68,8 @@ protected:
     struct NoList {};
     TMeasDataForm1(QWidget *parent, NoList); // the edit dialog: no list of its own
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    // Finished, Escape and the title bar all end here.
+    void reject() override;
     // Shows the pending record's date, time and coordinates for the unit.
     void ShowPending(int unit);
     // True when another record of the list (not `except`) on the same image has this identifier.
