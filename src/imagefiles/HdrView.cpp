@@ -1,5 +1,6 @@
 #include "imagefiles/HdrView.h"
 
+#include "imagefiles/GrFiles.h"
 #include "support/InfoList.h"
 #include "support/Prompt.h"
 
@@ -25,6 +26,12 @@ bool ViewHeader(std::unique_ptr<TInfoListForm1> &window, const std::string &capt
     window->showNormal();
     window->raise();
     return true;
+}
+
+bool ViewHeader(std::unique_ptr<TInfoListForm1> &window, const GraphicsFileObj &image,
+                const std::string &captionPrefix) {
+    return ViewHeader(window, captionPrefix, image.DisplayName(), image.HeaderListingPath(),
+                      image.BaseName());
 }
 
 } // namespace solar

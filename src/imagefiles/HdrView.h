@@ -7,6 +7,7 @@
 
 namespace solar {
 
+class GraphicsFileObj;
 class TInfoListForm1;
 
 // On first use (an empty `window`) creates the list window titled `captionPrefix` +
@@ -15,5 +16,9 @@ class TInfoListForm1;
 // window in its normal state. False (with a message) when the listing cannot be read.
 bool ViewHeader(std::unique_ptr<TInfoListForm1> &window, const std::string &captionPrefix,
                 const std::string &displayName, const std::string &hdrPath, const std::string &baseName);
+
+// The same for a loaded image: its header listing, display name and base name.
+bool ViewHeader(std::unique_ptr<TInfoListForm1> &window, const GraphicsFileObj &image,
+                const std::string &captionPrefix);
 
 } // namespace solar

@@ -2,6 +2,7 @@
 #include "support/InfoList.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
+#include "imagefiles/GrFiles.h"
 #include "imagefiles/HdrView.h"
 #include "support/Getsstr.h"
 #include "support/PrintHdr.h"
@@ -266,4 +267,36 @@ TEST(HeaderViewer, ShowsTheListingOnceAndReusesTheWindow) {
     ui.script.expect("File Error!");
     EXPECT_FALSE(ViewHeader(none, "", "X.FIT", dir.file("X.HDR"), "X"));
     EXPECT_FALSE(none);
+}
+
+TEST(HeaderViewer, ShowsTheListingThatTheFitsReaderWrote) {
+    ScriptedUiPrompt ui;
+    TempDir dir;
+    // A 2 x 2 image of bytes, built card by card: each card 80 characters, the header and the
+    // data each padded to 2880 bytes.
+    auto card = [](std::string text) { return text.append(80 - text.size(), ' '); };
+    std::string fits = card("SIMPLE  =                    T") + card("BITPIX  =                    8") +
+                       card("NAXIS   =                    2") + card("NAXIS1  =                    2") +
+                       card("NAXIS2  =                    2") + card("FNDLMBMA=                  1.0") +
+                       card("END");
+    fits.append(2880 - fits.size(), ' ');
+    fits += std::string("\x01\x02\x03\x04", 4);
+    fits.append(2880 * 2 - fits.size(), '\0');
+    writeFile(dir.file("sun.fits"), fits);
+
+    FITSFileObj image(dir.dir());
+    ASSERT_TRUE(image.Load(dir.file("sun.fits")));
+    std::unique_ptr<TInfoListForm1> window;
+    ASSERT_TRUE(ViewHeader(window, image, ""));
+    EXPECT_EQ(window->windowTitle(), "SUN.FIT");
+    const std::vector<std::string> lines = window->lines();
+    ASSERT_GE(lines.size(), 10u);
+    EXPECT_EQ(lines[0], dir.file("sun.fits"));
+    EXPECT_EQ(lines[1], "** FITS Header Information **");
+    EXPECT_EQ(lines[3], "SIMPLE  =                    T");
+    EXPECT_EQ(lines[9], "END");
+
+    ui.script.answerFile("");
+    window->SaveasText1Click();
+    EXPECT_EQ(ui.script.calls.back().file.fileName, "SUN.HDR");
 }
