@@ -373,11 +373,14 @@ std::string generateDatabase(const GenConfig &cfg, const std::string &folder) {
     if (ec)
         return "cannot create " + folder + ": " + ec.message();
     // Images of an earlier run with other choices would linger in the list of files otherwise.
+    std::vector<fs::path> stale;
     for (const auto &entry : fs::directory_iterator(folder, ec)) {
         const std::string name = entry.path().filename().string();
         if (name.rfind(cfg.prefix, 0) == 0 && entry.path().extension() == ".fts")
-            fs::remove(entry.path(), ec);
+            stale.push_back(entry.path());
     }
+    for (const fs::path &p : stale)
+        fs::remove(p, ec);
     const SeriesPlan plan = planSeries(cfg);
     const fs::path dir(folder);
     for (const PlannedImage &img : plan.images) {
