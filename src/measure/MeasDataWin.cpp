@@ -355,13 +355,15 @@ void TDataListForm1::EditSelectedLine1Click() {
     MeasRec *stored = index >= 0 ? list.ItemAs<MeasRec>(index) : nullptr;
     if (!stored)
         return;
-    Undo = {index, ListBox1->item(line)->text().toStdString(), *stored, false};
+    // The undo step is taken only when the edit is made, so a cancelled edit keeps the last one.
+    const UndoSlot before{index, ListBox1->item(line)->text().toStdString(), *stored, false};
 
     TEditDataForm1 dlg(list, stored, this);
     dlg.setHooks(Entry.hooks());
     dlg.OpenFor(*stored, Entry.hooks().Unit());
     dlg.FormShow();
     if (runModal(dlg) == QDialog::Accepted) {
+        Undo = before;
         *stored = dlg.Pending; // in place: the record keeps its position
         ListBox1->item(line)->setText(qs(MeasLine(*stored, Entry.hooks().Unit())));
         markChanged();
