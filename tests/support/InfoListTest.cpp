@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <regex>
 
@@ -189,6 +190,17 @@ TEST(InfoListWindow, PrintsToPdfOverSeveralPages) {
     std::smatch m;
     ASSERT_TRUE(std::regex_search(pdf, m, std::regex("/Type /Pages[^>]*/Count (\\d+)")));
     EXPECT_GT(std::stoi(m[1]), 1);
+    // Where poppler's pdftotext is installed, the printed text is read back as well.
+    if (std::system("command -v pdftotext >/dev/null 2>&1") == 0) {
+        const std::string text = dir.file("list.txt");
+        ASSERT_EQ(std::system(("pdftotext -layout '" + ui.pdfPath + "' '" + text + "'").c_str()), 0);
+        const std::string printed = readFile(text);
+        EXPECT_NE(printed.find("Laboratory Table Number (Not Recorded)"), std::string::npos);
+        EXPECT_NE(printed.find("Ann Smith"), std::string::npos);
+        EXPECT_NE(printed.find("Sunspot Position Measurements"), std::string::npos);
+        EXPECT_LT(printed.find("Line 0"), printed.find("Line 299"));
+        EXPECT_NE(printed.find("Line 299"), std::string::npos);
+    }
     printContext() = PrintContext{};
 }
 
