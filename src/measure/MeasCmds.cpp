@@ -81,9 +81,10 @@ std::string chooseSavePath(const std::string &title, const std::string &filter, 
             path += dotExt(ext);
         if (!isFile(path))
             return path;
-        const Answer a = prompt().message("Replace Existing File?",
-                                          path + " Already Exists!\r\n\r\nDo You Want to Overwrite It?",
-                                          Icon::Question, Buttons::YesNo);
+        const Answer a =
+            prompt().message("Replace Existing File?",
+                             fileNameOf(path) + " Already Exists!\r\n\r\nDo You Want to Overwrite It?",
+                             Icon::Question, Buttons::YesNo);
         if (a == Answer::Yes || a == Answer::OK)
             return path;
         spec.fileName = fileNameOf(path);

@@ -25,14 +25,6 @@ HeliographicCoordObj geometry(long double distance, long double b0Deg, long doub
 
 } // namespace
 
-TEST(HelioCoord, DiscCentreGivesB0AndZeroLongitude) {
-    auto h = geometry(1.0L, 7.25L, 0.4L, 0.0L);
-    long double lon = 99, lat = 99;
-    ASSERT_TRUE(h.ToHeliographic(lon, lat, 0.0L, 0.0L));
-    EXPECT_NEAR(static_cast<double>(lon), 0.0, 1e-15);
-    EXPECT_NEAR(static_cast<double>(lat / Deg), 7.25, 1e-12);
-}
-
 TEST(HelioCoord, WorkedExamplesAtHalfARadius) {
     // Semi-diameter exactly one solar radius seen from 1 AU: the heliocentric angle of a point at
     // half a radius is asin(0.5) - 0.5 / 214.939... rad = 30 - 0.133277 = 29.866723 degrees.
@@ -57,6 +49,12 @@ TEST(HelioCoord, WorkedExamplesAtHalfARadius) {
     EXPECT_NEAR(static_cast<double>(lon / Deg), -29.8544, 5e-5);
     ASSERT_TRUE(d.ToHeliographic(lon, lat, 0.0L, -0.5L));
     EXPECT_NEAR(static_cast<double>(lat / Deg), -29.8544, 5e-5);
+
+    // The disc centre is the sub-observer point: longitude 0, latitude B0, whatever P is.
+    auto tilted = geometry(1.0L, 7.25L, 0.4L, 0.0L);
+    ASSERT_TRUE(tilted.ToHeliographic(lon, lat, 0.0L, 0.0L));
+    EXPECT_NEAR(static_cast<double>(lon), 0.0, 1e-15);
+    EXPECT_NEAR(static_cast<double>(lat / Deg), 7.25, 1e-12);
 }
 
 TEST(HelioCoord, FailuresLeaveOutputsUntouched) {

@@ -85,7 +85,7 @@ TEST(SaveData, DefaultsAskBeforeReplacingAndRemember) {
     f.script.answerFile("");
     EXPECT_FALSE(SaveData1Click(f.list, f.state, f.user()));
     EXPECT_EQ(f.script.calls[0].file.fileName, "MYDATA.DAT");
-    EXPECT_EQ(f.script.messages()[0].text, path + " Already Exists!\r\n\r\nDo You Want to Overwrite It?");
+    EXPECT_EQ(f.script.messages()[0].text, "MYDATA.DAT Already Exists!\r\n\r\nDo You Want to Overwrite It?");
     EXPECT_EQ(f.script.messages()[0].buttons, Buttons::YesNo);
     EXPECT_EQ(f.script.calls[2].kind, "save");
     EXPECT_EQ(readFile(path).size(), 186u);

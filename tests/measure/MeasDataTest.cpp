@@ -190,23 +190,6 @@ TEST(MeasLines, HeaderLinesPerUnit) {
                                         "Spot   Date       UT     Julian Date       Long      Lat"}));
 }
 
-TEST(MeasLines, RecordLinePerUnit) {
-    MeasRec r = rec("A", Mar7At1604);
-    r.XOff = 123.456L;
-    r.YOff = -7.5L;
-    r.XRad = 0.25L;
-    r.YRad = -0.5L;
-    r.Long = 29.86672L / 57.295779513082320877L;
-    r.Lat = -5.5L / 57.295779513082320877L;
-    // Julian date 2415018.5 + 38418.669444... = 2453437.169444.
-    const std::string head = "A   03-07-2005 16:04:00 2453437.169444 ";
-    EXPECT_EQ(MeasLine(r, 0), head + "   123.46    -7.50");
-    EXPECT_EQ(MeasLine(r, 1), head + "  0.25000 -0.50000");
-    EXPECT_EQ(MeasLine(r, 2), head + "  29.86672  -5.50000");
-    MeasRec early = rec("ABC", 38418.0 + 5.0 / 1440.0); // 00:05 gives a blank-padded hour
-    EXPECT_EQ(MeasLine(early, 2).substr(0, 24), "ABC 03-07-2005  0:05:00 ");
-}
-
 TEST(MeasLines, CsvLineOfTheWorkedExample) {
     MeasRec r = rec("A", Mar7At1604);
     r.Long = -12.345678L / 57.295779513082320877L;
