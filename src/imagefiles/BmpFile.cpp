@@ -120,6 +120,7 @@ bool BMPFileObj::Begin(const ImageDescription &description) {
         path_.clear();
         return false;
     }
+    std::setvbuf(file_, nullptr, _IOFBF, 1 << 18); // rows go out in large writes
     fileHeaderWritten_ = std::fwrite(fileHeader_.data(), 1, FileHeaderSize, file_) == FileHeaderSize;
     return fileHeaderWritten_;
 }

@@ -151,6 +151,13 @@ inline bool roundFloat(double v, std::int32_t &out) {
     return true;
 }
 
+// Round to nearest, halves to even, for |v| < 2^51: the sum with 1.5 * 2^52 has no fraction
+// bits left, and IEEE addition rounds halves to even (strict floating point keeps both steps).
+inline double nearestEven(double v) {
+    constexpr double magic = 6755399441055744.0;
+    return (v + magic) - magic;
+}
+
 inline std::uint16_t be16(const std::uint8_t *p) {
     return static_cast<std::uint16_t>((p[0] << 8) | p[1]);
 }
@@ -164,6 +171,7 @@ inline std::uint32_t be32(const std::uint8_t *p) {
 // small enough.
 class IndexMap {
 public:
+    // minimum and maximum: the range of the values to be mapped.
     IndexMap(const FITSFileObj &image, std::int32_t lower, std::int32_t upper, std::int32_t minimum,
              std::int32_t maximum)
         : image_(image), lower_(lower), upper_(upper) {
@@ -188,6 +196,8 @@ public:
             }
             first_[0] = std::numeric_limits<std::int64_t>::min();
         }
+        minimum = std::min(minimum, 0);
+        maximum = std::max(maximum, 0);
         const std::int64_t span = static_cast<std::int64_t>(maximum) - minimum;
         if (span >= 0 && span < (1 << 22) && !first_.empty()) {
             // The table in runs: every value from first_[k] up to first_[k + 1] has index lower + k.
@@ -203,6 +213,20 @@ public:
                 }
             }
         }
+    }
+
+    // Every value of the image lies within the table when there is one (the range it was made
+    // for includes 0, which unread pixels hold).
+    void mapRow(const std::int32_t *values, std::uint8_t *out, std::size_t n) const {
+        if (table_.empty()) {
+            for (std::size_t j = 0; j < n; ++j)
+                out[j] = slow(values[j]);
+            return;
+        }
+        const std::uint8_t *t = table_.data();
+        const std::int64_t base = base_;
+        for (std::size_t j = 0; j < n; ++j)
+            out[j] = t[static_cast<std::size_t>(static_cast<std::int64_t>(values[j]) - base)];
     }
 
     std::uint8_t operator()(std::int32_t v) const {
@@ -447,6 +471,51 @@ std::int32_t HistogramObj::FirstEmptyAboveMode() const {
         if (counts_[static_cast<std::size_t>(i)] == 0)
             return i;
     return lastBin_;
+}
+
+void HistogramObj::AddInts(const std::int32_t *values, std::size_t n) {
+    if (intShift_ < 0) {
+        for (std::size_t i = 0; i < n; ++i)
+            AddInt(values[i]);
+        return;
+    }
+    // Four interleaved count arrays, so that runs of equal bins do not wait on each other.
+    const std::size_t bins = counts_.size();
+    scratch_.assign(4 * bins, 0);
+    std::int32_t *c[4] = {scratch_.data(), scratch_.data() + bins, scratch_.data() + 2 * bins,
+                          scratch_.data() + 3 * bins};
+    const auto last = static_cast<std::uint32_t>(lastBin_);
+    const int shift = intShift_;
+    std::uint64_t s = 0;
+    unsigned __int128 sq = 0;
+    std::int32_t top = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        top = std::max(top, values[i]);
+    if (top < (1 << 24) && n < (1u << 16)) {
+        // Squares below 2^48, fewer than 2^16 of them: 64 bits hold their sum.
+        std::uint64_t sq64 = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::uint32_t u = values[i] < 0 ? 0u : static_cast<std::uint32_t>(values[i]);
+            const std::uint32_t b = u >> shift;
+            ++c[i & 3][b > last ? last : b];
+            s += u;
+            sq64 += static_cast<std::uint64_t>(u) * u;
+        }
+        sq = sq64;
+    } else {
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::uint32_t u = values[i] < 0 ? 0u : static_cast<std::uint32_t>(values[i]);
+            const std::uint32_t b = u >> shift;
+            ++c[i & 3][b > last ? last : b];
+            s += u;
+            sq += static_cast<std::uint64_t>(u) * u;
+        }
+    }
+    for (std::size_t b = 0; b < bins; ++b)
+        counts_[b] += c[0][b] + c[1][b] + c[2][b] + c[3][b];
+    intSum_ += s;
+    intSumSq_ += sq;
+    count_ += static_cast<std::uint32_t>(n);
 }
 
 long double HistogramObj::sum() const {
@@ -875,45 +944,12 @@ bool FITSFileObj::Load(const std::string &path) {
     return true;
 }
 
-namespace {
-
-// Fills the pixel table row by row and feeds every value to the image's statistics.
-struct TableFiller {
-    GraphicsFileObj &image;
-    IntArrayList &table;
-    std::vector<std::int32_t> row;
-    std::size_t column = 0;
-    int rowIndex = 0;
-
-    TableFiller(GraphicsFileObj &img, IntArrayList &t)
-        : image(img), table(t), row(static_cast<std::size_t>(t.Columns()), 0) {}
-
-    inline void put(std::int32_t v) {
-        image.AddValue(v);
-        row[column] = v;
-        if (++column == row.size()) {
-            table.SetRow(rowIndex++, row.data());
-            column = 0;
-        }
-    }
-    void flush() {
-        if (column != 0) {
-            // A partly read row: the columns that never came stay 0.
-            std::fill(row.begin() + static_cast<std::ptrdiff_t>(column), row.end(), 0);
-            table.SetRow(rowIndex, row.data());
-        }
-    }
-};
-
-} // namespace
-
 bool FITSFileObj::readData() {
     histogram_ = std::make_unique<HistogramObj>(256, header_.bitpix == 8 ? 1 : 256);
     description_.minimum = 2147483647;
     description_.maximum = 0;
     const int valueSize = std::abs(header_.bitpix) / 8;
     std::int64_t wanted = static_cast<std::int64_t>(header_.naxis1) * header_.naxis2;
-    TableFiller fill(*this, *pixelTable_);
 
     // Integer data: a table of every stored value for 8 and 16 bits when the scaling is not a
     // plain whole-number offset, which is added exactly.
@@ -939,78 +975,108 @@ bool FITSFileObj::readData() {
     bool readFailed = false;
     constexpr std::size_t ChunkRecords = 64;
     std::vector<std::uint8_t> buffer(ChunkRecords * RecordSize);
+    // Converts n stored values at p into out; true when one of them did not convert.
+    const int bitpix = header_.bitpix;
+    auto convert = [&](const std::uint8_t *p, std::size_t values, std::int32_t *out) {
+        bool bad = false;
+        switch (bitpix) {
+        case 8:
+            if (plainOffset) {
+                for (std::size_t i = 0; i < values; ++i)
+                    out[i] = clip32(p[i] + offset);
+            } else {
+                for (std::size_t i = 0; i < values; ++i) {
+                    out[i] = lut[p[i]];
+                    bad |= lutBad[p[i]] != 0;
+                }
+            }
+            break;
+        case 16:
+            if (plainOffset && std::abs(offset) <= (std::int64_t{1} << 30)) {
+                const auto off = static_cast<std::int32_t>(offset);
+                for (std::size_t i = 0; i < values; ++i)
+                    out[i] = static_cast<std::int16_t>(be16(p + 2 * i)) + off;
+            } else if (plainOffset) {
+                for (std::size_t i = 0; i < values; ++i)
+                    out[i] = clip32(static_cast<std::int16_t>(be16(p + 2 * i)) + offset);
+            } else {
+                for (std::size_t i = 0; i < values; ++i) {
+                    const std::uint16_t raw = be16(p + 2 * i);
+                    out[i] = lut[raw];
+                    bad |= lutBad[raw] != 0;
+                }
+            }
+            break;
+        case 32:
+            for (std::size_t i = 0; i < values; ++i) {
+                const auto raw = static_cast<std::int32_t>(be32(p + 4 * i));
+                if (plainOffset)
+                    out[i] = clip32(raw + offset);
+                else
+                    bad |= !roundScaled(raw * bscale + bzero, out[i]);
+            }
+            break;
+        case -32:
+            for (std::size_t i = 0; i < values; ++i) {
+                const std::uint32_t raw = be32(p + 4 * i);
+                float f;
+                std::memcpy(&f, &raw, 4);
+                if (f > -2147483648.0f && f < 2147483648.0f)
+                    out[i] = static_cast<std::int32_t>(nearestEven(f));
+                else
+                    bad |= !roundFloat(f, out[i]);
+            }
+            break;
+        case -64:
+            for (std::size_t i = 0; i < values; ++i) {
+                const std::uint64_t raw =
+                    (static_cast<std::uint64_t>(be32(p + 8 * i)) << 32) | be32(p + 8 * i + 4);
+                double d;
+                std::memcpy(&d, &raw, 8);
+                bad |= !roundFloat(d, out[i]);
+            }
+            break;
+        default:
+            break;
+        }
+        return bad;
+    };
+    if (bitpix != 8 && bitpix != 16 && bitpix != 32 && bitpix != -32 && bitpix != -64)
+        return false;
+
+    // Each row is converted straight into the row buffer, counted, and stored.
+    std::vector<std::int32_t> row(static_cast<std::size_t>(header_.naxis1), 0);
+    std::size_t column = 0;
+    int rowIndex = 0;
     while (wanted > 0) {
         const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), data_);
         if (got < buffer.size() && std::ferror(data_)) {
             readFailed = true;
             break;
         }
-        const std::int64_t values =
-            std::min<std::int64_t>(static_cast<std::int64_t>(got / valueSize), wanted);
-        const std::uint8_t *p = buffer.data();
-        std::int32_t v = 0;
-        switch (header_.bitpix) {
-        case 8:
-            for (std::int64_t i = 0; i < values; ++i) {
-                const std::uint8_t raw = p[i];
-                if (plainOffset) {
-                    v = clip32(raw + offset);
-                } else {
-                    v = lut[raw];
-                    conversionFailed |= lutBad[raw] != 0;
-                }
-                fill.put(v);
+        const auto values = static_cast<std::size_t>(
+            std::min<std::int64_t>(static_cast<std::int64_t>(got / valueSize), wanted));
+        for (std::size_t k = 0; k < values;) {
+            const std::size_t take = std::min(values - k, row.size() - column);
+            conversionFailed |= convert(buffer.data() + k * valueSize, take, row.data() + column);
+            column += take;
+            k += take;
+            if (column == row.size()) {
+                AddValues(row.data(), row.size());
+                pixelTable_->SetRow(rowIndex++, row.data());
+                column = 0;
             }
-            break;
-        case 16:
-            for (std::int64_t i = 0; i < values; ++i) {
-                const std::uint16_t raw = be16(p + 2 * i);
-                if (plainOffset) {
-                    v = clip32(static_cast<std::int16_t>(raw) + offset);
-                } else {
-                    v = lut[raw];
-                    conversionFailed |= lutBad[raw] != 0;
-                }
-                fill.put(v);
-            }
-            break;
-        case 32:
-            for (std::int64_t i = 0; i < values; ++i) {
-                const auto raw = static_cast<std::int32_t>(be32(p + 4 * i));
-                if (plainOffset)
-                    v = clip32(raw + offset);
-                else
-                    conversionFailed |= !roundScaled(raw * bscale + bzero, v);
-                fill.put(v);
-            }
-            break;
-        case -32:
-            for (std::int64_t i = 0; i < values; ++i) {
-                const std::uint32_t raw = be32(p + 4 * i);
-                float f;
-                std::memcpy(&f, &raw, 4);
-                conversionFailed |= !roundFloat(f, v);
-                fill.put(v);
-            }
-            break;
-        case -64:
-            for (std::int64_t i = 0; i < values; ++i) {
-                const std::uint64_t raw =
-                    (static_cast<std::uint64_t>(be32(p + 8 * i)) << 32) | be32(p + 8 * i + 4);
-                double d;
-                std::memcpy(&d, &raw, 8);
-                conversionFailed |= !roundFloat(d, v);
-                fill.put(v);
-            }
-            break;
-        default:
-            return false;
         }
-        wanted -= values;
+        wanted -= static_cast<std::int64_t>(values);
         if (got < buffer.size())
             break; // end of file
     }
-    fill.flush();
+    if (column != 0) {
+        // A partly read row: the columns that never came stay 0.
+        AddValues(row.data(), column);
+        std::fill(row.begin() + static_cast<std::ptrdiff_t>(column), row.end(), 0);
+        pixelTable_->SetRow(rowIndex, row.data());
+    }
     pixelTable_->Rewind();
     // Values that did not convert, a failed read, or data that end before the image does.
     if (readFailed || conversionFailed || wanted > 0)
@@ -1066,30 +1132,32 @@ bool FITSFileObj::BuildDisplay() {
         const std::int32_t *row = table.Row(i);
         const std::int32_t *above = i > 0 ? table.Row(i - 1) : nullptr;
         const std::int32_t *below = i + 1 < height ? table.Row(i + 1) : nullptr;
-        for (int j = 0; j < width; ++j) {
-            std::int32_t v = row[j];
-            if (filter && v > hot) {
-                std::int64_t sum = 0;
-                int count = 0;
-                for (const std::int32_t *r : {above, below}) {
-                    if (r == nullptr)
-                        continue;
-                    if (j > 0) {
-                        sum += r[j - 1];
-                        ++count;
-                    }
-                    if (j + 1 < width) {
-                        sum += r[j + 1];
-                        ++count;
-                    }
+        // Only diagonal neighbours count, none in the same row, so the row can be filtered
+        // before its indices are taken.
+        std::int32_t rowTop = std::numeric_limits<std::int32_t>::min();
+        for (int j = 0; filter && j < width; ++j)
+            rowTop = std::max(rowTop, row[j]);
+        for (int j = 0; filter && rowTop > hot && j < width; ++j) {
+            if (row[j] <= hot)
+                continue;
+            std::int64_t sum = 0;
+            int count = 0;
+            for (const std::int32_t *r : {above, below}) {
+                if (r == nullptr)
+                    continue;
+                if (j > 0) {
+                    sum += r[j - 1];
+                    ++count;
                 }
-                if (count > 0) {
-                    v = clip32(roundToInt(static_cast<long double>(sum) / count));
-                    table.SetValue(j, i, v);
+                if (j + 1 < width) {
+                    sum += r[j + 1];
+                    ++count;
                 }
             }
-            rowBytes[static_cast<std::size_t>(j)] = index(v);
+            if (count > 0)
+                table.SetValue(j, i, clip32(roundToInt(static_cast<long double>(sum) / count)));
         }
+        index.mapRow(row, rowBytes.data(), rowBytes.size());
         if (ok)
             raster_.WriteRow(rowBytes.data(), rowBytes.size());
     }

@@ -7,6 +7,7 @@
 #include "support/LinkLst.h"
 #include "support/ShortStr.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -146,6 +147,8 @@ public:
             static_cast<unsigned __int128>(static_cast<std::uint64_t>(v) * static_cast<std::uint64_t>(v));
         ++count_;
     }
+    // AddInt for a run of values.
+    void AddInts(const std::int32_t *values, std::size_t n);
     struct ModeResult {
         std::int32_t bin = 0;
         std::int32_t count = 0;
@@ -179,6 +182,7 @@ private:
     long double sumSq_ = 0;
     std::uint64_t intSum_ = 0;
     unsigned __int128 intSumSq_ = 0;
+    std::vector<std::int32_t> scratch_;
 };
 
 // The abstract image file: its description, pixel table, histogram and raster writer.
@@ -199,6 +203,18 @@ public:
         if (value < description_.minimum)
             description_.minimum = value;
         histogram_->AddInt(value);
+    }
+    // AddValue for a run of values.
+    void AddValues(const std::int32_t *values, std::size_t n) {
+        std::int32_t lo = description_.minimum;
+        std::int32_t hi = description_.maximum;
+        for (std::size_t i = 0; i < n; ++i) {
+            lo = std::min(lo, values[i]);
+            hi = std::max(hi, values[i]);
+        }
+        description_.minimum = lo;
+        description_.maximum = hi;
+        histogram_->AddInts(values, n);
     }
     // The data-error question; true when the user chose to abort.
     bool AskToContinue();
