@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <cctype>
@@ -60,6 +61,8 @@ void TMeasDataForm1::build() {
     YLbl = new QLabel("Lat:", this);
     IDEd = new QLineEdit(this);
     IDEd->setMaxLength(3);
+    // The identifier is stored as single bytes: printable ASCII only.
+    IDEd->setValidator(new QRegularExpressionValidator(QRegularExpression("[\\x20-\\x7E]{0,3}"), IDEd));
     DateEd = new QLineEdit(this);
     TimeEd = new QLineEdit(this);
     XEd = new QLineEdit(this);

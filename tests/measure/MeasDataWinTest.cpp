@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QValidator>
 #include <gtest/gtest.h>
 
 using namespace solar;
@@ -112,6 +113,11 @@ TEST(MeasEntry, RecordingAndTheDuplicateRule) {
     EXPECT_EQ(p.ui.script.lastMessage().text, "Please enter an ID for the spot you just measured.");
     EXPECT_TRUE(p.entry.list().IsEmpty());
 
+    // Identifiers are single-byte characters; anything else cannot be typed.
+    QString accented = QString::fromUtf8("\xC3\xA9"), ok = "a1-";
+    int pos = 0;
+    EXPECT_EQ(p.entry.IDEd->validator()->validate(accented, pos), QValidator::Invalid);
+    EXPECT_EQ(p.entry.IDEd->validator()->validate(ok, pos), QValidator::Acceptable);
     p.entry.IDEd->setText("ab");
     EXPECT_TRUE(p.entry.OkBtn1->isEnabled());
     p.entry.OkBtn1Click();
