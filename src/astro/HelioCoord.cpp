@@ -43,7 +43,8 @@ bool HeliographicCoordObj::ToHeliographic(long double &longitude, long double &l
         !std::isfinite(pAngle_) || !std::isfinite(semiDiameter_))
         return false;
     const long double radiiPerDistance = sunDistance_ * KmPerAu / KmPerSolarRadius;
-    if (radiiPerDistance == 0.0L || !std::isfinite(radiiPerDistance) || semiDiameter_ == 0.0L)
+    // A distance or semi-diameter of 0 or below describes no view of the Sun.
+    if (!(radiiPerDistance > 0.0L) || !std::isfinite(radiiPerDistance) || !(semiDiameter_ > 0.0L))
         return false;
 
     // Position angle from the upward axis towards the right, and distance from centre.

@@ -27,7 +27,8 @@ public:
 
     // Converts a point (x to the right, y upwards, both in disc radii from the centre) into apparent
     // longitude and latitude in radians. Returns false and leaves both outputs untouched for a point
-    // off the disc or when the geometry cannot be used (distance or semi-diameter 0, not finite).
+    // off the disc or when the geometry cannot be used (distance or semi-diameter 0 or
+    // negative, values not finite).
     bool ToHeliographic(long double &longitude, long double &latitude, long double x, long double y) const;
 
     long double SunDistance() const { return sunDistance_; }

@@ -69,6 +69,12 @@ TEST(HelioCoord, FailuresLeaveOutputsUntouched) {
     for (long double x : {0.0L, 0.1L, -0.7L})
         EXPECT_FALSE(zeroDistance.ToHeliographic(lon, lat, x, 0.2L));
 
+    // A negative distance or semi-diameter would mirror the disc instead of failing.
+    auto negative = geometry(-1.0L, 0.0L, 0.0L, 0.0L);
+    EXPECT_FALSE(negative.ToHeliographic(lon, lat, 0.3L, 0.2L));
+    auto negativeSemi = geometry(1.0L, 0.0L, 0.0L, -0.0046L);
+    EXPECT_FALSE(negativeSemi.ToHeliographic(lon, lat, 0.3L, 0.2L));
+
     auto nanAngle = geometry(1.0L, std::numeric_limits<long double>::quiet_NaN(), 0.0L, 0.0L);
     EXPECT_FALSE(nanAngle.ToHeliographic(lon, lat, 0.1L, 0.1L));
     auto hugeDistance = geometry(std::numeric_limits<long double>::max(), 0.0L, 0.0L, 0.0L);
