@@ -279,8 +279,11 @@ TDataListForm1::TDataListForm1(TMeasDataForm1 &entry, QWidget *parent)
     TDataListForm1::FormCreate();
     // A measurement recorded while the list is open appears at once, so lines and records agree.
     connect(&Entry, &TMeasDataForm1::measurementsChanged, this, [this] {
-        if (isVisible())
+        if (isVisible()) {
             FillList();
+            Saved = Entry.hooks().dataSaved ? Entry.hooks().dataSaved() : Saved;
+            ForReload1->setChecked(Saved);
+        }
     });
 }
 
@@ -324,8 +327,10 @@ void TDataListForm1::FormShow() {
 }
 
 void TDataListForm1::Close1Click() {
-    if (Entry.hooks().setDataSaved)
-        Entry.hooks().setDataSaved(Saved);
+    // Changes made here have reached the main window already; closing must never mark data saved
+    // that were recorded or loaded since this window was shown.
+    if (!Saved && Entry.hooks().setDataSaved)
+        Entry.hooks().setDataSaved(false);
     TInfoListForm1::Close1Click();
 }
 

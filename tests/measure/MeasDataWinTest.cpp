@@ -309,12 +309,18 @@ TEST(MeasListWindow, DeleteAndUndoRestoreTheLine) {
 TEST(MeasListWindow, LinesFollowRecordingWhileOpen) {
     Program p;
     p.record(T1, "B");
+    p.saved = true;
     auto &w = p.list();
     EXPECT_EQ(w.ListBox1->count(), 6);
+    EXPECT_TRUE(w.ForReload1->isChecked());
     p.record(T1, "A"); // sorts before B: the line must appear before B's
     ASSERT_EQ(w.ListBox1->count(), 7);
     EXPECT_EQ(line(w, 5).substr(0, 4), "A   ");
     EXPECT_EQ(line(w, 6).substr(0, 4), "B   ");
+    EXPECT_FALSE(w.ForReload1->isChecked());
+    // Closing the list must not mark the new measurement as saved.
+    w.Close1Click();
+    EXPECT_FALSE(p.saved);
 }
 
 TEST(MeasListWindow, ReportsAndSaveForReload) {
