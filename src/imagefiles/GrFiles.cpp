@@ -28,7 +28,6 @@ constexpr std::array<std::string_view, 34> keywordTable = {
     "EQUINOX",  "OBSERVER", "DATE-OBS", "UT",       "TIME-OBS", "DISTANCE", "B0",     "L0",     "P_ANGLE",
     "SEMIDIAM", "FNDLMBXC", "FNDLMBYC", "FNDLMBMA", "EXP",      "FILTER",   "END"};
 
-constexpr int CardsPerRecord = 36;
 constexpr int RecordSize = 2880;
 constexpr int CardSize = 80;
 
