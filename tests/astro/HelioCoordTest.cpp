@@ -3,6 +3,7 @@
 #include "astro/HelioCoord.h"
 #include "imagefiles/GrFiles.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -185,15 +186,16 @@ TEST(HelioCoord, InvertsItsOwnPerspectiveModel) {
 }
 
 TEST(HelioCoord, RoundTripThroughExactPerspective) {
-    // Exact view from distance d: the observer-centre-point triangle gives sin(rho + rho') =
-    // d sin rho', rho' the angle at the observer. The conversion takes rho' for sin rho', which
-    // moves the point by asin(d rho') - asin(d sin rho') along its radius: a few 1e-5 degrees near
-    // the centre, 2e-4 degrees at 0.8 of the radius and close to 6e-4 at 0.95. Inside 0.8 the
-    // recovered point must lie within 2e-4 degrees of the true one; out to 0.95 within that
-    // radial difference (plus 1e-7 degrees of rounding).
+    // Exact view from distance d (in solar radii): a point at heliocentric angle rho is seen at the
+    // angle rho' = atan2(sin rho, d - cos rho) from the disc centre, and the limb at asin(1 / d);
+    // the image scale is uniform in angle, so the offset in disc radii is rho' / asin(1 / d). The
+    // conversion's small-angle terms put the point within about 1.1e-4 degrees of the truth inside
+    // 0.95 of the radius (worked out separately at 30 digits); 2e-4 degrees is the bound.
     int checked = 0;
+    long double worst = 0;
     for (const Case &c : cases()) {
         const long double d = c.distance * RadiiPerAu;
+        const long double limb = std::asin(1.0L / d);
         auto h = geometry(c.distance, c.b0Deg, c.p, 1.0L / d);
         for (int latDeg = -80; latDeg <= 80; latDeg += 5) {
             for (int lonDeg = -85; lonDeg <= 85; lonDeg += 5) {
@@ -202,26 +204,22 @@ TEST(HelioCoord, RoundTripThroughExactPerspective) {
                     continue;
                 const long double rhoPrime = std::atan2(std::hypot(v.x, v.y), d - v.z);
                 long double x, y;
-                imageOffset(rhoPrime, std::atan2(v.x, v.y), c.p, d, x, y);
+                imageOffset(rhoPrime / limb, std::atan2(v.x, v.y), c.p, 1.0L, x, y);
                 const long double r = std::hypot(x, y);
                 if (r > 0.95L)
                     continue;
                 long double lon = 0, lat = 0;
                 ASSERT_TRUE(h.ToHeliographic(lon, lat, x, y)) << latDeg << " " << lonDeg;
                 const long double errDeg = separation(lat, lon, latDeg * Deg, lonDeg * Deg) / Deg;
-                const long double smallAngle =
-                    (std::asin(d * rhoPrime) - std::asin(d * std::sin(rhoPrime))) / Deg;
-                const std::string where = "lat " + std::to_string(latDeg) + " lon " + std::to_string(lonDeg) +
-                                          " B0 " + std::to_string(static_cast<double>(c.b0Deg)) + " P " +
-                                          std::to_string(static_cast<double>(c.p)) + " r " +
-                                          std::to_string(static_cast<double>(r));
-                EXPECT_LE(static_cast<double>(errDeg), static_cast<double>(smallAngle) + 1e-7) << where;
-                if (r <= 0.8L) {
-                    EXPECT_LT(static_cast<double>(errDeg), 2e-4) << where;
-                }
+                worst = std::max(worst, errDeg);
+                EXPECT_LT(static_cast<double>(errDeg), 2e-4)
+                    << "lat " << latDeg << " lon " << lonDeg << " B0 " << static_cast<double>(c.b0Deg) << " P "
+                    << static_cast<double>(c.p) << " r " << static_cast<double>(r);
                 ++checked;
             }
         }
     }
     EXPECT_GT(checked, 5000);
+    // The small-angle terms are real: an exact match would mean the test no longer measures them.
+    EXPECT_GT(static_cast<double>(worst), 1e-5);
 }
