@@ -74,8 +74,9 @@ Answer ScriptedPrompt::message(const std::string &caption, const std::string &te
     PromptCall c{"message", caption, text, icon, buttons, {}};
     calls.push_back(c);
     Queued q = take("answer", describe(c));
-    if (!q.text.empty())
+    if (!q.text.empty()) {
         EXPECT_EQ(q.text, caption) << "a different message came: " << describe(c);
+    }
     return q.answer;
 }
 
