@@ -472,6 +472,17 @@ std::int32_t HistogramObj::FirstEmptyAboveMode() const {
     return lastBin_;
 }
 
+void HistogramObj::AddIntRepeated(std::int32_t x, std::uint32_t times) {
+    const std::uint64_t v = x < 0 ? 0u : static_cast<std::uint64_t>(x);
+    const std::int64_t bin = intShift_ >= 0  ? static_cast<std::int64_t>(v >> intShift_)
+                             : intWidth_ > 0 ? static_cast<std::int64_t>(v) / intWidth_
+                                             : binOf(static_cast<long double>(v));
+    counts_[static_cast<std::size_t>(bin > lastBin_ ? lastBin_ : bin)] += static_cast<std::int32_t>(times);
+    intSum_ += v * times;
+    intSumSq_ += static_cast<unsigned __int128>(v * v) * times;
+    count_ += times;
+}
+
 void HistogramObj::AddInts(const std::int32_t *values, std::size_t n) {
     if (intShift_ < 0) {
         for (std::size_t i = 0; i < n; ++i)
@@ -487,27 +498,29 @@ void HistogramObj::AddInts(const std::int32_t *values, std::size_t n) {
     const int shift = intShift_;
     std::uint64_t s = 0;
     unsigned __int128 sq = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint32_t u = values[i] < 0 ? 0u : static_cast<std::uint32_t>(values[i]);
+        const std::uint32_t b = u >> shift;
+        ++c[i & 3][b > last ? last : b];
+    }
+    // The sums in a loop of their own, which the compiler can vectorise; 64 bits hold the sum of
+    // fewer than 2^16 squares below 2^48.
     std::int32_t top = 0;
     for (std::size_t i = 0; i < n; ++i)
         top = std::max(top, values[i]);
     if (top < (1 << 24) && n < (1u << 16)) {
-        // Squares below 2^48, fewer than 2^16 of them: 64 bits hold their sum.
         std::uint64_t sq64 = 0;
         for (std::size_t i = 0; i < n; ++i) {
-            const std::uint32_t u = values[i] < 0 ? 0u : static_cast<std::uint32_t>(values[i]);
-            const std::uint32_t b = u >> shift;
-            ++c[i & 3][b > last ? last : b];
+            const std::uint64_t u = values[i] < 0 ? 0u : static_cast<std::uint32_t>(values[i]);
             s += u;
-            sq64 += static_cast<std::uint64_t>(u) * u;
+            sq64 += u * u;
         }
         sq = sq64;
     } else {
         for (std::size_t i = 0; i < n; ++i) {
-            const std::uint32_t u = values[i] < 0 ? 0u : static_cast<std::uint32_t>(values[i]);
-            const std::uint32_t b = u >> shift;
-            ++c[i & 3][b > last ? last : b];
+            const std::uint64_t u = values[i] < 0 ? 0u : static_cast<std::uint32_t>(values[i]);
             s += u;
-            sq += static_cast<std::uint64_t>(u) * u;
+            sq += u * u;
         }
     }
     for (std::size_t b = 0; b < bins; ++b)
@@ -956,17 +969,25 @@ bool FITSFileObj::readData() {
     const long double bzero = header_.bzero;
     const bool plainOffset = bscale == 1.0L && bzero == std::floor(bzero) && std::fabs(bzero) < 9.0e15L;
     const std::int64_t offset = plainOffset ? static_cast<std::int64_t>(bzero) : 0;
+    // 8 and 16 bits: a table of the integer kept for every stored value, and a count of each
+    // stored value from which the statistics are made once at the end.
     std::vector<std::int32_t> lut;
     std::vector<std::uint8_t> lutBad;
-    if (!plainOffset && (header_.bitpix == 8 || header_.bitpix == 16)) {
+    std::vector<std::uint32_t> rawCount;
+    const bool countRaw = header_.bitpix == 8 || header_.bitpix == 16;
+    if (countRaw) {
         const int n = header_.bitpix == 8 ? 256 : 65536;
         lut.resize(static_cast<std::size_t>(n));
         lutBad.resize(static_cast<std::size_t>(n));
+        rawCount.assign(static_cast<std::size_t>(n), 0);
         for (int i = 0; i < n; ++i) {
-            const long double v =
+            const std::int64_t v =
                 header_.bitpix == 8 ? i : static_cast<std::int16_t>(static_cast<std::uint16_t>(i));
-            lutBad[static_cast<std::size_t>(i)] =
-                roundScaled(v * bscale + bzero, lut[static_cast<std::size_t>(i)]) ? 0 : 1;
+            const auto k = static_cast<std::size_t>(i);
+            if (plainOffset)
+                lut[k] = clip32(v + offset);
+            else
+                lutBad[k] = roundScaled(static_cast<long double>(v) * bscale + bzero, lut[k]) ? 0 : 1;
         }
     }
 
@@ -980,30 +1001,16 @@ bool FITSFileObj::readData() {
         bool bad = false;
         switch (bitpix) {
         case 8:
-            if (plainOffset) {
-                for (std::size_t i = 0; i < values; ++i)
-                    out[i] = clip32(p[i] + offset);
-            } else {
-                for (std::size_t i = 0; i < values; ++i) {
-                    out[i] = lut[p[i]];
-                    bad |= lutBad[p[i]] != 0;
-                }
+            for (std::size_t i = 0; i < values; ++i) {
+                out[i] = lut[p[i]];
+                ++rawCount[p[i]];
             }
             break;
         case 16:
-            if (plainOffset && std::abs(offset) <= (std::int64_t{1} << 30)) {
-                const auto off = static_cast<std::int32_t>(offset);
-                for (std::size_t i = 0; i < values; ++i)
-                    out[i] = static_cast<std::int16_t>(be16(p + 2 * i)) + off;
-            } else if (plainOffset) {
-                for (std::size_t i = 0; i < values; ++i)
-                    out[i] = clip32(static_cast<std::int16_t>(be16(p + 2 * i)) + offset);
-            } else {
-                for (std::size_t i = 0; i < values; ++i) {
-                    const std::uint16_t raw = be16(p + 2 * i);
-                    out[i] = lut[raw];
-                    bad |= lutBad[raw] != 0;
-                }
+            for (std::size_t i = 0; i < values; ++i) {
+                const std::uint16_t raw = be16(p + 2 * i);
+                out[i] = lut[raw];
+                ++rawCount[raw];
             }
             break;
         case 32:
@@ -1015,17 +1022,27 @@ bool FITSFileObj::readData() {
                     bad |= !roundScaled(raw * bscale + bzero, out[i]);
             }
             break;
-        case -32:
+        case -32: {
+            bool outOfRange = false;
             for (std::size_t i = 0; i < values; ++i) {
                 const std::uint32_t raw = be32(p + 4 * i);
                 float f;
                 std::memcpy(&f, &raw, 4);
-                if (f > -2147483648.0f && f < 2147483648.0f)
-                    out[i] = static_cast<std::int32_t>(nearestEven(f));
-                else
-                    bad |= !roundFloat(f, out[i]);
+                const bool inRange = f > -2147483648.0f && f < 2147483648.0f; // false for NaN
+                out[i] = static_cast<std::int32_t>(nearestEven(inRange ? f : 0.0f));
+                outOfRange |= !inRange;
+            }
+            if (outOfRange) { // values beyond 32 bits or not numbers: the careful conversion
+                for (std::size_t i = 0; i < values; ++i) {
+                    float f;
+                    const std::uint32_t raw = be32(p + 4 * i);
+                    std::memcpy(&f, &raw, 4);
+                    if (!(f > -2147483648.0f && f < 2147483648.0f))
+                        bad |= !roundFloat(f, out[i]);
+                }
             }
             break;
+        }
         case -64:
             for (std::size_t i = 0; i < values; ++i) {
                 const std::uint64_t raw =
@@ -1061,7 +1078,8 @@ bool FITSFileObj::readData() {
             column += take;
             k += take;
             if (column == row.size()) {
-                AddValues(row.data(), row.size());
+                if (!countRaw)
+                    AddValues(row.data(), row.size());
                 pixelTable_->SetRow(rowIndex++, row.data());
                 column = 0;
             }
@@ -1072,9 +1090,19 @@ bool FITSFileObj::readData() {
     }
     if (column != 0) {
         // A partly read row: the columns that never came stay 0.
-        AddValues(row.data(), column);
+        if (!countRaw)
+            AddValues(row.data(), column);
         std::fill(row.begin() + static_cast<std::ptrdiff_t>(column), row.end(), 0);
         pixelTable_->SetRow(rowIndex, row.data());
+    }
+    for (std::size_t k = 0; k < rawCount.size(); ++k) {
+        if (rawCount[k] == 0)
+            continue;
+        const std::int32_t v = lut[k];
+        description_.minimum = std::min(description_.minimum, v);
+        description_.maximum = std::max(description_.maximum, v);
+        histogram_->AddIntRepeated(v, rawCount[k]);
+        conversionFailed |= lutBad[k] != 0;
     }
     pixelTable_->Rewind();
     // Values that did not convert, a failed read, or data that end before the image does.

@@ -147,6 +147,8 @@ public:
             static_cast<unsigned __int128>(static_cast<std::uint64_t>(v) * static_cast<std::uint64_t>(v));
         ++count_;
     }
+    // AddInt of the same value `times` times.
+    void AddIntRepeated(std::int32_t x, std::uint32_t times);
     // AddInt for a run of values.
     void AddInts(const std::int32_t *values, std::size_t n);
     struct ModeResult {
