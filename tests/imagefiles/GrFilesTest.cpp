@@ -279,6 +279,62 @@ TEST(FitsData, FivePixelTypes) {
     }
 }
 
+// Values beyond the pixel table's 32 bits are held at its limits; values beyond 64 bits do not
+// convert (0 and the data question).
+TEST(FitsData, ValuesOutOfRange) {
+    Fixture fx;
+    ScriptedPrompt p;
+    FITSFileObj f(fx.user.dir());
+    // Unsigned 32-bit data: stored 2147483647 + 2^31 = 4294967295 is above the table's top.
+    ASSERT_TRUE(f.Load(fx.write(
+        "u32.fits", imageFile(32, 2, 1, be32({-2147483648LL, 2147483647}), {kv("BZERO", "2147483648")}))));
+    EXPECT_EQ(pixels(f), (std::vector<std::int32_t>{0, 2147483647}));
+    FITSFileObj g(fx.user.dir());
+    ASSERT_TRUE(g.Load(fx.write("f.fits", imageFile(-32, 2, 1, beF32({3e9f, -3e9f})))));
+    EXPECT_EQ(pixels(g), (std::vector<std::int32_t>{2147483647, -2147483647 - 1}));
+
+    p.expect("File Errors Detected!", Answer::OK);
+    FITSFileObj h(fx.user.dir());
+    ASSERT_TRUE(h.Load(fx.write("d.fits", imageFile(-64, 3, 1, beF64({1e30, 5.5, -1e19})))));
+    EXPECT_EQ(pixels(h), (std::vector<std::int32_t>{0, 6, 0}));
+}
+
+// A load puts the display defaults into the image window's record, makes it current and has
+// the window redrawn when the current record is the window's.
+TEST(FitsDisplay, LoadResetsTheImageWindowRecord) {
+    Fixture fx;
+    ScriptedPrompt p;
+    DisplayParams defaults;
+    defaults.brightness = 10;
+    defaults.contrast = -10;
+    defaults.spare = 7;
+    DisplayParams window;
+    window.brightness = -40;
+    DisplayState &ds = displayState();
+    const DisplayState saved = ds;
+    int redraws = 0;
+    ds.defaults = &defaults;
+    ds.imageWindow = &window;
+    ds.current = &defaults;
+    ds.currentIsImageWindow = true;
+    ds.redisplayImageWindow = [&] { ++redraws; };
+    FITSFileObj f(fx.user.dir());
+    const bool ok = f.Load(fx.write("w.fits", imageFile(8, 2, 2, "\x0A\x14\x1E\x28")));
+    ds = saved;
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(ds.current, saved.current);
+    EXPECT_EQ(window.brightness, 10);
+    EXPECT_EQ(window.lowerIndex, 54);  // 64 - 10
+    EXPECT_EQ(window.upperIndex, 148); // 54 + Round(63 * 1.5) = 54 + 94 (94.5 to even)
+    EXPECT_EQ(window.spare, 0);
+    EXPECT_EQ(redraws, 1);
+    // The raster itself was made with the plain ramp 64..127.
+    RasterImage img;
+    ASSERT_TRUE(ReadRasterFile(f.RasterPath(), img));
+    EXPECT_EQ(img.palette[4 * 64], 0);
+    EXPECT_EQ(img.palette[4 * 127], 255);
+}
+
 TEST(FitsData, NanInFloatDataAsksOnceAndBecomesZero) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const std::string file = imageFile(-32, 3, 1, beF32({nan, 4.0f, nan}));
