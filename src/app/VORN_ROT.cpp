@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <algorithm>
 #include <cctype>
@@ -41,6 +42,15 @@ protected:
 
 private:
     TSolarRtn *owner_;
+};
+
+// Rows of the two lists are 20 pixels high whatever their font.
+class FixedRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), 20);
+    }
 };
 
 bool sameNoCase(const std::string &a, const std::string &b) {
@@ -124,6 +134,8 @@ void TSolarRtn::buildControls() {
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, Qt::yellow);
         l->setPalette(pal);
+        // On the button-face background children would otherwise write in the button text colour.
+        l->setForegroundRole(QPalette::WindowText);
         l->move(left, top);
         l->adjustSize();
         l->hide();
@@ -139,7 +151,7 @@ void TSolarRtn::buildControls() {
         pal.setColor(QPalette::Text, Qt::white);
         lb->setPalette(pal);
         lb->setUniformItemSizes(true);
-        lb->setStyleSheet("QListWidget::item { height: 20px; }");
+        lb->setItemDelegate(new FixedRowDelegate(lb));
         lb->setToolTip(hint);
         // The design height of 424 would reach past the client area; the lists end at its foot.
         lb->setGeometry(left, 22, width, 436 - 22 - 4);
