@@ -550,6 +550,7 @@ void TSolarRtn::closeEvent(QCloseEvent *event) {
     }
     FormClose();
     event->accept();
+    emit exerciseClosed();
 }
 
 void TSolarRtn::SetupHelpMenu() {

@@ -182,6 +182,10 @@ public slots:
     void ImageTimerTimer();
     void UpdateSortIndicator();
 
+signals:
+    // The window has closed at the end of the exercise: the program ends.
+    void exerciseClosed();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

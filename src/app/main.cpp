@@ -12,6 +12,8 @@ int main(int argc, char **argv) {
     // A start-up that met a too small screen or no writable storage ends here.
     if (window.QuitRequested)
         return 1;
+    // The other windows must not keep the program alive once the exercise has ended.
+    QObject::connect(&window, &solar::TSolarRtn::exerciseClosed, &app, &QApplication::quit);
     window.show();
     return app.exec();
 }

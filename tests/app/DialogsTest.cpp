@@ -1,8 +1,7 @@
-// The small dialogs of the main window (string input, media dialog) and the platform layer
+// The media dialog of the main window and the platform layer
 // (optical media in /proc/mounts, case-blind look-ups, the cursor file).
 #include "app/MountMsg.h"
 #include "app/Platform.h"
-#include "app/StrInput.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
 
@@ -21,19 +20,6 @@ namespace solar::test {
 namespace {
 
 const std::string DataDir = std::string(SOLARRTN_SOURCE_DIR) + "/data/";
-
-TEST(StrInputDialog, FieldHoldsTwentyCharactersAndButtonsCloseIt) {
-    TStrIpDlg dlg;
-    dlg.EditStr->setText("abcdefghijklmnopqrstuvwxyz");
-    EXPECT_EQ(dlg.EditStr->text(), "abcdefghijklmnopqrst");
-    EXPECT_EQ(dlg.OKBtn->text(), "&OK");
-    EXPECT_EQ(dlg.CancelBtn->text(), "&Cancel");
-    dlg.OKBtn->click();
-    EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    TStrIpDlg other;
-    other.CancelBtn->click();
-    EXPECT_EQ(other.result(), QDialog::Rejected);
-}
 
 TEST(MountDialog, ActivationFillsInstructionAndAsksForTheMediumOnlyWithoutAPath) {
     int locates = 0;
