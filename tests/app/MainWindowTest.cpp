@@ -251,6 +251,18 @@ TEST(MainWindowLogin, LoginStartsTheExerciseWithTitlePictureAndLogEntry) {
     EXPECT_EQ(log.find("Logout"), std::string::npos);
 }
 
+TEST(MainWindowLogin, LoginWindowClosedWithoutOkFilesTheRunUnderNolog) {
+    Machine m;
+    ScriptedUiPrompt ui;
+    TSolarRtn w(m.env());
+    ui.onDialog([](QDialog &) { return int(QDialog::Rejected); }); // the title-bar close box
+    w.Login1Click();
+    EXPECT_EQ(w.DisplayStage, 1);
+    EXPECT_TRUE(w.LoginRec.Student1.empty());
+    EXPECT_EQ(w.Options.UserDir.str(), m.work.dir() + "Users/NOLOG/");
+    EXPECT_TRUE(fs::is_directory(m.work.file("Users/NOLOG")));
+}
+
 TEST(MainWindowLogin, InstructorNameInAnyCaseTakesTheInstructorPath) {
     Machine m;
     ScriptedUiPrompt ui;
