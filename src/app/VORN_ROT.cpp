@@ -4,6 +4,10 @@
 #include "app/LoginDlg.h"
 #include "app/MountMsg.h"
 #include "app/StrInput.h"
+#include "measure/MeasCmds.h"
+#include "measure/MeasDataWin.h"
+#include "support/InfoList.h"
+#include "support/PrintHdr.h"
 #include "support/QtPrompt.h"
 
 #include <QAction>
@@ -344,6 +348,7 @@ void TSolarRtn::FormCreate() {
         StartExercise();
     }
     // 12. The image database and the loaded-image store arrive with the image commands.
+    createMeasurementWindows();
 }
 
 void TSolarRtn::StartExercise() {
@@ -392,6 +397,14 @@ void TSolarRtn::StartExercise() {
     LogFile = logOwner_.get();
     LogFile->Setup("VORN_ROT", logPath, &LoginRec);
     LogFile->WriteLogin();
+
+    // Every printout is headed by the names and table of this login.
+    PrintContext &pc = printContext();
+    pc.students[0] = LoginRec.Student1.str();
+    pc.students[1] = LoginRec.Student2.str();
+    pc.students[2] = LoginRec.Student3.str();
+    pc.students[3] = LoginRec.Student4.str();
+    pc.labTable = LoginRec.TableNumber.empty() ? Options.LabTable.str() : LoginRec.TableNumber.str();
 }
 
 std::string TSolarRtn::LocateCdromDrive() {
@@ -636,10 +649,78 @@ void TSolarRtn::ListBox1DblClick() {}
 void TSolarRtn::LoadList1Click() {}
 void TSolarRtn::SaveList1Click() {}
 void TSolarRtn::PrintList1Click() {}
-void TSolarRtn::ViewEdit1Click() {}
-void TSolarRtn::SaveData1Click() {}
-void TSolarRtn::Load3Click() {}
-void TSolarRtn::ClearallData1Click() {}
+void TSolarRtn::createMeasurementWindows() {
+    MeasDataForm = new TMeasDataForm1(this);
+    MeasWindowHooks h;
+    h.unit = [this] { return int(Options.RawDataFormat); };
+    h.userDir = [this] { return Options.UserDir.str(); };
+    h.dataSaved = [this] { return DataSaved; };
+    h.setDataSaved = [this](bool saved) { DataSaved = saved; };
+    h.enableMeasurementCommands = [this] { EnableDataCommands(true); };
+    h.saveData = [this] { SaveData1Click(); };
+    h.csvExported = [this](bool written, const std::string &dir, const std::string &file) {
+        if (written) {
+            LastCsvDir = dir;
+            LastCsvFile = file;
+            AfterCsvExport();
+        }
+    };
+    MeasDataForm->setHooks(h);
+    // Every list window proposes the student's folder for its reports.
+    TInfoListForm1::setUserDirSource([this] { return Options.UserDir.str(); });
+}
+
+MeasFileState TSolarRtn::measFiles() const {
+    MeasFileState s;
+    s.SaveFileName = LastDataSaveFile;
+    s.SaveFolder = LastDataSaveDir;
+    s.LoadFileName = LastDataLoadFile;
+    s.LoadFolder = LastDataLoadDir;
+    s.BaseName = DataBaseName;
+    s.DataSaved = DataSaved;
+    return s;
+}
+
+void TSolarRtn::setMeasFiles(const MeasFileState &s) {
+    LastDataSaveFile = s.SaveFileName;
+    LastDataSaveDir = s.SaveFolder;
+    LastDataLoadFile = s.LoadFileName;
+    LastDataLoadDir = s.LoadFolder;
+    DataSaved = s.DataSaved;
+}
+
+void TSolarRtn::ViewEdit1Click() {
+    if (!DataListForm)
+        DataListForm = new TDataListForm1(*MeasDataForm, this);
+    DataListForm->show();
+    DataListForm->raise();
+}
+
+void TSolarRtn::SaveData1Click() {
+    MeasFileState s = measFiles();
+    solar::SaveData1Click(MeasDataForm->list(), s, Options.UserDir.str());
+    setMeasFiles(s);
+}
+
+void TSolarRtn::Load3Click() {
+    MeasFileState s = measFiles();
+    const bool loaded = solar::Load3Click(MeasDataForm->list(), s, Options.UserDir.str());
+    setMeasFiles(s);
+    if (loaded) {
+        EnableDataCommands(true);
+        emit MeasDataForm->measurementsChanged();
+    }
+}
+
+void TSolarRtn::ClearallData1Click() {
+    MeasFileState s = measFiles();
+    const bool cleared = solar::ClearallData1Click(MeasDataForm->list(), s, Options.UserDir.str());
+    setMeasFiles(s);
+    if (cleared) {
+        EnableDataCommands(false);
+        emit MeasDataForm->measurementsChanged();
+    }
+}
 void TSolarRtn::Parameters1Click() {}
 void TSolarRtn::DisplayImage1Click() {}
 void TSolarRtn::Cut1Click() {}

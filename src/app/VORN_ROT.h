@@ -25,6 +25,10 @@ class QTimer;
 
 namespace solar {
 
+class TMeasDataForm1;
+class TDataListForm1;
+struct MeasFileState;
+
 // A small round lamp: dark when off, else lit in its colour.
 class TLamp : public QWidget {
 public:
@@ -122,6 +126,10 @@ public:
     QListWidget *ListBox1 = nullptr;
     QTimer *ImageTimer = nullptr;
 
+    // ---- Long-lived windows ----
+    TMeasDataForm1 *MeasDataForm = nullptr; // owner of the measurement list
+    TDataListForm1 *DataListForm = nullptr; // made at the first View/Edit, then kept
+
     // ---- Menus: one action per command, submenus by name ----
     QMenu *File1 = nullptr, *ImageDatabase1 = nullptr, *ImageDirectory1 = nullptr, *ImageListMenu1 = nullptr,
           *MeasurementData1 = nullptr, *Preferences1 = nullptr, *Images1 = nullptr, *Animation1 = nullptr,
@@ -195,6 +203,9 @@ private:
     void buildMenus();
     void requestQuit();
     std::string installFile(const std::string &name) const;
+    void createMeasurementWindows();
+    MeasFileState measFiles() const;
+    void setMeasFiles(const MeasFileState &s);
 
     std::unique_ptr<OptsObj> optsOwner_;
     std::unique_ptr<OptionsSaver> saver_;

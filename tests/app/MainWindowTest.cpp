@@ -6,6 +6,7 @@
 #include "app/VORN_ROT.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
+#include "measure/MeasDataWin.h"
 
 #include <QAction>
 #include <QApplication>
@@ -612,6 +613,59 @@ TEST(MainWindowClose, UnsavedDataCancelKeepsTheProgramNoGoesOnToTheQuitQuestion)
     EXPECT_EQ(countOf(log, "\nLogout: VORN_ROT\r\n"), 1);
     EXPECT_NE(log.find("Elapsed Time: "), std::string::npos);
     EXPECT_EQ(w.LogFile, nullptr);
+}
+
+TEST(MainWindowClose, SavingAtCloseThatIsCancelledKeepsTheProgramAndTheData) {
+    Machine m;
+    ScriptedUiPrompt ui;
+    TSolarRtn w(m.env());
+    answerLogin(ui, "Ann Lee", "");
+    w.Login1Click();
+    w.show();
+    MeasRec rec;
+    rec.ID = "A";
+    rec.Time = 38418.5;
+    w.MeasDataForm->list().Insert(rec);
+    w.DataSaved = false;
+    w.EnableDataCommands(true);
+    EXPECT_TRUE(on(w.SaveData1));
+
+    // Yes to saving, then the file dialog cancelled: the window stays with its data.
+    ui.script.expect("Data Will Be Lost!", Answer::Yes);
+    ui.script.answerFile("");
+    EXPECT_FALSE(w.close());
+    EXPECT_FALSE(w.DataSaved);
+    EXPECT_EQ(w.MeasDataForm->list().Count(), 1);
+
+    // Yes again and a file chosen: written (one 93-byte record), then the quit question.
+    const std::string target = w.Options.UserDir.str() + "RUN1.DAT";
+    ui.script.expect("Data Will Be Lost!", Answer::Yes);
+    ui.script.answerFile(target);
+    ui.script.expect("Data File Written");
+    ui.script.expect("** Exercise Finished? **", Answer::Yes);
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(w.DataSaved);
+    EXPECT_EQ(fs::file_size(target), 93u);
+    EXPECT_EQ(w.LastDataSaveFile, "RUN1.DAT");
+}
+
+TEST(MainWindowCommands, ClearAllDataEmptiesTheListAndDisablesTheDataCommands) {
+    Machine m;
+    m.optionsFile([](OptionsRecord &o) { o.LoginRequired = false; });
+    ScriptedUiPrompt ui;
+    TSolarRtn w(m.env());
+    MeasRec rec;
+    rec.ID = "B";
+    w.MeasDataForm->list().Insert(rec);
+    w.EnableDataCommands(true);
+    ASSERT_TRUE(on(w.ClearallData1));
+    ui.script.expect("Data Cleared");
+    w.ClearallData1->trigger();
+    EXPECT_TRUE(w.MeasDataForm->list().IsEmpty());
+    EXPECT_FALSE(on(w.ClearallData1));
+    EXPECT_FALSE(on(w.SaveData1));
+    EXPECT_FALSE(on(w.ViewEdit1));
+    EXPECT_FALSE(on(w.Analysis1));
 }
 
 TEST(MainWindowClose, UnrecordedSineResultMustBeRecordedBeforeClosing) {
