@@ -963,18 +963,17 @@ bool FITSFileObj::readData() {
     const int valueSize = std::abs(header_.bitpix) / 8;
     std::int64_t wanted = static_cast<std::int64_t>(header_.naxis1) * header_.naxis2;
 
-    // Integer data: a table of every stored value for 8 and 16 bits when the scaling is not a
-    // plain whole-number offset, which is added exactly.
     const long double bscale = header_.bscale;
     const long double bzero = header_.bzero;
     const bool plainOffset = bscale == 1.0L && bzero == std::floor(bzero) && std::fabs(bzero) < 9.0e15L;
     const std::int64_t offset = plainOffset ? static_cast<std::int64_t>(bzero) : 0;
-    // 8 and 16 bits: a table of the integer kept for every stored value, and a count of each
-    // stored value from which the statistics are made once at the end.
+    // 8 bits, and 16 bits in images large enough to repay it: a table of the integer kept for
+    // every stored value, and a count of each stored value from which the statistics are made
+    // once at the end. Otherwise each value is converted and counted as it comes.
     std::vector<std::int32_t> lut;
     std::vector<std::uint8_t> lutBad;
     std::vector<std::uint32_t> rawCount;
-    const bool countRaw = header_.bitpix == 8 || header_.bitpix == 16;
+    const bool countRaw = header_.bitpix == 8 || (header_.bitpix == 16 && wanted >= 65536);
     if (countRaw) {
         const int n = header_.bitpix == 8 ? 256 : 65536;
         lut.resize(static_cast<std::size_t>(n));
@@ -1007,10 +1006,20 @@ bool FITSFileObj::readData() {
             }
             break;
         case 16:
-            for (std::size_t i = 0; i < values; ++i) {
-                const std::uint16_t raw = be16(p + 2 * i);
-                out[i] = lut[raw];
-                ++rawCount[raw];
+            if (countRaw) {
+                for (std::size_t i = 0; i < values; ++i) {
+                    const std::uint16_t raw = be16(p + 2 * i);
+                    out[i] = lut[raw];
+                    ++rawCount[raw];
+                }
+            } else {
+                for (std::size_t i = 0; i < values; ++i) {
+                    const auto raw = static_cast<std::int16_t>(be16(p + 2 * i));
+                    if (plainOffset)
+                        out[i] = clip32(raw + offset);
+                    else
+                        bad |= !roundScaled(raw * bscale + bzero, out[i]);
+                }
             }
             break;
         case 32:

@@ -150,7 +150,10 @@ INSTANTIATE_TEST_SUITE_P(
         Shape{8, 1, 1, 1, 0, false, 0, "byte1x1"}, Shape{8, 7, 3, 1, 0, false, 0, "byte7x3"},
         Shape{8, 101, 37, 2.5, -3, false, 0, "byteScaled"}, Shape{16, 333, 29, 1, 0, false, 0, "short"},
         Shape{16, 257, 13, 1, 32768, false, 0, "unsigned16"},
-        Shape{16, 64, 9, 0.5, 100, false, 0, "shortHalves"}, Shape{32, 45, 71, 1, 0, false, 0, "int"},
+        Shape{16, 64, 9, 0.5, 100, false, 0, "shortHalves"},
+        // 65536 values and more take the reader's table of every stored value
+        Shape{16, 301, 251, 0.5, 100, false, 0, "shortHalvesLarge"},
+        Shape{16, 512, 130, 1, 32768, false, 0, "unsigned16Large"}, Shape{32, 45, 71, 1, 0, false, 0, "int"},
         Shape{32, 19, 5, 0.25, -7, false, 0, "intScaled"}, Shape{-32, 123, 45, 1, 0, false, 0, "float"},
         Shape{-32, 77, 31, 3.0, 10, false, 5, "floatNanScaled"}, Shape{-64, 99, 41, 1, 0, false, 0, "double"},
         Shape{-64, 3, 1, 1, 0, false, 1, "doubleNan"}, Shape{16, 1001, 7, 1, 32768, true, 0, "extension16"},
