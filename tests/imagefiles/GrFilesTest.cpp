@@ -512,6 +512,11 @@ TEST(FitsFailures, MessagesAndNothingLeftBehind) {
         {"no END", header(imageCards(8, 2, 2), false) + padded("abcd"), "FITS File Error!", required},
         {"no BITPIX", header(noBitpix) + padded("abcd"), "FITS File Error!", required},
         {"BITPIX 12", imageFile(12, 2, 2, "abcdef"), "FITS File Error!", required},
+        {"BITPIX -16", imageFile(-16, 2, 2, "abcdefgh"), "FITS File Error!", required},
+        {"no NAXIS",
+         header({kv("SIMPLE", "T"), kv("BITPIX", "8"), kv("NAXIS1", "2"), kv("NAXIS2", "2")}) +
+             padded("abcd"),
+         "FITS File Error!", required},
         {"negative NAXIS1", imageFile(8, -2, 2, "abcd"), "FITS File Error!", required},
         {"NAXIS 1",
          header({kv("SIMPLE", "T"), kv("BITPIX", "8"), kv("NAXIS", "1"), kv("NAXIS1", "4")}) + padded("abcd"),
