@@ -956,6 +956,57 @@ bool FITSFileObj::Load(const std::string &path) {
     return true;
 }
 
+namespace {
+
+class ValueWindow {
+public:
+    explicit ValueWindow(GraphicsFileObj &image) : image_(image) {}
+
+    void add(const std::int32_t *values, std::size_t n) {
+        if (n == 0)
+            return;
+        if (counts_.empty()) {
+            const std::int32_t low = *std::min_element(values, values + n);
+            base_ = static_cast<std::int64_t>(low) - 1024; // some room below the first row
+            counts_.assign(Size, 0);
+        }
+        std::uint32_t *c = counts_.data();
+        const std::int64_t base = base_;
+        std::size_t outside = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            const auto off = static_cast<std::uint64_t>(static_cast<std::int64_t>(values[i]) - base);
+            if (off < Size)
+                ++c[off];
+            else
+                ++outside;
+        }
+        if (outside == 0)
+            return;
+        spill_.clear();
+        for (std::size_t i = 0; i < n; ++i)
+            if (static_cast<std::uint64_t>(static_cast<std::int64_t>(values[i]) - base) >= Size)
+                spill_.push_back(values[i]);
+        image_.AddValues(spill_.data(), spill_.size());
+    }
+    void finish() {
+        for (std::size_t k = 0; k < counts_.size(); ++k)
+            if (counts_[k] != 0) {
+                const auto v = static_cast<std::int32_t>(base_ + static_cast<std::int64_t>(k));
+                image_.AddRepeatedValue(v, counts_[k]);
+            }
+        counts_.clear();
+    }
+
+private:
+    static constexpr std::size_t Size = 65536;
+    GraphicsFileObj &image_;
+    std::vector<std::uint32_t> counts_;
+    std::vector<std::int32_t> spill_;
+    std::int64_t base_ = 0;
+};
+
+} // namespace
+
 bool FITSFileObj::readData() {
     histogram_ = std::make_unique<HistogramObj>(256, header_.bitpix == 8 ? 1 : 256);
     description_.minimum = 2147483647;
@@ -1069,6 +1120,10 @@ bool FITSFileObj::readData() {
     if (bitpix != 8 && bitpix != 16 && bitpix != 32 && bitpix != -32 && bitpix != -64)
         return false;
 
+    // Other types: values within a window of 65536 (placed by the first row) are counted one by
+    // one and go into the statistics at the end; the rest go in as they come.
+    ValueWindow window(*this);
+
     // Each row is converted straight into the row buffer, counted, and stored.
     std::vector<std::int32_t> row(static_cast<std::size_t>(header_.naxis1), 0);
     std::size_t column = 0;
@@ -1088,7 +1143,7 @@ bool FITSFileObj::readData() {
             k += take;
             if (column == row.size()) {
                 if (!countRaw)
-                    AddValues(row.data(), row.size());
+                    window.add(row.data(), row.size());
                 pixelTable_->SetRow(rowIndex++, row.data());
                 column = 0;
             }
@@ -1100,17 +1155,15 @@ bool FITSFileObj::readData() {
     if (column != 0) {
         // A partly read row: the columns that never came stay 0.
         if (!countRaw)
-            AddValues(row.data(), column);
+            window.add(row.data(), column);
         std::fill(row.begin() + static_cast<std::ptrdiff_t>(column), row.end(), 0);
         pixelTable_->SetRow(rowIndex, row.data());
     }
+    window.finish();
     for (std::size_t k = 0; k < rawCount.size(); ++k) {
         if (rawCount[k] == 0)
             continue;
-        const std::int32_t v = lut[k];
-        description_.minimum = std::min(description_.minimum, v);
-        description_.maximum = std::max(description_.maximum, v);
-        histogram_->AddIntRepeated(v, rawCount[k]);
+        AddRepeatedValue(lut[k], rawCount[k]);
         conversionFailed |= lutBad[k] != 0;
     }
     pixelTable_->Rewind();

@@ -218,6 +218,12 @@ public:
         description_.maximum = hi;
         histogram_->AddInts(values, n);
     }
+    // AddValue of the same value `times` times.
+    void AddRepeatedValue(std::int32_t value, std::uint32_t times) {
+        description_.minimum = std::min(description_.minimum, value);
+        description_.maximum = std::max(description_.maximum, value);
+        histogram_->AddIntRepeated(value, times);
+    }
     // The data-error question; true when the user chose to abort.
     bool AskToContinue();
 

@@ -7,6 +7,7 @@
 #include "common/TempDir.h"
 #include "imagefiles/FitsMaker.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -436,6 +437,40 @@ TEST(FitsDisplay, RangeAndIndices) {
     ASSERT_TRUE(ReadRasterFile(f.RasterPath(), img));
     // Row 0 on top: 10, 20, 30 below low -> 64; 40 -> 64 + Round(1 / 49 * 63) = 65.
     EXPECT_EQ(img.pixels, (std::vector<std::uint8_t>{64, 64, 64, 65, 78, 91, 104, 117}));
+}
+
+// Statistics of float data spread far wider than 65536, so that the reader's counting by value
+// and its way for the other values both take part. Expected: mean and sample deviation by the
+// two-pass formula in double (negative values count as 0 in the sums), then the display range.
+TEST(FitsDisplay, StatisticsOfWidelySpreadValues) {
+    std::vector<float> v;
+    for (int i = 0; i < 40 * 25; ++i)
+        v.push_back(static_cast<float>((i * 7919) % 200003 - 50000 + (i % 3 == 0 ? 0 : 20000)));
+    double sum = 0;
+    for (float x : v)
+        sum += std::max(0.0f, x);
+    const double mean = sum / v.size();
+    double ss = 0;
+    for (float x : v)
+        ss += (std::max(0.0f, x) - mean) * (std::max(0.0f, x) - mean);
+    const double sd = std::sqrt(ss / (v.size() - 1));
+    const double low = std::nearbyint(mean - 0.25 * sd);
+    const double high = std::nearbyint(2.0 * sd + low);
+
+    Fixture fx;
+    ScriptedPrompt p;
+    FITSFileObj f(fx.user.dir());
+    ASSERT_TRUE(f.Load(fx.write("wide.fits", imageFile(-32, 40, 25, beF32(v)))));
+    EXPECT_NEAR(static_cast<double>(f.Histogram()->Mean()), mean, 1e-6);
+    EXPECT_NEAR(static_cast<double>(f.Histogram()->StdDev()), sd, 1e-6);
+    EXPECT_EQ(f.Description().displayLow, low);
+    EXPECT_EQ(f.Description().displayHigh, high);
+    EXPECT_EQ(f.Description().minimum, *std::min_element(v.begin(), v.end()));
+    EXPECT_EQ(f.Description().maximum, *std::max_element(v.begin(), v.end()));
+    std::vector<std::int32_t> counts(256, 0); // bins of 256, negatives in bin 0, the top one open
+    for (float x : v)
+        ++counts[static_cast<std::size_t>(std::min(255, static_cast<int>(std::max(0.0f, x)) / 256))];
+    EXPECT_EQ(f.Histogram()->Counts(), counts);
 }
 
 TEST(FitsDisplay, ConstantImageIsMidGrey) {
