@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <stdexcept>
 
 namespace solar {
@@ -143,6 +144,176 @@ std::vector<std::string> SolrImgFileObj::DirectoryLines() {
         lines.push_back(DirectoryLine(*rec));
     records_.Reset();
     return lines;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+namespace {
+double timeOf(const void *item) {
+    const FITSFileObj *image = *static_cast<FITSFileObj *const *>(item);
+    return image->Header().observationMoment;
+}
+} // namespace
+
+bool SolrImageList::Equal(const void *a, const void *b) const {
+    return timeOf(a) == timeOf(b);
+}
+
+bool SolrImageList::Greater(const void *a, const void *b) const {
+    return timeOf(a) > timeOf(b);
+}
+
+std::vector<FITSFileObj *> SolrImageList::Images() {
+    std::vector<FITSFileObj *> images;
+    Reset();
+    while (void *item = Next())
+        images.push_back(*static_cast<FITSFileObj **>(item));
+    Reset();
+    return images;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+SolrImagesObj::SolrImagesObj(std::string userDir) : userDir_(std::move(userDir)) {
+    slots_.resize(static_cast<std::size_t>(lastSlot_) + 1);
+    spareOwner_ = std::make_unique<FITSFileObj>(userDir_);
+    spareOwner_->directoryIndex = -99;
+    spare_ = spareOwner_.get();
+}
+
+// The slots own the images in the list; spareOwner_ owns the spare while it is out of it.
+SolrImagesObj::~SolrImagesObj() = default;
+
+std::string SolrImagesObj::DisplayNameOf(const std::string &path) {
+    const auto slash = path.find_last_of('/');
+    std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    for (char &c : name)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const auto dot = name.find_last_of('.');
+    if (dot != std::string::npos && name.size() - dot > 4)
+        name.resize(dot + 4);
+    return name;
+}
+
+std::string SolrImagesObj::ListCaption(const FITSFileObj &image) {
+    std::string date = image.DateText();
+    if (date.size() < 18)
+        date.append(18 - date.size(), ' ');
+    return date + image.TimeText();
+}
+
+FITSFileObj *SolrImagesObj::Image(std::int32_t index) const {
+    if (index < 0 || index > lastImage_)
+        return nullptr;
+    return slots_[static_cast<std::size_t>(index)].get();
+}
+
+int SolrImagesObj::AddImage(const std::string &path, std::int32_t directoryIndex) {
+    lastAdded_ = -1;
+    // The display name stands for the file: two files of one name are one image to the student.
+    const std::string name = DisplayNameOf(path);
+    for (std::int32_t i = 0; i <= lastImage_; ++i)
+        if (slots_[static_cast<std::size_t>(i)]->DisplayName() == name)
+            return 0;
+    if (Full() && GrowSlots() == 0)
+        return 0;
+
+    if (!spareInList_ && spare_ && spare_->directoryIndex == directoryIndex)
+        return PasteImage(cutPosition_);
+
+    auto image = std::make_unique<FITSFileObj>(userDir_);
+    const bool loaded = image->Load(path);
+    if (loaded) {
+        image->directoryIndex = directoryIndex;
+        ++lastImage_;
+        slots_[static_cast<std::size_t>(lastImage_)] = std::move(image);
+        lastAdded_ = lastImage_;
+    }
+    CheckOrder();
+    return loaded ? 1 : 0;
+}
+
+int SolrImagesObj::PasteImage(std::int32_t index) {
+    // A spare already in the list would end up in two slots.
+    if (spareInList_ || !spareOwner_)
+        return 0;
+    if (Full() && GrowSlots() == 0)
+        return 0;
+    if (index < 0 || index > lastImage_ + 1)
+        index = lastImage_ + 1;
+    for (std::int32_t i = lastImage_; i >= index; --i)
+        slots_[static_cast<std::size_t>(i) + 1] = std::move(slots_[static_cast<std::size_t>(i)]);
+    slots_[static_cast<std::size_t>(index)] = std::move(spareOwner_);
+    spareInList_ = true;
+    ++lastImage_;
+    lastAdded_ = index;
+    CheckOrder();
+    return 1;
+}
+
+std::int32_t SolrImagesObj::CutImage(std::int32_t index) {
+    if (index < 0 || index > lastImage_)
+        return -1;
+    releaseSpare();
+    spareOwner_ = std::move(slots_[static_cast<std::size_t>(index)]);
+    spare_ = spareOwner_.get();
+    cutPosition_ = index;
+    spareInList_ = false;
+    for (std::int32_t i = index; i < lastImage_; ++i)
+        slots_[static_cast<std::size_t>(i)] = std::move(slots_[static_cast<std::size_t>(i) + 1]);
+    slots_[static_cast<std::size_t>(lastImage_)].reset();
+    --lastImage_;
+    CheckOrder();
+    return spare_->directoryIndex;
+}
+
+void SolrImagesObj::releaseSpare() {
+    // A spare that was pasted back belongs to its slot now.
+    spareOwner_.reset();
+    spare_ = nullptr;
+}
+
+int SolrImagesObj::GrowSlots() {
+    const std::size_t wanted = static_cast<std::size_t>(lastSlot_) + 1 + 10;
+    bool grown = false;
+    if (growLimit_ == 0 || wanted <= static_cast<std::size_t>(growLimit_)) {
+        try {
+            slots_.resize(wanted);
+            grown = true;
+        } catch (const std::bad_alloc &) {
+            grown = false;
+        } catch (const std::length_error &) {
+            grown = false;
+        }
+    }
+    if (!grown) {
+        prompt().message("GetMem Error!", "Error occurred while increasing array size!", Icon::Error,
+                         Buttons::OK);
+        return 0;
+    }
+    lastSlot_ += 10;
+    return 1;
+}
+
+void SolrImagesObj::CheckOrder() {
+    outOfOrder_ = false;
+    for (std::int32_t i = 0; i < lastImage_; ++i) {
+        if (slots_[static_cast<std::size_t>(i)]->Header().observationMoment >
+            slots_[static_cast<std::size_t>(i) + 1]->Header().observationMoment) {
+            outOfOrder_ = true;
+            break;
+        }
+    }
+}
+
+void SolrImagesObj::SortImages() {
+    SolrImageList sorted;
+    for (std::int32_t i = 0; i <= lastImage_; ++i)
+        sorted.Add(slots_[static_cast<std::size_t>(i)].release());
+    std::int32_t i = 0;
+    for (FITSFileObj *image : sorted.Images())
+        slots_[static_cast<std::size_t>(i++)].reset(image);
+    CheckOrder();
 }
 
 } // namespace solar

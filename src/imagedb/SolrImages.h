@@ -1,11 +1,14 @@
 #pragma once
 // The image database as read from an image directory file ("*list.txt"): one record per image,
-// its time taken from the file name, kept in time order. The store of loaded images belongs
-// in this unit too.
+// its time taken from the file name, kept in time order; and the store of the images loaded into
+// memory (SolrImagesObj) with its slots, the spare left by a cut, and its out-of-order flag.
 
+#include "imagefiles/GrFiles.h"
 #include "support/LinkLst.h"
 #include "support/ShortStr.h"
 
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +62,83 @@ private:
     bool ready_ = false;
     SolrImgFileList records_;
     std::string directoryFileName_;
+};
+
+// Loaded images in time order: the items are image-object pointers (the list does not own the
+// images), ordered by observation moment; images of the same moment keep their order.
+class SolrImageList : public SortedList {
+public:
+    SolrImageList() : SortedList(sizeof(FITSFileObj *)) {}
+    ~SolrImageList() override { DeleteAll(); }
+    void Add(FITSFileObj *image) { Insert(&image); }
+    // The pointers in list order.
+    std::vector<FITSFileObj *> Images();
+    bool Equal(const void *a, const void *b) const override;
+    bool Greater(const void *a, const void *b) const override;
+};
+
+// The images loaded into memory. Slot i holds line i of the loaded-image list. A cut image is
+// kept as the spare until the next cut, so that loading its directory line again puts the same
+// object back instead of reading the file again.
+class SolrImagesObj {
+public:
+    // userDir: the user's folder (ending in "/") that receives the images' temporary files.
+    explicit SolrImagesObj(std::string userDir);
+    ~SolrImagesObj();
+    SolrImagesObj(const SolrImagesObj &) = delete;
+    SolrImagesObj &operator=(const SolrImagesObj &) = delete;
+
+    // Loads the image at path (or pastes back the spare when it came from the same directory
+    // line) and returns 1, or 0 when the image is already loaded (same display name), no slot
+    // could be made, or the file could not be read. LastAddedSlot() says where it went.
+    int AddImage(const std::string &path, std::int32_t directoryIndex);
+    // Inserts the spare at index (a negative index or one beyond the last image appends it);
+    // 1 on success, 0 when the spare is already in the list or no slot could be made.
+    int PasteImage(std::int32_t index);
+    // Takes the image at index out of the list into the spare (releasing the previous spare)
+    // and returns its directory index; -1 for an index out of range. The caller deletes the
+    // list line.
+    std::int32_t CutImage(std::int32_t index);
+    // Ten more slots; 0 (after "GetMem Error!") when they cannot be had.
+    int GrowSlots();
+    void CheckOrder();
+    // Puts the loaded images into time order (stable for equal times) and clears the flag.
+    void SortImages();
+
+    // The display name a file would get when loaded: the upper-cased file name with its
+    // extension cut to four characters counting the dot ("SUN.FITS" -> "SUN.FIT").
+    static std::string DisplayNameOf(const std::string &path);
+    // The image's line in the loaded-image list: date text padded to 18 characters, time text.
+    static std::string ListCaption(const FITSFileObj &image);
+
+    bool OutOfOrder() const { return outOfOrder_; }
+    std::int32_t LastSlot() const { return lastSlot_; }
+    std::int32_t LastImage() const { return lastImage_; }
+    std::int32_t Count() const { return lastImage_ + 1; }
+    bool Full() const { return lastImage_ == lastSlot_; }
+    // The image in slot index, or null.
+    FITSFileObj *Image(std::int32_t index) const;
+    FITSFileObj *Spare() const { return spare_; }
+    std::int32_t CutPosition() const { return cutPosition_; }
+    bool SpareInList() const { return spareInList_; }
+    std::int32_t LastAddedSlot() const { return lastAdded_; }
+    // Tests make the slot array refuse to grow.
+    void SetGrowLimit(std::int32_t maxSlots) { growLimit_ = maxSlots; }
+
+private:
+    void releaseSpare();
+
+    std::string userDir_;
+    bool outOfOrder_ = false;
+    std::int32_t lastSlot_ = 9;
+    std::int32_t lastImage_ = -1;
+    std::vector<std::unique_ptr<FITSFileObj>> slots_;
+    FITSFileObj *spare_ = nullptr;            // the spare, in a slot or in spareOwner_
+    std::unique_ptr<FITSFileObj> spareOwner_; // holds the spare while it is out of the list
+    std::int32_t cutPosition_ = -99;
+    bool spareInList_ = false;
+    std::int32_t lastAdded_ = -1;
+    std::int32_t growLimit_ = 0; // 0: no limit but the memory
 };
 
 } // namespace solar
