@@ -1,0 +1,135 @@
+#include "display/CrsrWndw.h"
+
+#include "app/Options.h"
+#include "display/ImagMeas.h"
+#include "display/MgRgnDlg.h"
+#include "support/ExtReal.h"
+#include "support/QtPrompt.h"
+
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace solar {
+
+TCursorWindow::TCursorWindow(TImageForm1 &imageWindow, QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), image_(imageWindow) {
+    setWindowTitle("Cursor Region");
+    HorzScroll = new QScrollBar(Qt::Horizontal, this);
+    VertScroll = new QScrollBar(Qt::Vertical, this);
+    for (QScrollBar *bar : {HorzScroll, VertScroll}) {
+        bar->setRange(-100, 100);
+        bar->setPageStep(10);
+        connect(bar, &QScrollBar::valueChanged, this, [this] { VertScrollScroll(); });
+    }
+    HorzScroll->setGeometry(0, MagnifierTarget, MagnifierTarget, 16);
+    VertScroll->setGeometry(MagnifierTarget, 0, 16, MagnifierTarget);
+    PopupMenu1 = new QMenu(this);
+    SetRegionSize1 = PopupMenu1->addAction("Set &Magnification...");
+    connect(SetRegionSize1, &QAction::triggered, this, [this] { SetRegionSize1Click(); });
+    Canvas = QImage(MagnifierTarget, MagnifierTarget, QImage::Format_RGB32);
+    Canvas.fill(Qt::black);
+    FormShow();
+}
+
+int TCursorWindow::RegionSize() const {
+    return image_.MagnRgnDlg ? UsableRegionSize(image_.MagnRgnDlg->RegionSize) : 24;
+}
+
+void TCursorWindow::FormShow() {
+    const bool bars = !image_.Options().Centroiding;
+    HorzScroll->setVisible(bars);
+    VertScroll->setVisible(bars);
+    const int side = MagnifierTarget + (bars ? 16 : 0);
+    setFixedSize(side, side);
+}
+
+void TCursorWindow::showEvent(QShowEvent *event) {
+    if (!event->spontaneous()) {
+        FormShow();
+        emit shownChanged(true);
+    }
+    QWidget::showEvent(event);
+}
+
+void TCursorWindow::closeEvent(QCloseEvent *event) {
+    emit shownChanged(false);
+    QWidget::closeEvent(event);
+}
+
+void TCursorWindow::render(long double x, long double y) {
+    View = MagnifierRegion(x, y, RegionSize(), HorzScroll->value(), VertScroll->value());
+    // The region as the image window shows it; beyond its edge whatever lies there (black).
+    QImage region(View.source.width(), View.source.height(), QImage::Format_RGB32);
+    region.fill(Qt::black);
+    {
+        QPainter p(&region);
+        p.drawImage(-View.source.left, -View.source.top, image_.ScreenImage());
+    }
+    Canvas = region.scaled(Target.width(), Target.height(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                 .convertToFormat(QImage::Format_RGB32);
+    QPainter p(&Canvas);
+    p.setCompositionMode(QPainter::RasterOp_NotDestination);
+    p.setPen(QPen(Qt::white, 1, Qt::SolidLine));
+    p.drawLine(View.crossX - 20, View.crossY, View.crossX + 20, View.crossY);
+    p.drawLine(View.crossX, View.crossY - 20, View.crossX, View.crossY + 20);
+}
+
+void TCursorWindow::ShowRegion(const std::string &caption, bool reset, long double x, long double y) {
+    if (!isVisible())
+        return;
+    CentreX = static_cast<int>(roundToInt(x));
+    CentreY = static_cast<int>(roundToInt(y));
+    CaptionText = caption;
+    if (reset) {
+        RefX = x;
+        RefY = y;
+        const QSignalBlocker bh(HorzScroll), bv(VertScroll);
+        HorzScroll->setValue(0);
+        VertScroll->setValue(0);
+    }
+    setWindowTitle(QString::fromStdString(CaptionText.empty() ? "Cursor Region" : CaptionText));
+    render(x, y);
+    update();
+}
+
+void TCursorWindow::paintEvent(QPaintEvent *) {
+    if (CentreX != 0 || CentreY != 0 || !CaptionText.empty())
+        render(RefX, RefY);
+    QPainter p(this);
+    p.drawImage(Target.left, Target.top, Canvas);
+}
+
+void TCursorWindow::VertScrollScroll() {
+    ShowRegion(CaptionText, false, RefX, RefY);
+    long double x = 0, y = 0;
+    MagnifierPosition(View, HorzScroll->value(), VertScroll->value(), RefX, RefY, x, y);
+    image_.MoveMeasurement(x, y);
+}
+
+void TCursorWindow::mousePressEvent(QMouseEvent *event) {
+    if (event->button() == Qt::RightButton)
+        RightButtonDown = true;
+    QWidget::mousePressEvent(event);
+}
+
+void TCursorWindow::mouseReleaseEvent(QMouseEvent *event) {
+    if (event->button() == Qt::RightButton && RightButtonDown) {
+        RightButtonDown = false;
+        const QPoint at = event->position().toPoint();
+        const QRect frame = frameGeometry();
+        PopupMenu1->popup(QPoint(at.x() + frame.left() + 10, at.y() + frame.top() + 20));
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void TCursorWindow::SetRegionSize1Click() {
+    if (image_.MagnRgnDlg)
+        runModal(*image_.MagnRgnDlg);
+    update();
+}
+
+} // namespace solar
