@@ -4,6 +4,7 @@
 #include "app/LoginDlg.h"
 #include "app/MountMsg.h"
 #include "app/StrInput.h"
+#include "imagedb/SolrImages.h"
 #include "measure/MeasCmds.h"
 #include "measure/MeasDataWin.h"
 #include "support/InfoList.h"
@@ -347,8 +348,10 @@ void TSolarRtn::FormCreate() {
         OptionsAccess = true;
         StartExercise();
     }
-    // 12. The image database and the loaded-image store arrive with the image commands.
+    // 12. The image database and the loaded-image store; the measuring windows.
+    createImageStores();
     createMeasurementWindows();
+    createImageWindow();
 }
 
 void TSolarRtn::StartExercise() {
@@ -554,6 +557,7 @@ void TSolarRtn::FormClose() {
         LogFile = nullptr;
     }
     ImageTimer->stop();
+    releaseImageStores();
 }
 
 void TSolarRtn::closeEvent(QCloseEvent *event) {
@@ -639,16 +643,8 @@ void TSolarRtn::AboutThisExercise1Click() {
     runModal(box);
 }
 
-// The commands below belong to the image, measurement, analysis, options and help windows and
-// are filled in with them.
-void TSolarRtn::Load1Click() {}
-void TSolarRtn::Search1Click() {}
-void TSolarRtn::Print1Click() {}
-void TSolarRtn::SelectAll1Click() {}
-void TSolarRtn::ListBox1DblClick() {}
-void TSolarRtn::LoadList1Click() {}
-void TSolarRtn::SaveList1Click() {}
-void TSolarRtn::PrintList1Click() {}
+// The commands below belong to the measurement, analysis, options and help windows and are
+// filled in with them; the image commands are in imagedb/ImageCmds.cpp.
 void TSolarRtn::createMeasurementWindows() {
     MeasDataForm = new TMeasDataForm1(this);
     MeasWindowHooks h;
@@ -722,16 +718,6 @@ void TSolarRtn::ClearallData1Click() {
     }
 }
 void TSolarRtn::Parameters1Click() {}
-void TSolarRtn::DisplayImage1Click() {}
-void TSolarRtn::Cut1Click() {}
-void TSolarRtn::Paste1Click() {}
-void TSolarRtn::PasteLast1Click() {}
-void TSolarRtn::SortImageList1Click() {}
-void TSolarRtn::ClearAllImages1Click() {}
-void TSolarRtn::ViewFITSHeader1Click() {}
-void TSolarRtn::Animate1Click() {}
-void TSolarRtn::AnimateOff1Click() {}
-void TSolarRtn::SetRate1Click() {}
 void TSolarRtn::FindPeriod1Click() {}
 void TSolarRtn::ResultsList1Click() {}
 void TSolarRtn::Spreadsheet1Click() {}
@@ -740,7 +726,5 @@ void TSolarRtn::Topics1Click() {}
 void TSolarRtn::User1Click() {}
 void TSolarRtn::GONGProject1Click() {}
 void TSolarRtn::ProjectVORN1Click() {}
-void TSolarRtn::ImageTimerTimer() {}
-void TSolarRtn::UpdateSortIndicator() {}
 
 } // namespace solar

@@ -6,12 +6,14 @@
 #include "app/Login.h"
 #include "app/Options.h"
 #include "app/Platform.h"
+#include "astro/HelioCoord.h"
 #include "support/Prompt.h"
 
 #include <QCursor>
 #include <QImage>
 #include <QMainWindow>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,6 +30,15 @@ namespace solar {
 class TMeasDataForm1;
 class TDataListForm1;
 struct MeasFileState;
+class FITSFileObj;
+class SolrImgFileObj;
+class SolrImagesObj;
+struct SolrImgFileRec;
+class TImageForm1;
+class TGaugeForm2;
+class TAnimRateDlg;
+class TGetSrchStrDlg;
+class TInfoListForm1;
 
 // A small round lamp: dark when off, else lit in its colour.
 class TLamp : public QWidget {
@@ -116,6 +127,20 @@ public:
     // After a CSV export: the Analysis menu (unless pixels) and Spreadsheet.
     void AfterCsvExport();
 
+    // ---- Image commands ----
+    // Loads one database image and adds its line to the loaded-image list.
+    void CreateImage(const SolrImgFileRec *rec, int directoryIndex);
+    // Shows the selected loaded image in the image window.
+    void ImageList1DblClick();
+    void ImageList1MouseDown(Qt::MouseButton button, int X, int Y);
+    void ImageList1MouseUp(Qt::MouseButton button, int X, int Y);
+    void ListBox1MouseDown(Qt::MouseButton button, int X, int Y);
+    void ListBox1MouseUp(Qt::MouseButton button, int X, int Y);
+    // Prints the lines of a list under the common header, the caption and the heading.
+    void PrintListBox(QListWidget *list, const std::string &heading);
+    // The database list's lines from the directory records.
+    void ShowDirectory();
+
     // ---- Controls ----
     QWidget *ClientArea = nullptr;
     QLabel *ImageLbl = nullptr;
@@ -129,6 +154,21 @@ public:
     // ---- Long-lived windows ----
     TMeasDataForm1 *MeasDataForm = nullptr; // owner of the measurement list
     TDataListForm1 *DataListForm = nullptr; // made at the first View/Edit, then kept
+    TImageForm1 *ImageForm = nullptr;       // the image window
+    TGaugeForm2 *GaugeForm = nullptr;       // progress of a load of several images
+    TAnimRateDlg *AnimRateDlg = nullptr;    // made at the first Set Rate, then kept
+    TGetSrchStrDlg *SearchDlg = nullptr;    // search in the database list
+
+    // ---- Image database and loaded images ----
+    SolrImgFileObj *ImageDB = nullptr; // owned
+    SolrImagesObj *Images = nullptr;   // owned; replaced by Clear All Images
+    HeliographicCoordObj Helio;        // the one coordinate object of the run
+    int AnimationRate = 1000;          // the rate dialog's value, milliseconds
+    bool ImageLeftDown = false, ImageRightDown = false, DBRightDown = false;
+    // The image window shows loaded image `index`; and forgets an image that is being released.
+    // Set when the image window is made; tests may set their own.
+    std::function<void(FITSFileObj &image, int index)> ShowImageHook;
+    std::function<void(const FITSFileObj *image)> ImageRemovedHook;
 
     // ---- Menus: one action per command, submenus by name ----
     QMenu *File1 = nullptr, *ImageDatabase1 = nullptr, *ImageDirectory1 = nullptr, *ImageListMenu1 = nullptr,
@@ -196,6 +236,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
@@ -206,10 +247,25 @@ private:
     void createMeasurementWindows();
     MeasFileState measFiles() const;
     void setMeasFiles(const MeasFileState &s);
+    void createImageStores();
+    void createImageWindow();
+    void releaseImageStores();
+    // Gives every loaded image and the spare up to the image window before they are released.
+    void forgetAllImages();
+    void pruneHeaderWindows();
+    void enableImagesMenu();
+    void setPasteEnabled(bool on);
+    void setAnimationMenu(bool on);
+    // The database list's line d and record d: set or clear the loaded marker and its " *".
+    void markDirectoryLine(int d, bool loaded);
 
     std::unique_ptr<OptsObj> optsOwner_;
     std::unique_ptr<OptionsSaver> saver_;
     std::unique_ptr<LogFileObj> logOwner_;
+    std::unique_ptr<SolrImgFileObj> imageDBOwner_;
+    std::unique_ptr<SolrImagesObj> imagesOwner_;
+    // Header windows opened from the Images menu, one per image while the image exists.
+    std::map<const FITSFileObj *, std::unique_ptr<TInfoListForm1>> headerWindows_;
 };
 
 // The main window, set when it is created.

@@ -122,6 +122,9 @@ public:
     std::int32_t CutPosition() const { return cutPosition_; }
     bool SpareInList() const { return spareInList_; }
     std::int32_t LastAddedSlot() const { return lastAdded_; }
+    // The folder for the temporary files of images loaded from now on (the user folder is made
+    // only after the login, when the store already exists).
+    void SetUserDir(const std::string &userDir) { userDir_ = userDir; }
     // Tests make the slot array refuse to grow.
     void SetGrowLimit(std::int32_t maxSlots) { growLimit_ = maxSlots; }
 

@@ -93,6 +93,16 @@ TEST(SolrImagesObj, SameFileNameInAnyCaseOrFolderIsNotLoadedTwice) {
     EXPECT_TRUE(st.p.messages().empty());
 }
 
+TEST(SolrImagesObj, TemporaryFilesGoToTheUserFolderInForceAtLoading) {
+    Store st;
+    TempDir later;
+    SolrImagesObj s(st.user.dir());
+    s.SetUserDir(later.dir());
+    ASSERT_EQ(s.AddImage(st.image("a.fts", "09:00:00"), 0), 1);
+    EXPECT_EQ(std::filesystem::path(s.Image(0)->RasterPath()).parent_path(), later.path());
+    EXPECT_EQ(std::filesystem::path(s.Image(0)->HeaderListingPath()).parent_path(), later.path());
+}
+
 TEST(SolrImagesObj, UnreadableFileAddsNothing) {
     Store st;
     SolrImagesObj s(st.user.dir());

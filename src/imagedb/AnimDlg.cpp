@@ -1,0 +1,61 @@
+#include "imagedb/AnimDlg.h"
+
+#include "support/Prompt.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace solar {
+
+TAnimRateDlg::TAnimRateDlg(int &rate, QWidget *parent) : QDialog(parent), rate_(rate) {
+    setWindowTitle("Set Animation Rate");
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    Label1 = new QLabel("Animation Timer Interval", this);
+    RateEd = new QLineEdit(this);
+    RateEd->setMaxLength(4);
+    RateEd->setToolTip("Milliseconds, 1 - 1000");
+    OKBtn = new QPushButton("OK", this);
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton("Cancel", this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(RateEd);
+    layout->addLayout(buttons);
+    connect(OKBtn, &QPushButton::clicked, this, &TAnimRateDlg::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TAnimRateDlg::showEvent(QShowEvent *event) {
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TAnimRateDlg::FormActivate() {
+    RateEd->setText(QString::number(rate_));
+}
+
+void TAnimRateDlg::OKBtnClick() {
+    const QString text = RateEd->text();
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok) {
+        prompt().message("Invalid Entry!", "\"" + text.toStdString() + "\" is not a valid integer!",
+                         Icon::Exclamation, Buttons::OK);
+        return;
+    }
+    if (value < 1 || value > 1000) {
+        prompt().message("Value Out of Range", "Milliseconds must be between 1 and 1000.", Icon::Information,
+                         Buttons::OK);
+        return;
+    }
+    rate_ = value;
+    accept();
+}
+
+} // namespace solar

@@ -1,0 +1,724 @@
+// The main window's image commands: the image directory, loading the selected images, the
+// loaded-image list (show, cut, paste, sort, clear), search and print of the lists, image list
+// files and the animation.
+#include "app/VORN_ROT.h"
+
+#include "display/ImagMeas.h"
+#include "imagedb/AnimDlg.h"
+#include "imagedb/ImgPgrGage.h"
+#include "imagedb/SolrImages.h"
+#include "imagefiles/HdrView.h"
+#include "support/Getsstr.h"
+#include "support/InfoList.h"
+#include "support/ListText.h"
+#include "support/PrintHdr.h"
+#include "support/QtPrintHdr.h"
+#include "support/QtPrompt.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QTimer>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace solar {
+namespace {
+
+const char *const LoadedMark = " *";
+
+std::string trimRight(std::string s) {
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.pop_back();
+    return s;
+}
+
+std::string trimLeft(std::string s) {
+    s.erase(0, s.find_first_not_of(' '));
+    return s;
+}
+
+std::vector<int> selectedRows(QListWidget *list) {
+    std::vector<int> rows;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected())
+            rows.push_back(i);
+    return rows;
+}
+
+// What an image list line asks for: the date (before the first blank) and the time to the
+// minute (after it, cut before its last ":"). A date written with "-", as DATE-OBS has it, is
+// also looked for with the "/" of the database lines; "2005-03-07T13:45:07" is split at the "T".
+struct ListLineKey {
+    std::string date, time;
+};
+
+std::optional<ListLineKey> parseListLine(const std::string &raw) {
+    const std::string line = trimRight(raw);
+    if (line.empty())
+        return std::nullopt;
+    ListLineKey key;
+    const auto blank = line.find(' ');
+    key.date = line.substr(0, blank);
+    std::string time = blank == std::string::npos ? std::string() : trimLeft(line.substr(blank + 1));
+    const auto t = key.date.find('T');
+    if (time.empty() && t != std::string::npos) {
+        time = key.date.substr(t + 1);
+        key.date.resize(t);
+    }
+    const auto colon = time.rfind(':');
+    if (key.date.empty() || colon == std::string::npos)
+        return std::nullopt;
+    key.time = time.substr(0, colon);
+    return key;
+}
+
+bool lineHolds(const std::string &line, const ListLineKey &key) {
+    if (line.find(key.time) == std::string::npos)
+        return false;
+    if (line.find(key.date) != std::string::npos)
+        return true;
+    std::string slashed = key.date;
+    std::replace(slashed.begin(), slashed.end(), '-', '/');
+    return line.find(slashed) != std::string::npos;
+}
+
+std::vector<std::string> readTextLines(const std::string &path) {
+    std::vector<std::string> lines;
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The file on disk whose name matches `path`'s without regard to case; "" when there is none.
+std::string existingNoCase(const std::string &path) {
+    const std::string resolved = resolveNoCase(folderPart(path), fileNamePart(path));
+    std::error_code ec;
+    return std::filesystem::is_regular_file(resolved, ec) ? resolved : std::string();
+}
+
+} // namespace
+
+// ---- Set-up and release ------------------------------------------------------------------
+
+void TSolarRtn::createImageStores() {
+    imageDBOwner_ = std::make_unique<SolrImgFileObj>();
+    ImageDB = imageDBOwner_.get();
+    imagesOwner_ = std::make_unique<SolrImagesObj>(Options.UserDir.str());
+    Images = imagesOwner_.get();
+    ImageTimer->setInterval(1000);
+    ImageTimer->stop();
+    GaugeForm = new TGaugeForm2(this);
+    ImageList1->viewport()->installEventFilter(this);
+    ListBox1->viewport()->installEventFilter(this);
+}
+
+void TSolarRtn::forgetAllImages() {
+    if (!Images || !ImageRemovedHook)
+        return;
+    for (int i = 0; i < Images->Count(); ++i)
+        ImageRemovedHook(Images->Image(i));
+    if (Images->Spare())
+        ImageRemovedHook(Images->Spare());
+}
+
+void TSolarRtn::releaseImageStores() {
+    forgetAllImages();
+    headerWindows_.clear();
+    imagesOwner_.reset();
+    Images = nullptr;
+    imageDBOwner_.reset();
+    ImageDB = nullptr;
+}
+
+void TSolarRtn::pruneHeaderWindows() {
+    for (auto it = headerWindows_.begin(); it != headerWindows_.end();) {
+        bool alive = Images && it->first == Images->Spare();
+        for (int i = 0; Images && !alive && i < Images->Count(); ++i)
+            alive = it->first == Images->Image(i);
+        it = alive ? std::next(it) : headerWindows_.erase(it);
+    }
+}
+
+bool TSolarRtn::eventFilter(QObject *watched, QEvent *event) {
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const bool release = event->type() == QEvent::MouseButtonRelease;
+    if ((press || release) && (watched == ImageList1->viewport() || watched == ListBox1->viewport())) {
+        auto *me = static_cast<QMouseEvent *>(event);
+        const QPoint pos = me->position().toPoint();
+        if (watched == ImageList1->viewport()) {
+            if (press)
+                ImageList1MouseDown(me->button(), pos.x(), pos.y());
+            else
+                ImageList1MouseUp(me->button(), pos.x(), pos.y());
+        } else if (press) {
+            ListBox1MouseDown(me->button(), pos.x(), pos.y());
+        } else {
+            ListBox1MouseUp(me->button(), pos.x(), pos.y());
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Small helpers of the enabling table --------------------------------------------------
+
+void TSolarRtn::enableImagesMenu() {
+    Images1->menuAction()->setEnabled(Images && Images->Count() > 0);
+}
+
+void TSolarRtn::setPasteEnabled(bool on) {
+    Paste1->setEnabled(on);
+    PasteLast1->setEnabled(on);
+}
+
+void TSolarRtn::setAnimationMenu(bool on) {
+    Animation1->menuAction()->setEnabled(on);
+    if (ImageForm && ImageForm->Animation1)
+        ImageForm->Animation1->menuAction()->setEnabled(on);
+}
+
+void TSolarRtn::markDirectoryLine(int d, bool loaded) {
+    auto *rec = ImageDB ? ImageDB->Records().ItemAs<SolrImgFileRec>(d) : nullptr;
+    QListWidgetItem *item = ListBox1->item(d);
+    if (!rec || !item)
+        return;
+    QString text = item->text();
+    if (loaded) {
+        if (!rec->loaded)
+            text += LoadedMark;
+    } else {
+        const int at = text.indexOf(LoadedMark);
+        if (at >= 0)
+            text.remove(at, 2);
+    }
+    rec->loaded = loaded;
+    item->setText(text);
+}
+
+// ---- Image directory ----------------------------------------------------------------------
+
+void TSolarRtn::ShowDirectory() {
+    ListBox1->clear();
+    for (const std::string &line : ImageDB->DirectoryLines())
+        ListBox1->addItem(QString::fromStdString(line));
+}
+
+void TSolarRtn::Load1Click() {
+    BusyCursor busy;
+    FileDialogSpec spec;
+    spec.title = "Load Image Directory";
+    spec.filter = "Solar Rotation Image Directories|*list.txt";
+    spec.fileName = "*list.txt";
+    spec.folder = Options.ImagePath.str();
+    spec.defaultExt = "*.txt";
+    const auto chosen = prompt().openFile(spec);
+    if (!chosen)
+        return;
+    const std::string file = *chosen;
+    Options.ImagePath = withSlash(folderPart(file));
+
+    if (!ImageDB->Ready()) {
+        ImageDB->ReadDirectory(file);
+    } else if (file != ImageDB->DirectoryFileName()) {
+        ConfirmClearAll = false;
+        ClearAllImages1Click();
+        ConfirmClearAll = true;
+        ImageDB->CloseDirectory();
+        ListBox1->clear();
+        ImageDB->ReadDirectory(file);
+    }
+
+    if (ImageDB->Ready()) {
+        ShowDirectory();
+        const bool any = ListBox1->count() > 0;
+        LoadSelected1->setEnabled(any);
+        SelectAll1->setEnabled(any);
+        Search1->setEnabled(any);
+        Print1->setEnabled(any);
+        ImageListMenu1->menuAction()->setEnabled(any);
+        if (!SearchDlg)
+            SearchDlg = new TGetSrchStrDlg(this);
+        SearchDlg->Reset();
+    } else {
+        prompt().message("Cannot Access Images!", "The Solar Image Files cannot be accessed!", Icon::Error,
+                         Buttons::OK);
+    }
+}
+
+// ---- Loading ------------------------------------------------------------------------------
+
+void TSolarRtn::ListBox1DblClick() {
+    const std::vector<int> rows = selectedRows(ListBox1);
+    if (rows.empty() || !ImageDB || ImageDB->Records().IsEmpty()) {
+        prompt().message("No Images Selected!", "Select Images for Load from Image Database Directory.",
+                         Icon::Error, Buttons::OK);
+        return;
+    }
+    const bool multiple = rows.size() > 1;
+    if (multiple)
+        GaugeForm->StartProgress("Loading Selected Images", "Terminate Image Loading?",
+                                 static_cast<int>(rows.size()));
+    int n = 0;
+    for (int i : rows) {
+        const auto *rec = ImageDB->Records().ItemAs<SolrImgFileRec>(i);
+        if (!rec)
+            break;
+        if (rec->loaded) {
+            prompt().beep(BeepKind::Exclamation);
+        } else {
+            if (multiple) {
+                GaugeForm->StepProgress(rec->fileName.str(), n);
+                if (!GaugeForm->Running())
+                    break;
+            }
+            const SolrImgFileRec copy = *rec;
+            CreateImage(&copy, i);
+            // Marked after every attempt, also when the image could not be loaded.
+            markDirectoryLine(i, true);
+        }
+        ++n;
+    }
+    if (n == 0)
+        return;
+    SaveList1->setEnabled(true);
+    PrintList1->setEnabled(true);
+    setAnimationMenu(ImageList1->count() >= 2);
+    ListBox1->setToolTip("");
+    if (multiple) {
+        if (GaugeForm->Running()) {
+            GaugeForm->StepProgress("", n);
+            GaugeForm->FinishProgress();
+        }
+    }
+    UpdateSortIndicator();
+}
+
+void TSolarRtn::CreateImage(const SolrImgFileRec *rec, int directoryIndex) {
+    if (!rec) {
+        prompt().message("Nil Pointer!",
+                         "Pointer to Directory Record is nil!\r\n\r\nCalled Procedure: SolarRtn.CreateImage",
+                         Icon::Error, Buttons::OK);
+        return;
+    }
+    // Directory lines may be written in another case than the files, and may carry blanks
+    // after the name.
+    const std::string path = resolveNoCase(Options.ImagePath.str(), trimRight(rec->fileName.str()));
+    const bool alreadyLoaded = [&] {
+        const std::string name = SolrImagesObj::DisplayNameOf(path);
+        for (int i = 0; i < Images->Count(); ++i)
+            if (Images->Image(i)->DisplayName() == name)
+                return true;
+        return false;
+    }();
+    Images->SetUserDir(Options.UserDir.str());
+    const bool wasFull = Images->Full();
+    if (Images->AddImage(path, directoryIndex) == 1) {
+        // A cut image comes back at its old place, a new one at the end: the line goes where
+        // the image went.
+        const int slot = Images->LastAddedSlot();
+        ImageList1->insertItem(slot,
+                               QString::fromStdString(SolrImagesObj::ListCaption(*Images->Image(slot))));
+        ImageList1->setCurrentRow(slot);
+        ImageList1DblClick();
+    } else {
+        std::string caption;
+        if (alreadyLoaded)
+            caption = "File Already Loaded!";
+        else if (wasFull && Images->Full())
+            caption = "Too Many Images!";
+        else
+            caption = "Image Not Loaded!"; // the reader has said why, or the file holds no image
+        prompt().message(caption, "Unable to load solar image file.\r\n\r\nFile Name: " + path, Icon::Error,
+                         Buttons::OK);
+    }
+    enableImagesMenu();
+    UpdateSortIndicator();
+}
+
+// ---- The loaded-image list ----------------------------------------------------------------
+
+void TSolarRtn::ImageList1DblClick() {
+    BusyCursor busy;
+    const int row = ImageList1->currentRow();
+    FITSFileObj *image = Images ? Images->Image(row) : nullptr;
+    if (image && ShowImageHook)
+        ShowImageHook(*image, row);
+}
+
+void TSolarRtn::DisplayImage1Click() {
+    if (ImageList1->currentRow() < 0 && ImageList1->count() > 0)
+        ImageList1->setCurrentRow(0);
+    ImageList1DblClick();
+}
+
+void TSolarRtn::ViewFITSHeader1Click() {
+    if (ImageList1->count() > 0 && ImageList1->currentRow() < 0)
+        ImageList1->setCurrentRow(0);
+    FITSFileObj *image = Images ? Images->Image(ImageList1->currentRow()) : nullptr;
+    if (image)
+        ViewHeader(headerWindows_[image], *image, "");
+}
+
+void TSolarRtn::ImageList1MouseDown(Qt::MouseButton button, int, int) {
+    if (ImageList1->count() > 0 && ImageList1->currentRow() < 0)
+        ImageList1->setCurrentRow(0);
+    if (Images && Images->Image(ImageList1->currentRow())) {
+        ImageLeftDown = button == Qt::LeftButton;
+        ImageRightDown = button == Qt::RightButton;
+    } else {
+        ImageLeftDown = ImageRightDown = false;
+    }
+}
+
+void TSolarRtn::ImageList1MouseUp(Qt::MouseButton button, int X, int Y) {
+    if (button == Qt::LeftButton && ImageLeftDown) {
+        ImageLeftDown = false;
+        ImageList1DblClick();
+        ImageList1->setToolTip("");
+    } else if (button == Qt::RightButton && ImageRightDown) {
+        ImageRightDown = false;
+        // The menu opens where the mouse is, wherever the window stands on the screen.
+        PopupMenu1->popup(ImageList1->viewport()->mapToGlobal(QPoint(X, Y)));
+    }
+}
+
+void TSolarRtn::ListBox1MouseDown(Qt::MouseButton button, int, int) {
+    DBRightDown = button == Qt::RightButton;
+}
+
+void TSolarRtn::ListBox1MouseUp(Qt::MouseButton button, int X, int Y) {
+    if (button == Qt::RightButton && DBRightDown && ListBox1->count() > 0)
+        PopupMenu2->popup(ListBox1->viewport()->mapToGlobal(QPoint(X, Y)));
+    DBRightDown = false;
+}
+
+void TSolarRtn::Cut1Click() {
+    const int i = ImageList1->currentRow();
+    FITSFileObj *image = Images ? Images->Image(i) : nullptr;
+    // Without a chosen line there is nothing to cut (and no database line to unmark).
+    if (!image)
+        return;
+    if (ImageRemovedHook)
+        ImageRemovedHook(image);
+    const int d = Images->CutImage(i);
+    delete ImageList1->takeItem(i);
+    if (i < 1) {
+        if (ImageList1->count() == 0)
+            Images1->menuAction()->setEnabled(false);
+        else
+            ImageList1->setCurrentRow(0);
+    } else {
+        ImageList1->setCurrentRow(i - 1);
+    }
+    markDirectoryLine(d, false);
+    setPasteEnabled(true);
+    pruneHeaderWindows();
+    UpdateSortIndicator();
+}
+
+void TSolarRtn::Paste1Click() {
+    // With no line chosen the image goes to the end of the list.
+    const int row = ImageList1->currentRow();
+    const int position = row < 0 ? ImageList1->count() : row;
+    if (Images->PasteImage(position) == 0)
+        return;
+    const int slot = Images->LastAddedSlot();
+    FITSFileObj *image = Images->Image(slot);
+    ImageList1->insertItem(slot, QString::fromStdString(SolrImagesObj::ListCaption(*image)));
+    ImageList1->setCurrentRow(slot);
+    markDirectoryLine(image->directoryIndex, true);
+    setPasteEnabled(false);
+    enableImagesMenu();
+    UpdateSortIndicator();
+}
+
+void TSolarRtn::PasteLast1Click() {
+    if (Images->PasteImage(ImageList1->count()) == 0)
+        return;
+    const int slot = Images->LastAddedSlot();
+    FITSFileObj *image = Images->Image(slot);
+    ImageList1->insertItem(slot, QString::fromStdString(SolrImagesObj::ListCaption(*image)));
+    ImageList1->setCurrentRow(slot);
+    markDirectoryLine(image->directoryIndex, true);
+    setPasteEnabled(false);
+    enableImagesMenu();
+    UpdateSortIndicator();
+}
+
+void TSolarRtn::SortImageList1Click() {
+    if (!Images->OutOfOrder())
+        return;
+    Images->SortImages();
+    ImageList1->clear();
+    for (int i = 0; i < Images->Count(); ++i)
+        ImageList1->addItem(QString::fromStdString(SolrImagesObj::ListCaption(*Images->Image(i))));
+    ImageList1->setCurrentRow(ImageList1->count() - 1);
+    ImageList1DblClick();
+    Images->CheckOrder();
+    UpdateSortIndicator();
+}
+
+void TSolarRtn::ClearAllImages1Click() {
+    if (ConfirmClearAll &&
+        prompt().message("Verify Clear Images", "Are You Sure You Want to Remove all the Images?",
+                         Icon::Question, Buttons::YesNo) != Answer::Yes)
+        return;
+    // The image window lets go of its image before the images are released.
+    forgetAllImages();
+    headerWindows_.clear();
+    imagesOwner_ = std::make_unique<SolrImagesObj>(Options.UserDir.str());
+    Images = imagesOwner_.get();
+
+    ImageList1->clear();
+    for (int i = 0; i < ListBox1->count(); ++i) {
+        QListWidgetItem *item = ListBox1->item(i);
+        const int at = item->text().indexOf(LoadedMark);
+        if (at >= 0)
+            item->setText(item->text().left(at));
+    }
+    if (ImageDB) {
+        SolrImgFileList &records = ImageDB->Records();
+        records.Reset();
+        while (auto *rec = records.NextAs<SolrImgFileRec>())
+            rec->loaded = false;
+        records.Reset();
+    }
+    if (ImageForm)
+        ImageForm->close();
+    Images1->menuAction()->setEnabled(false);
+    setPasteEnabled(false);
+    SaveList1->setEnabled(false);
+    PrintList1->setEnabled(false);
+    UpdateSortIndicator();
+}
+
+void TSolarRtn::UpdateSortIndicator() {
+    const bool outOfOrder = Images && Images->OutOfOrder();
+    SortLed->setLit(ImageList1->count() > 0, outOfOrder ? QColor(255, 0, 0) : QColor(0, 255, 0));
+    SortImageList1->setEnabled(outOfOrder);
+}
+
+// ---- Database list: select, search, print ---------------------------------------------------
+
+void TSolarRtn::SelectAll1Click() {
+    ListBox1->selectAll();
+}
+
+void TSolarRtn::Search1Click() {
+    if (!SearchDlg)
+        SearchDlg = new TGetSrchStrDlg(this);
+    SearchDlg->setWindowTitle("Find Text String");
+    runModal(*SearchDlg);
+    int start = 0;
+    switch (SearchDlg->Start) {
+    case SearchStart::None:
+        return;
+    case SearchStart::Top:
+        start = 0;
+        break;
+    case SearchStart::Cursor:
+        start = ListBox1->currentRow() + 1;
+        break;
+    }
+    if (SearchDlg->SearchText.empty())
+        return;
+    std::vector<std::string> lines;
+    for (int i = 0; i < ListBox1->count(); ++i)
+        lines.push_back(ListBox1->item(i)->text().toStdString());
+    const int found = findTextLine(lines, SearchDlg->SearchText, start, SearchDlg->CaseDependent);
+    if (found >= 0) {
+        // The found line becomes the current one; the lines chosen for loading stay chosen.
+        ListBox1->selectionModel()->setCurrentIndex(ListBox1->model()->index(found, 0),
+                                                    QItemSelectionModel::NoUpdate);
+        ListBox1->scrollToItem(ListBox1->item(found), QAbstractItemView::PositionAtTop);
+        ListBox1->repaint();
+        return;
+    }
+    prompt().message("String Not Found", "\"" + SearchDlg->SearchText + "\" Not Found.", Icon::Information,
+                     Buttons::OK);
+}
+
+void TSolarRtn::PrintListBox(QListWidget *list, const std::string &heading) {
+    QPrinter &printer = programPrinter();
+    printer.setDocName(QString::fromStdString(printJobTitle()));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    painter.setFont(printTextFont());
+    PrintHeaderLayout layout;
+    const int headingY = drawPrintHeaderAndCaption(painter, printer, windowTitle(), &layout);
+    const int h = layout.lineHeight;
+    const int x = layout.margin + 50;
+    drawTextTop(painter, x, headingY, QString::fromStdString(heading));
+    int y = layout.lastNameY + 6 * h;
+    for (int i = 0; i < list->count(); ++i) {
+        if (y + h > layout.pageHeight) {
+            printer.newPage();
+            y = h;
+        }
+        drawTextTop(painter, x, y, list->item(i)->text());
+        y += h;
+    }
+    painter.end();
+}
+
+void TSolarRtn::Print1Click() {
+    if (!uiPrompt().printDialog(programPrinter()))
+        return;
+    BusyCursor busy;
+    setEnabled(false);
+    PrintListBox(ListBox1, "Directory of Solar Image Database");
+    setEnabled(true);
+}
+
+void TSolarRtn::PrintList1Click() {
+    if (!uiPrompt().printDialog(programPrinter()))
+        return;
+    BusyCursor busy;
+    setEnabled(false);
+    PrintListBox(ImageList1, "List of Loaded Images");
+    setEnabled(true);
+}
+
+// ---- Image list files -----------------------------------------------------------------------
+
+void TSolarRtn::SaveList1Click() {
+    if (LastImageListDir.empty())
+        LastImageListDir = Options.UserDir.str();
+    if (LastImageListFile.empty())
+        LastImageListFile = ImageListBaseName + ".LST";
+    FileDialogSpec spec;
+    spec.title = "Save Image List";
+    spec.filter = "Solar Rotation Image Lists|*.LST";
+    spec.defaultExt = "*.LST";
+    spec.fileName = LastImageListFile;
+    spec.folder = LastImageListDir;
+    const auto name = chooseSavePath(spec);
+    if (!name)
+        return;
+    LastImageListFile = fileNamePart(*name);
+    LastImageListDir = folderPart(*name);
+    std::vector<std::string> lines;
+    for (int i = 0; i < ImageList1->count(); ++i)
+        lines.push_back(ImageList1->item(i)->text().toStdString());
+    std::string error;
+    if (!writeTextLines(*name, lines, error)) {
+        prompt().message("File Error!",
+                         "Unable to Write Image List!\r\n\r\nFile Name: " + *name + "\r\n" + error,
+                         Icon::Error, Buttons::OK);
+        return;
+    }
+    prompt().message("Image List File Written", "Image List Written to " + LastImageListFile + ".",
+                     Icon::Information, Buttons::OK);
+    SaveList1->setEnabled(false);
+}
+
+void TSolarRtn::LoadList1Click() {
+    if (LastImageListDir.empty())
+        LastImageListDir = Options.UserDir.str();
+    if (LastImageListFile.empty())
+        LastImageListFile = ImageListBaseName + ".LST";
+    FileDialogSpec spec;
+    spec.title = "Load Image List";
+    spec.filter = "Solar Rotation Image Lists|*.LST";
+    spec.defaultExt = "*.LST";
+    spec.fileName = LastImageListFile;
+    spec.folder = LastImageListDir;
+    std::string name;
+    for (;;) {
+        const auto chosen = prompt().openFile(spec);
+        if (!chosen)
+            return;
+        name = existingNoCase(upperFileNamePart(*chosen));
+        if (!name.empty())
+            break;
+        prompt().message("File Not Found!",
+                         "Unable to Load " + fileNamePart(upperFileNamePart(*chosen)) + "!", Icon::Error,
+                         Buttons::OK);
+    }
+    ConfirmClearAll = false;
+    ClearAllImages1Click();
+    ConfirmClearAll = true;
+    LastImageListFile = fileNamePart(name);
+    LastImageListDir = folderPart(name);
+
+    for (const std::string &line : readTextLines(name)) {
+        // Lines that ask for no image of this database are passed over.
+        const auto key = parseListLine(line);
+        if (!key)
+            continue;
+        for (int i = 0; i < ListBox1->count(); ++i) {
+            if (lineHolds(ListBox1->item(i)->text().toStdString(), *key)) {
+                ListBox1->clearSelection();
+                ListBox1->item(i)->setSelected(true);
+                ListBox1DblClick();
+                break;
+            }
+        }
+    }
+    SaveList1->setEnabled(false);
+    PrintList1->setEnabled(true);
+    UpdateSortIndicator();
+}
+
+// ---- Animation --------------------------------------------------------------------------------
+
+void TSolarRtn::Animate1Click() {
+    if (!Images || Images->Count() == 0)
+        return;
+    if (ImageForm) {
+        ImageForm->Start1->setEnabled(false);
+        ImageForm->File1->menuAction()->setEnabled(false);
+        ImageForm->Window1->menuAction()->setEnabled(false);
+        ImageForm->Stop1->setEnabled(true);
+    }
+    AnimationStopRequest = false;
+    ImageTimer->start();
+    Animate1->setEnabled(false);
+    AnimateOff1->setEnabled(true);
+}
+
+void TSolarRtn::AnimateOff1Click() {
+    if (ImageForm) {
+        ImageForm->Start1->setEnabled(true);
+        ImageForm->File1->menuAction()->setEnabled(true);
+        ImageForm->Window1->menuAction()->setEnabled(true);
+        ImageForm->Stop1->setEnabled(false);
+    }
+    AnimationStopRequest = true;
+    Animate1->setEnabled(true);
+    AnimateOff1->setEnabled(false);
+}
+
+void TSolarRtn::ImageTimerTimer() {
+    if (AnimationStopRequest) {
+        ImageTimer->stop();
+        return;
+    }
+    const int count = ImageList1->count();
+    if (count == 0)
+        return;
+    const int next = ImageList1->currentRow() + 1;
+    ImageList1->setCurrentRow(next >= count ? 0 : next);
+    ImageList1DblClick();
+}
+
+void TSolarRtn::SetRate1Click() {
+    AnimationRate = ImageTimer->interval();
+    if (!AnimRateDlg)
+        AnimRateDlg = new TAnimRateDlg(AnimationRate, this);
+    if (runModal(*AnimRateDlg) == QDialog::Accepted)
+        ImageTimer->setInterval(AnimationRate);
+}
+
+} // namespace solar
