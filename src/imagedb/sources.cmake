@@ -6,10 +6,5 @@ list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AnimDlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ImgPgrGage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ImageCmds.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ImageWindowLink.cpp
 )
-# The main window reaches the image window once that window is part of the program.
-if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/../display/ImagMeas.cpp)
-    list(APPEND UI_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ImageWindowLink.cpp)
-else()
-    list(APPEND UI_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ImageWindowNone.cpp)
-endif()

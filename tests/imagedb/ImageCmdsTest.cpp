@@ -7,9 +7,11 @@
 
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
+#include "display/ImagMeas.h"
 #include "imagedb/AnimDlg.h"
 #include "imagedb/ImgPgrGage.h"
 #include "imagedb/SolrImages.h"
+#include "measure/MeasDataWin.h"
 #include "support/Getsstr.h"
 #include "support/InfoList.h"
 
@@ -64,8 +66,8 @@ std::string captionOf(const std::string &file) {
     return date + time;
 }
 
-// A demonstration-mode start with the sample database as image path, run to the lists. The
-// image window is replaced by a record of what it was asked to show.
+// A demonstration-mode start with the sample database as image path, run to the lists. Unless
+// `realWindow`, the image window is replaced by a record of what it was asked to show.
 struct Session {
     TempDir install, work, other;
     ScriptedUiPrompt ui;
@@ -73,7 +75,7 @@ struct Session {
     std::vector<std::pair<std::string, int>> shown;
     std::vector<const FITSFileObj *> removed;
 
-    Session() {
+    explicit Session(bool realWindow = false) {
         QApplication::setQuitOnLastWindowClosed(false);
         for (const char *f : {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR"})
             fs::copy_file(DataDir + f, install.file(f));
@@ -93,6 +95,8 @@ struct Session {
         e.opticalMounts = [] { return std::vector<std::string>{}; };
         w = std::make_unique<TSolarRtn>(e);
         w->Run1Click();
+        if (realWindow)
+            return;
         w->ShowImageHook = [this](FITSFileObj &image, int index) {
             shown.emplace_back(image.DisplayName(), index);
         };
@@ -511,6 +515,42 @@ TEST(DatabaseList, SearchFindsALineAcrossLineEndsAndSaysWhenNothingIsFound) {
     s.ui.script.expect("String Not Found");
     search("2025/08/25", false);
     EXPECT_EQ(s.ui.script.lastMessage().text, "\"2025/08/25\" Not Found.");
+}
+
+TEST(ImageWindowLink, ImagesGoToTheImageWindowWhichLetsGoOfThemAndLocksPreferencesWhileMeasuring) {
+    Session s(true);
+    ASSERT_NE(s.w->ImageForm, nullptr);
+    s.loadDirectory();
+    s.load({0, 1});
+    EXPECT_TRUE(s.w->ImageForm->isVisible());
+    EXPECT_EQ(s.w->ImageForm->Image(), s.w->Images->Image(1));
+    EXPECT_EQ(s.w->ImageForm->ShownImage, 1);
+    s.w->ImageList1->setCurrentRow(-1);
+    s.w->DisplayImage1Click();
+    EXPECT_EQ(s.w->ImageForm->Image(), s.w->Images->Image(0));
+    EXPECT_TRUE(s.w->ImageForm->Animation1->menuAction()->isEnabled());
+
+    // Animation from the image window's own menu: its File and Window menus wait meanwhile.
+    s.w->ImageForm->Start1Click();
+    EXPECT_TRUE(s.w->ImageTimer->isActive());
+    EXPECT_FALSE(s.w->ImageForm->File1->menuAction()->isEnabled());
+    EXPECT_TRUE(s.w->ImageForm->Stop1->isEnabled());
+    s.w->ImageForm->Stop1Click();
+    EXPECT_TRUE(s.w->ImageForm->File1->menuAction()->isEnabled());
+    EXPECT_TRUE(s.w->AnimationStopRequest);
+
+    s.w->ImageForm->Measure1Click();
+    EXPECT_FALSE(s.w->Preferences1->menuAction()->isEnabled());
+    s.w->ImageForm->close();
+    EXPECT_TRUE(s.w->Preferences1->menuAction()->isEnabled());
+
+    // Cutting the image on show closes the window and leaves it without an image.
+    s.w->DisplayImage1Click();
+    EXPECT_TRUE(s.w->ImageForm->isVisible());
+    s.w->Cut1Click();
+    EXPECT_FALSE(s.w->ImageForm->isVisible());
+    EXPECT_EQ(s.w->ImageForm->Image(), nullptr);
+    EXPECT_EQ(s.w->MeasDataForm->hooks().imageWindowWidth(), s.w->ImageForm->width());
 }
 
 TEST(DatabaseList, MouseOnTheListsShowsTheImageAndSelectAllChoosesEveryLine) {
