@@ -354,7 +354,8 @@ void TImageForm1::DrawSpotMark(const std::string &identifier, QColor colour, lon
         QPainter p(&Frame);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(colour, 1));
-        p.drawRect(QRect(QPoint(g.box.left, g.box.top), QPoint(g.box.right, g.box.bottom)));
+        // A one-pixel pen strokes both edges: left to right inclusive.
+        p.drawRect(QRect(g.box.left, g.box.top, g.box.width(), g.box.height()));
         if (!identifier.empty()) {
             const QFontMetrics fm(p.font());
             p.drawText(g.textLeft, g.textTop + fm.ascent(), QString::fromStdString(identifier));
@@ -372,7 +373,8 @@ void TImageForm1::DrawClickMark(QColor colour, long double x, long double y) {
         QPainter p(&Frame);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(colour, 1));
-        p.drawRect(QRect(QPoint(g.box.left, g.box.top), QPoint(g.box.right, g.box.bottom)));
+        // A one-pixel pen strokes both edges: left to right inclusive.
+        p.drawRect(QRect(g.box.left, g.box.top, g.box.width(), g.box.height()));
     }
     View->update();
 }

@@ -39,10 +39,10 @@ public:
     void DfltBtnClick();
     void OKBtnClick();
     void CancelBtnClick();
+    void reject() override; // Cancel, Escape and the title bar
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void reject() override;
 
 private:
     std::function<void()> repaint_;

@@ -4,4 +4,6 @@ list(APPEND CORE_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/CentroidTest.cpp
 )
 list(APPEND UI_TESTS
+    ${CMAKE_CURRENT_LIST_DIR}/ImagMeasTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MagBoxDlgTest.cpp
 )

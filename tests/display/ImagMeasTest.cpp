@@ -1,0 +1,283 @@
+// The image window on a small hand-made FITS image: window size, disc and limb marks, inverted
+// drawing, a press and drag with the live read-out, a release measured at the cursor or at the
+// centroid, the magnifier's scroll steps, recorded spots drawn again, and closing.
+#include "display/ImagMeas.h"
+#include "app/Options.h"
+#include "astro/HelioCoord.h"
+#include "common/ScriptedUiPrompt.h"
+#include "common/TempDir.h"
+#include "display/CrsrWndw.h"
+#include "display/RdOutWin.h"
+#include "imagefiles/FitsMaker.h"
+#include "imagefiles/GrFiles.h"
+#include "measure/MeasDataWin.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace solar::test {
+namespace {
+
+constexpr int Side = 64;
+constexpr std::int32_t Sky = 1000;
+constexpr long double SpotX = 40.3L, SpotY = 28.6L; // image pixels; the disc centre is (32, 32)
+constexpr long double Deg = 3.14159265358979323846264338327950288L / 180.0L;
+
+// 64 x 64 16-bit image of a flat disc (radius 20 by FNDLMBMA) at 1000 with one dark Gaussian
+// spot, observed 2005-03-07 16:04:00 UT from 1 AU, B0 = P = 0, semi-diameter one solar radius
+// seen from 1 AU (1 / 214.93946933908046 rad).
+std::string testImage() {
+    std::vector<int> values;
+    for (int r = 0; r < Side; ++r)
+        for (int c = 0; c < Side; ++c) {
+            const long double d2 = (c - SpotX) * (c - SpotX) + (r - SpotY) * (r - SpotY);
+            values.push_back(Sky - static_cast<int>(std::lround(600 * std::exp(-d2 / 8.0L))));
+        }
+    return imageFile(16, Side, Side, be16(values),
+                     {quoted("DATE-OBS", "2005-03-07"), quoted("UT", "16:04:00"), kv("DISTANCE", "1.0"),
+                      kv("B0", "0.0"), kv("L0", "0.0"), kv("P_ANGLE", "0.0"),
+                      kv("SEMIDIAM", "0.004652472638342832"), kv("FNDLMBMA", "20.0")});
+}
+
+// 2005-03-07 is Julian day 2453436.5, moment 2453436.5 - 2415018.5 = 38418 days; 16:04 is 964 min.
+const double Moment = 38418.0 + 964.0 / 1440.0;
+
+void mouse(QWidget *w, QEvent::Type type, Qt::MouseButton button, int x, int y) {
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent e(type, QPointF(x, y), w->mapToGlobal(QPointF(x, y)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+struct Fixture {
+    ScriptedUiPrompt ui;
+    TempDir user;
+    TempDir files;
+    OptionsRecord options;
+    HeliographicCoordObj helio;
+    TMeasDataForm1 entry;
+    int enabled = 0;
+    std::vector<bool> measuring;
+    std::unique_ptr<TImageForm1> window;
+    std::unique_ptr<FITSFileObj> image;
+
+    explicit Fixture(int unit = UnitSolarRadius, bool centroiding = false) {
+        options.RawDataFormat = static_cast<std::uint8_t>(unit);
+        options.Centroiding = centroiding;
+        options.MagWindow = true;
+        options.ReadOutWindow = true;
+        options.MagRegionSize = 24;
+        MeasWindowHooks h;
+        h.unit = [this] { return int(options.RawDataFormat); };
+        h.enableMeasurementCommands = [this] { ++enabled; };
+        entry.setHooks(h);
+        ImageWindowHooks wh;
+        wh.measuringChanged = [this](bool on) { measuring.push_back(on); };
+        window = std::make_unique<TImageForm1>(options, helio, entry, wh);
+        const std::string path = files.file("SPOT.FTS");
+        writeFile(path, testImage());
+        image = std::make_unique<FITSFileObj>(user.dir());
+        EXPECT_TRUE(image->Load(path));
+        window->ShowImage(*image, 0);
+    }
+    ~Fixture() {
+        window.reset();
+        image.reset();
+    }
+    QRgb pixel(int x, int y) const { return window->ScreenImage().pixel(x, y); }
+};
+
+} // namespace
+
+TEST(ImageWindow, ShowsTheImageInViewingThenMeasuringMode) {
+    Fixture fx;
+    TImageForm1 &w = *fx.window;
+    // 64 pixels fit in any screen half: scale 1; centre (32, 32); radius 20; limbs at 12 and 52.
+    EXPECT_EQ(w.Size.displayWidth, Side);
+    EXPECT_EQ(w.Size.scale, 1.0L);
+    EXPECT_EQ(w.ClientWidth(), Side);
+    EXPECT_EQ(w.ClientHeight(), Side);
+    EXPECT_EQ(w.Disc.centreX, 32);
+    EXPECT_EQ(w.Disc.left, 12);
+    EXPECT_EQ(w.Disc.bottom, 52);
+    EXPECT_EQ(w.Zoom, 19.0L); // 380 / 20
+    EXPECT_EQ(w.windowTitle().toStdString(), "2005-03-07        16:04:00          ");
+    EXPECT_FALSE(w.Measuring);
+    EXPECT_EQ(fx.helio.SemiDiameter(), 0.004652472638342832L);
+    ASSERT_FALSE(w.Bitmap.isNull());
+    EXPECT_EQ(w.Bitmap.width(), Side);
+
+    // Measuring: the whole image; a magenta cross at the centre and ticks at the limbs.
+    w.Measure1Click();
+    EXPECT_TRUE(w.Measuring);
+    EXPECT_EQ(fx.measuring, std::vector<bool>{true});
+    const QRgb magenta = qRgb(255, 0, 255);
+    EXPECT_EQ(fx.pixel(32 - 15, 32), magenta);
+    EXPECT_EQ(fx.pixel(32, 32 + 15), magenta);
+    EXPECT_EQ(fx.pixel(12, 32 - 15), magenta); // left limb tick
+    EXPECT_EQ(fx.pixel(32 + 15, 52), magenta); // bottom limb tick
+    EXPECT_TRUE(w.ReadOut->isVisible());
+    EXPECT_TRUE(w.CursorWindow->isVisible());
+    EXPECT_TRUE(fx.entry.isVisible());
+    EXPECT_TRUE(w.ShowHide1->isChecked());
+
+    // The sky drawn plain, then inverted: every channel becomes 255 less itself.
+    const QRgb plain = fx.pixel(3, 60);
+    w.Display.invert = true;
+    w.Repaint();
+    const QRgb inverted = fx.pixel(3, 60);
+    EXPECT_EQ(qRed(inverted), 255 - qRed(plain));
+    EXPECT_EQ(qGreen(inverted), 255 - qGreen(plain));
+
+    // Another image shown: viewing again, companions closed.
+    w.ShowImage(*fx.image, 0);
+    EXPECT_FALSE(w.Measuring);
+    EXPECT_FALSE(w.ReadOut->isVisible());
+    EXPECT_FALSE(w.ShowHide1->isChecked());
+    EXPECT_FALSE(fx.entry.isVisible());
+}
+
+TEST(ImageWindow, PressDragAndReleaseMeasureAtTheCursor) {
+    Fixture fx(UnitSolarRadius);
+    TImageForm1 &w = *fx.window;
+    // A press in viewing mode starts measuring and the drag at once; 10 pixels right of centre.
+    mouse(w.View, QEvent::MouseButtonPress, Qt::LeftButton, 42, 32);
+    EXPECT_TRUE(w.Measuring);
+    EXPECT_TRUE(w.Dragging);
+    EXPECT_EQ(w.ReadOut->windowTitle(), "Cursor Position");
+    EXPECT_EQ(w.ReadOut->XDispP->value(), 10);
+    EXPECT_EQ(w.ReadOut->YDispP->value(), 0);
+    EXPECT_NEAR(double(w.ReadOut->XDispR->value()), 0.5, 1e-15);
+    // Dragging 6 up and 4 left: offsets (6, 6) and radii (0.3, 0.3) before the latitude division.
+    mouse(w.View, QEvent::MouseMove, Qt::LeftButton, 38, 26);
+    EXPECT_EQ(w.ReadOut->XDispP->text(), "6.00");
+    EXPECT_EQ(w.ReadOut->YDispP->text(), "6.00");
+    EXPECT_EQ(w.ReadOut->YDispR->text(), "0.30000");
+    EXPECT_EQ(w.CursorWindow->windowTitle(), "Cursor Region");
+    // Outside the client area the live read-out stops.
+    mouse(w.View, QEvent::MouseMove, Qt::LeftButton, 80, 26);
+    EXPECT_EQ(w.ReadOut->XDispP->text(), "6.00");
+
+    // Released half a radius right of centre on the centre row: x 0.5, y 0, longitude
+    // asin(0.5) - 0.5 / 214.939 rad = 29.8667 degrees (P = B0 = 0), latitude 0.
+    mouse(w.View, QEvent::MouseButtonRelease, Qt::LeftButton, 42, 32);
+    EXPECT_FALSE(w.Dragging);
+    const MeasRec &m = fx.entry.Pending;
+    EXPECT_EQ(m.Time, Moment);
+    EXPECT_EQ(m.Unit, UnitSolarRadius);
+    EXPECT_EQ(m.X, 42);
+    EXPECT_EQ(m.Y, 32);
+    EXPECT_EQ(m.XOff, 10);
+    EXPECT_EQ(m.YOff, 0);
+    EXPECT_NEAR(double(m.XRad), 0.5, 1e-15);
+    EXPECT_NEAR(double(m.YRad), 0.0, 1e-15);
+    EXPECT_NEAR(double(m.Long / Deg), 29.8667, 5e-5);
+    EXPECT_NEAR(double(m.Lat), 0.0, 1e-15);
+    EXPECT_EQ(fx.entry.XEd->text(), "0.50000");
+    EXPECT_TRUE(fx.entry.isVisible());
+    EXPECT_EQ(w.ReadOut->windowTitle(), "Spot Position");
+    EXPECT_EQ(w.CursorWindow->windowTitle(), "Locate Centroid");
+    // The click mark: a magenta square of half the region size (12) about the click.
+    EXPECT_EQ(fx.pixel(30, 25), qRgb(255, 0, 255));
+    EXPECT_EQ(fx.pixel(42 + 12, 40), qRgb(255, 0, 255));
+
+    // The magnifier's bars move the position by 24 / 200 = 0.12 display pixels per step.
+    w.CursorWindow->HorzScroll->setValue(5);
+    EXPECT_NEAR(double(m.X), 42.6, 1e-12);
+    EXPECT_NEAR(double(m.XOff), 10.6, 1e-12);
+    EXPECT_NEAR(double(m.XRad), 0.53, 1e-12);
+    EXPECT_NEAR(double(w.ReadOut->XDispP->value()), 10.6, 1e-12);
+    EXPECT_EQ(fx.entry.XEd->text(), "0.53000");
+    // Beyond the limb (22 pixels out on a radius of 20) nothing changes.
+    w.CursorWindow->HorzScroll->setValue(100);
+    EXPECT_NEAR(double(m.XOff), 10.6, 1e-12);
+    EXPECT_EQ(fx.entry.XEd->text(), "0.53000");
+
+    // Recorded: drawn again as a green box of the peak-search half width (8) with its label.
+    fx.entry.IDEd->setText("a");
+    fx.entry.OkBtn1Click();
+    ASSERT_EQ(fx.entry.list().Count(), 1);
+    const int sx = 43; // Round(42.6)
+    EXPECT_EQ(fx.pixel(sx - 8, 26), qRgb(0, 128, 0));
+    EXPECT_EQ(fx.pixel(sx + 8, 38), qRgb(0, 128, 0));
+    EXPECT_EQ(w.CursorWindow->windowTitle(), "Spot A");
+
+    // A release beyond the limb measures nothing: the entry window keeps the last record.
+    mouse(w.View, QEvent::MouseButtonPress, Qt::LeftButton, 2, 2);
+    mouse(w.View, QEvent::MouseButtonRelease, Qt::LeftButton, 2, 2);
+    EXPECT_NEAR(double(fx.entry.Pending.X), 42.6, 1e-12);
+
+    // Closing: the entry window finishes (measurements exist), Preferences come back.
+    w.close();
+    EXPECT_EQ(fx.enabled, 1);
+    EXPECT_FALSE(fx.entry.isVisible());
+    EXPECT_FALSE(w.CursorWindow->isVisible());
+    EXPECT_EQ(fx.measuring.back(), false);
+}
+
+TEST(ImageWindow, CentroidingMeasuresTheDarkestSpotNearTheClick) {
+    Fixture fx(UnitHeliographic, true);
+    TImageForm1 &w = *fx.window;
+    w.Measure1Click();
+    // No scroll bars on the magnifier: a centroid cannot be shifted by hand.
+    EXPECT_FALSE(w.CursorWindow->HorzScroll->isVisible());
+    EXPECT_EQ(w.CursorWindow->width(), 200);
+    mouse(w.View, QEvent::MouseButtonPress, Qt::LeftButton, 38, 31);
+    mouse(w.View, QEvent::MouseButtonRelease, Qt::LeftButton, 38, 31);
+    const MeasRec &m = fx.entry.Pending;
+    // Within a tenth of a pixel of the spot's true centre.
+    EXPECT_NEAR(double(m.X), double(SpotX), 0.1);
+    EXPECT_NEAR(double(m.Y), double(SpotY), 0.1);
+    EXPECT_EQ(m.Unit, UnitHeliographic);
+    EXPECT_EQ(w.CursorWindow->windowTitle(), "Auto Centroid");
+    // Degrees in the read-out: the record's longitude in radians times 57.29578.
+    EXPECT_NEAR(double(w.ReadOut->XDispR->value()), double(m.Long * 57.295779513082320877L), 1e-12);
+    EXPECT_GT(m.Long, 0);
+    EXPECT_GT(m.Lat, 0); // above the centre row
+
+    // On the flat disc far from the spot no pixel is darker than the maximum: nothing measured.
+    const long double before = m.X;
+    mouse(w.View, QEvent::MouseButtonPress, Qt::LeftButton, 20, 50);
+    mouse(w.View, QEvent::MouseButtonRelease, Qt::LeftButton, 20, 50);
+    EXPECT_EQ(fx.entry.Pending.X, before);
+}
+
+TEST(ImageWindow, ReadOutFollowsTheUnit) {
+    Fixture fx(UnitPixels);
+    TImageForm1 &w = *fx.window;
+    w.Measure1Click();
+    EXPECT_FALSE(w.ReadOut->XDispR->isVisibleTo(w.ReadOut));
+    EXPECT_FALSE(w.ReadOut->CoordLbl->isVisibleTo(w.ReadOut));
+    EXPECT_EQ(w.ReadOut->width(), 164);
+    w.ReadOut->close();
+    fx.options.RawDataFormat = UnitHeliographic;
+    w.ReadOut->show();
+    EXPECT_EQ(w.ReadOut->CoordLbl->text(), "Heliographic Long, Lat");
+    EXPECT_EQ(w.ReadOut->width(), 352);
+    // Show/Hide closes a shown read-out and shows a hidden one; Auto Display toggles the option.
+    w.CursorReadOut1Click();
+    EXPECT_FALSE(w.ReadOut->isVisible());
+    EXPECT_FALSE(w.ShowHide2->isChecked());
+    w.CursorReadOut1Click();
+    EXPECT_TRUE(w.ShowHide2->isChecked());
+    w.AutoDisplayROClick();
+    EXPECT_FALSE(fx.options.ReadOutWindow);
+    EXPECT_FALSE(w.AutoDisplayRO->isChecked());
+}
+
+TEST(ImageWindow, RemovedImageIsForgotten) {
+    Fixture fx;
+    TImageForm1 &w = *fx.window;
+    w.ImageRemoved(fx.image.get());
+    EXPECT_EQ(w.Image(), nullptr);
+    EXPECT_FALSE(w.isVisible());
+    // A press on the empty window does nothing.
+    mouse(w.View, QEvent::MouseButtonPress, Qt::LeftButton, 32, 32);
+    EXPECT_FALSE(w.Measuring);
+}
+
+} // namespace solar::test
