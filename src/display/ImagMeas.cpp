@@ -297,7 +297,8 @@ void TImageForm1::FormShow() {
     const std::string list =
         options_.Centroiding ? options_.CentroidHelpList.str() : options_.MeasHelpList.str();
     HelpListPath = list.empty() ? std::string() : options_.InstallDir.str() + list;
-    Help1->setEnabled(!list.empty());
+    // Without a help viewer to show the topics the item would do nothing.
+    Help1->setEnabled(!list.empty() && hooks_.showHelp);
 }
 
 // ---------------------------------------------------------------- drawing
@@ -433,6 +434,14 @@ void TImageForm1::CursorReadout(int X, int Y) {
 void TImageForm1::MeasureSpot(int X, int Y) {
     if (image_ == nullptr)
         return;
+    if (!(Disc.radius > 0.0L)) {
+        // Offsets in solar radii and heliographic coordinates need the disc's radius.
+        prompt().message("No Solar Disc Radius!",
+                         "This image's header gives no radius of the solar disc (FNDLMBMA).\r\n\r\n"
+                         "Spot positions cannot be measured on this image.",
+                         Icon::Exclamation, Buttons::OK);
+        return;
+    }
     const double moment = image_->Header().observationMoment;
     const int unit = options_.RawDataFormat;
     if (options_.Centroiding) {

@@ -30,17 +30,23 @@ constexpr long double Deg = 3.14159265358979323846264338327950288L / 180.0L;
 // 64 x 64 16-bit image of a flat disc (radius 20 by FNDLMBMA) at 1000 with one dark Gaussian
 // spot, observed 2005-03-07 16:04:00 UT from 1 AU, B0 = P = 0, semi-diameter one solar radius
 // seen from 1 AU (1 / 214.93946933908046 rad).
-std::string testImage() {
+std::string testImage(bool withLimb = true) {
     std::vector<int> values;
     for (int r = 0; r < Side; ++r)
         for (int c = 0; c < Side; ++c) {
             const long double d2 = (c - SpotX) * (c - SpotX) + (r - SpotY) * (r - SpotY);
             values.push_back(Sky - static_cast<int>(std::lround(600 * std::exp(-d2 / 8.0L))));
         }
-    return imageFile(16, Side, Side, be16(values),
-                     {quoted("DATE-OBS", "2005-03-07"), quoted("UT", "16:04:00"), kv("DISTANCE", "1.0"),
-                      kv("B0", "0.0"), kv("L0", "0.0"), kv("P_ANGLE", "0.0"),
-                      kv("SEMIDIAM", "0.004652472638342832"), kv("FNDLMBMA", "20.0")});
+    std::vector<std::string> cards{quoted("DATE-OBS", "2005-03-07"),
+                                   quoted("UT", "16:04:00"),
+                                   kv("DISTANCE", "1.0"),
+                                   kv("B0", "0.0"),
+                                   kv("L0", "0.0"),
+                                   kv("P_ANGLE", "0.0"),
+                                   kv("SEMIDIAM", "0.004652472638342832")};
+    if (withLimb)
+        cards.push_back(kv("FNDLMBMA", "20.0"));
+    return imageFile(16, Side, Side, be16(values), cards);
 }
 
 // 2005-03-07 is Julian day 2453436.5, moment 2453436.5 - 2415018.5 = 38418 days; 16:04 is 964 min.
@@ -65,7 +71,7 @@ struct Fixture {
     std::unique_ptr<TImageForm1> window;
     std::unique_ptr<FITSFileObj> image;
 
-    explicit Fixture(int unit = UnitSolarRadius, bool centroiding = false) {
+    explicit Fixture(int unit = UnitSolarRadius, bool centroiding = false, bool withLimb = true) {
         options.RawDataFormat = static_cast<std::uint8_t>(unit);
         options.Centroiding = centroiding;
         options.MagWindow = true;
@@ -79,7 +85,7 @@ struct Fixture {
         wh.measuringChanged = [this](bool on) { measuring.push_back(on); };
         window = std::make_unique<TImageForm1>(options, helio, entry, wh);
         const std::string path = files.file("SPOT.FTS");
-        writeFile(path, testImage());
+        writeFile(path, testImage(withLimb));
         image = std::make_unique<FITSFileObj>(user.dir());
         EXPECT_TRUE(image->Load(path));
         window->ShowImage(*image, 0);
@@ -267,6 +273,23 @@ TEST(ImageWindow, ReadOutFollowsTheUnit) {
     w.AutoDisplayROClick();
     EXPECT_FALSE(fx.options.ReadOutWindow);
     EXPECT_FALSE(w.AutoDisplayRO->isChecked());
+}
+
+TEST(ImageWindow, ImageWithoutDiscRadiusSaysWhyNothingIsMeasured) {
+    Fixture fx(UnitHeliographic, false, false);
+    TImageForm1 &w = *fx.window;
+    EXPECT_EQ(w.Disc.radius, 0);
+    mouse(w.View, QEvent::MouseButtonPress, Qt::LeftButton, 40, 30);
+    fx.ui.script.expect("No Solar Disc Radius!");
+    mouse(w.View, QEvent::MouseButtonRelease, Qt::LeftButton, 40, 30);
+    EXPECT_EQ(fx.ui.script.lastMessage().icon, Icon::Exclamation);
+    EXPECT_EQ(fx.entry.Pending.X, 0); // nothing handed on
+    // With centroiding the same.
+    fx.options.Centroiding = true;
+    mouse(w.View, QEvent::MouseButtonPress, Qt::LeftButton, 40, 30);
+    fx.ui.script.expect("No Solar Disc Radius!");
+    mouse(w.View, QEvent::MouseButtonRelease, Qt::LeftButton, 40, 30);
+    EXPECT_EQ(fx.entry.Pending.X, 0);
 }
 
 TEST(ImageWindow, RemovedImageIsForgotten) {
