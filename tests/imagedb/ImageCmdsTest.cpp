@@ -553,6 +553,32 @@ TEST(ImageWindowLink, ImagesGoToTheImageWindowWhichLetsGoOfThemAndLocksPreferenc
     EXPECT_EQ(s.w->MeasDataForm->hooks().imageWindowWidth(), s.w->ImageForm->width());
 }
 
+TEST(DatabaseList, PrintedListsCarryTheirHeadingAndEveryLine) {
+    Session s;
+    s.loadDirectory();
+    s.load({0, 3});
+    TempDir out;
+    s.ui.pdfPath = out.file("list.pdf");
+    s.ui.script.answerPrint(false);
+    s.w->PrintList1Click();
+    EXPECT_FALSE(fs::exists(s.ui.pdfPath));
+    s.ui.script.answerPrint(true);
+    s.w->PrintList1Click();
+    ASSERT_TRUE(fs::exists(s.ui.pdfPath));
+    EXPECT_TRUE(s.w->isEnabled());
+    // Where poppler's pdftotext is installed, the printed text is read back as well.
+    if (std::system("command -v pdftotext >/dev/null 2>&1") == 0) {
+        const std::string text = out.file("list.txt");
+        ASSERT_EQ(std::system(("pdftotext -layout '" + s.ui.pdfPath + "' '" + text + "'").c_str()), 0);
+        const std::string printed = readFile(text);
+        EXPECT_NE(printed.find("List of Loaded Images"), std::string::npos);
+        EXPECT_NE(printed.find("VORN Exercise - Rotation of The Sun"), std::string::npos);
+        for (const std::string &c : s.captions({0, 3}))
+            EXPECT_NE(printed.find(c.substr(0, 10)), std::string::npos) << c;
+        EXPECT_NE(printed.find(cardText(SampleDir + SampleFiles[3], "TIME-OBS")), std::string::npos);
+    }
+}
+
 TEST(DatabaseList, MouseOnTheListsShowsTheImageAndSelectAllChoosesEveryLine) {
     Session s;
     s.loadDirectory();
@@ -569,6 +595,19 @@ TEST(DatabaseList, MouseOnTheListsShowsTheImageAndSelectAllChoosesEveryLine) {
     // A release without its press shows nothing.
     s.w->ImageList1MouseUp(Qt::LeftButton, 5, 5);
     EXPECT_EQ(s.shown.size(), 1u);
+    // Right button: the pop-up menus of the two lists.
+    s.w->ImageList1MouseDown(Qt::RightButton, 5, 5);
+    s.w->ImageList1MouseUp(Qt::RightButton, 5, 5);
+    EXPECT_TRUE(s.w->PopupMenu1->isVisible());
+    s.w->PopupMenu1->hide();
+    s.w->ListBox1MouseDown(Qt::RightButton, 5, 5);
+    s.w->ListBox1MouseUp(Qt::RightButton, 5, 5);
+    EXPECT_TRUE(s.w->PopupMenu2->isVisible());
+    s.w->PopupMenu2->hide();
+    EXPECT_EQ(s.shown.size(), 1u);
+    // The progress window writes hours and minutes: 1.5 h is 1 Hr 30.00 Min.
+    EXPECT_EQ(TGaugeForm2::HoursText(1.5), "1 Hr 30.00 Min");
+    EXPECT_EQ(TGaugeForm2::HoursText(0.0125), "0 Hr 0.75 Min");
 }
 
 } // namespace
