@@ -190,6 +190,13 @@ TEST(ImageWindow, PressDragAndReleaseMeasureAtTheCursor) {
     // The click mark: a magenta square of half the region size (12) about the click.
     EXPECT_EQ(fx.pixel(30, 25), qRgb(255, 0, 255));
     EXPECT_EQ(fx.pixel(42 + 12, 40), qRgb(255, 0, 255));
+    // The magnifier enlarges 30..54 x 20..44 by 200 / 24: its column 3 shows image column 30,
+    // the mark's left edge. Its cross, at Round((42 - 30 + 0.5) / 0.12) = 104 both ways, inverts
+    // what it crosses: at magnifier (90, 104), image (40, 32) on the magenta centre cross.
+    const QImage &mag = w.CursorWindow->Canvas;
+    EXPECT_EQ(w.CursorWindow->View.crossX, 104);
+    EXPECT_EQ(mag.pixel(3, 60), qRgb(255, 0, 255));
+    EXPECT_EQ(mag.pixel(90, 104), qRgb(0, 255, 0));
 
     // The magnifier's bars move the position by 24 / 200 = 0.12 display pixels per step.
     w.CursorWindow->HorzScroll->setValue(5);
