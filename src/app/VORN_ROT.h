@@ -256,6 +256,8 @@ private:
     void enableImagesMenu();
     void setPasteEnabled(bool on);
     void setAnimationMenu(bool on);
+    // The image window's index of its image after the list changed around it.
+    void syncShownImage();
     // The database list's line d and record d: set or clear the loaded marker and its " *".
     void markDirectoryLine(int d, bool loaded);
 

@@ -19,6 +19,7 @@
 #include <QEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -187,6 +188,14 @@ void TSolarRtn::setAnimationMenu(bool on) {
         ImageForm->Animation1->menuAction()->setEnabled(on);
 }
 
+void TSolarRtn::syncShownImage() {
+    if (!ImageForm || !Images || !ImageForm->Image())
+        return;
+    for (int i = 0; i < Images->Count(); ++i)
+        if (Images->Image(i) == ImageForm->Image())
+            ImageForm->ShownImage = i;
+}
+
 void TSolarRtn::markDirectoryLine(int d, bool loaded) {
     auto *rec = ImageDB ? ImageDB->Records().ItemAs<SolrImgFileRec>(d) : nullptr;
     QListWidgetItem *item = ListBox1->item(d);
@@ -265,23 +274,38 @@ void TSolarRtn::ListBox1DblClick() {
         return;
     }
     const bool multiple = rows.size() > 1;
-    if (multiple)
+    // The progress window lets input through between images so that its Cancel works; the
+    // menus and lists of this window wait meanwhile, so that no other command changes the
+    // stores under the loading.
+    struct InputPause {
+        std::vector<QWidget *> paused;
+        ~InputPause() {
+            for (QWidget *w : paused)
+                w->setEnabled(true);
+        }
+    } pause;
+    if (multiple) {
+        for (QWidget *w : std::initializer_list<QWidget *>{menuBar(), ClientArea}) {
+            w->setEnabled(false);
+            pause.paused.push_back(w);
+        }
         GaugeForm->StartProgress("Loading Selected Images", "Terminate Image Loading?",
                                  static_cast<int>(rows.size()));
+    }
     int n = 0;
     for (int i : rows) {
-        const auto *rec = ImageDB->Records().ItemAs<SolrImgFileRec>(i);
-        if (!rec)
+        const auto *rec = ImageDB ? ImageDB->Records().ItemAs<SolrImgFileRec>(i) : nullptr;
+        if (!rec || !Images)
             break;
-        if (rec->loaded) {
+        const SolrImgFileRec copy = *rec;
+        if (copy.loaded) {
             prompt().beep(BeepKind::Exclamation);
         } else {
             if (multiple) {
-                GaugeForm->StepProgress(rec->fileName.str(), n);
-                if (!GaugeForm->Running())
+                GaugeForm->StepProgress(copy.fileName.str(), n);
+                if (!GaugeForm->Running() || !Images)
                     break;
             }
-            const SolrImgFileRec copy = *rec;
             CreateImage(&copy, i);
             // Marked after every attempt, also when the image could not be loaded.
             markDirectoryLine(i, true);
@@ -310,6 +334,8 @@ void TSolarRtn::CreateImage(const SolrImgFileRec *rec, int directoryIndex) {
                          Icon::Error, Buttons::OK);
         return;
     }
+    if (!Images)
+        return;
     // Directory lines may be written in another case than the files, and may carry blanks
     // after the name.
     const std::string path = resolveNoCase(Options.ImagePath.str(), trimRight(rec->fileName.str()));
@@ -423,6 +449,7 @@ void TSolarRtn::Cut1Click() {
     markDirectoryLine(d, false);
     setPasteEnabled(true);
     pruneHeaderWindows();
+    syncShownImage();
     UpdateSortIndicator();
 }
 
@@ -439,6 +466,7 @@ void TSolarRtn::Paste1Click() {
     markDirectoryLine(image->directoryIndex, true);
     setPasteEnabled(false);
     enableImagesMenu();
+    syncShownImage();
     UpdateSortIndicator();
 }
 
@@ -452,6 +480,7 @@ void TSolarRtn::PasteLast1Click() {
     markDirectoryLine(image->directoryIndex, true);
     setPasteEnabled(false);
     enableImagesMenu();
+    syncShownImage();
     UpdateSortIndicator();
 }
 

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 #include <filesystem>
@@ -234,7 +235,9 @@ TEST(ImageLoading, OneImageLeavesTheAnimationMenuOffAndCancelStopsAfterTheFirst)
     EXPECT_EQ(s.w->SortLed->colour(), QColor(0, 255, 0));
 
     // Cancel pressed while the second image is about to load.
+    bool menusWaited = true;
     QObject::connect(s.w->GaugeForm, &TGaugeForm2::stepped, s.w->GaugeForm, [&](int n) {
+        menusWaited = menusWaited && !s.w->menuBar()->isEnabled() && !s.w->ListBox1->isEnabled();
         if (n == 1)
             QMetaObject::invokeMethod(s.w->GaugeForm, "CancelBtnClick", Qt::QueuedConnection);
     });
@@ -245,6 +248,9 @@ TEST(ImageLoading, OneImageLeavesTheAnimationMenuOffAndCancelStopsAfterTheFirst)
     EXPECT_EQ(s.w->ListBox1->item(0)->text().toStdString(), std::string(SampleLines[0]) + " *");
     EXPECT_EQ(s.w->ListBox1->item(1)->text().toStdString(), SampleLines[1]);
     EXPECT_FALSE(s.w->GaugeForm->Running());
+    EXPECT_TRUE(menusWaited);
+    EXPECT_TRUE(s.w->menuBar()->isEnabled());
+    EXPECT_TRUE(s.w->ListBox1->isEnabled());
     // 09:49 on the 25th after the 30th: out of order.
     EXPECT_EQ(s.w->SortLed->colour(), QColor(255, 0, 0));
     EXPECT_TRUE(on(s.w->SortImageList1));
@@ -525,6 +531,15 @@ TEST(ImageWindowLink, ImagesGoToTheImageWindowWhichLetsGoOfThemAndLocksPreferenc
     EXPECT_TRUE(s.w->ImageForm->isVisible());
     EXPECT_EQ(s.w->ImageForm->Image(), s.w->Images->Image(1));
     EXPECT_EQ(s.w->ImageForm->ShownImage, 1);
+    // Line 0 cut and appended after it: the image on show becomes line 0 and the window's
+    // number follows it.
+    const FITSFileObj *onShow = s.w->ImageForm->Image();
+    s.w->ImageList1->setCurrentRow(0);
+    s.w->Cut1Click();
+    EXPECT_EQ(s.w->ImageForm->Image(), onShow);
+    EXPECT_EQ(s.w->ImageForm->ShownImage, 0);
+    s.w->PasteLast1Click();
+    EXPECT_EQ(s.w->ImageForm->ShownImage, 0);
     s.w->ImageList1->setCurrentRow(-1);
     s.w->DisplayImage1Click();
     EXPECT_EQ(s.w->ImageForm->Image(), s.w->Images->Image(0));
