@@ -285,6 +285,37 @@ TEST(ImageWindow, ReadOutFollowsTheUnit) {
     EXPECT_FALSE(w.AutoDisplayRO->isChecked());
 }
 
+TEST(ImageWindow, TwoRecordedSpotsWithTheirLabels) {
+    Fixture fx(UnitPixels);
+    TImageForm1 &w = *fx.window;
+    const auto record = [&](int x, int y, const char *id) {
+        mouse(w.View, QEvent::MouseButtonPress, Qt::LeftButton, x, y);
+        mouse(w.View, QEvent::MouseButtonRelease, Qt::LeftButton, x, y);
+        fx.entry.IDEd->setText(id);
+        fx.entry.OkBtn1Click();
+    };
+    record(40, 44, "A");
+    record(14, 26, "B");
+    ASSERT_EQ(fx.entry.list().Count(), 2);
+    const QRgb green = qRgb(0, 128, 0);
+    const auto greenIn = [&](int x0, int y0, int x1, int y1) {
+        int n = 0;
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                n += fx.pixel(x, y) == green;
+        return n;
+    };
+    // Boxes of half width 8 about each spot.
+    EXPECT_EQ(fx.pixel(32, 40), green);
+    EXPECT_EQ(fx.pixel(6, 26), green);
+    // A's label left of its box (40 - 8 - 5 - 5 = 22); B's would start at 14 - 18 = -4, so it goes
+    // right of the box (14 + 8 + 5 = 27).
+    EXPECT_GT(greenIn(22, 36, 31, 50), 0);
+    EXPECT_GT(greenIn(27, 18, 40, 31), 0);
+    // Nothing green left of B's box.
+    EXPECT_EQ(greenIn(0, 18, 5, 34), 0);
+}
+
 TEST(ImageWindow, ImageWithoutDiscRadiusSaysWhyNothingIsMeasured) {
     Fixture fx(UnitHeliographic, false, false);
     TImageForm1 &w = *fx.window;
