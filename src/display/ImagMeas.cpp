@@ -55,6 +55,10 @@ void toggleWindow(QWidget *w) {
 
 TImageView::TImageView(TImageForm1 &form, QWidget *parent) : QWidget(parent), form_(form) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
     setMouseTracking(false);
 }
 
@@ -86,10 +90,7 @@ TImageForm1::TImageForm1(OptionsRecord &options, HeliographicCoordObj &helio, TM
     : QMainWindow(parent, Qt::Window | Qt::WindowStaysOnTopHint), options_(options), helio_(helio),
       entry_(entry), hooks_(std::move(hooks)) {
     setWindowTitle(" ");
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
-    View = new TImageView(*this, this);
+    View = new TImageView(*this, this); // black client area; the menu keeps its own colours
     View->setCursor(hooks_.crossHair);
     setCentralWidget(View);
     buildMenus();
