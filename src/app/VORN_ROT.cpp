@@ -174,6 +174,13 @@ void TSolarRtn::buildControls() {
     DBLbl = label("Image Database Directory", 381, 0);
     ListBox1 = list(380, 230, "Double-click image to view/measure, right-click for pop-up..");
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    {
+        // The desktop's sans-serif face is wider than the design font: a slightly smaller size keeps
+        // the whole line, loaded mark " *" included, inside the 230-pixel list.
+        QFont f = ListBox1->font();
+        f.setPixelSize(15);
+        ListBox1->setFont(f);
+    }
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
 
     ImageTimer = new QTimer(this);
