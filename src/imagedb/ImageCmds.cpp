@@ -224,13 +224,13 @@ void TSolarRtn::ShowDirectory() {
 
 void TSolarRtn::Load1Click() {
     BusyCursor busy;
-    FileDialogSpec spec;
-    spec.title = "Load Image Directory";
-    spec.filter = "Solar Rotation Image Directories|*list.txt";
-    spec.fileName = "*list.txt";
-    spec.folder = Options.ImagePath.str();
-    spec.defaultExt = "*.txt";
-    const auto chosen = prompt().openFile(spec);
+    FileDialogSetup setup;
+    setup.title = "Load Image Directory";
+    setup.filter = "Solar Rotation Image Directories|*list.txt";
+    setup.fileName = "*list.txt";
+    setup.folder = Options.ImagePath.str();
+    setup.defaultExt = "*.txt";
+    const auto chosen = prompt().openFile(setup);
     if (!chosen)
         return;
     const std::string file = *chosen;
@@ -626,13 +626,13 @@ void TSolarRtn::SaveList1Click() {
         LastImageListDir = Options.UserDir.str();
     if (LastImageListFile.empty())
         LastImageListFile = ImageListBaseName + ".LST";
-    FileDialogSpec spec;
-    spec.title = "Save Image List";
-    spec.filter = "Solar Rotation Image Lists|*.LST";
-    spec.defaultExt = "*.LST";
-    spec.fileName = LastImageListFile;
-    spec.folder = LastImageListDir;
-    const auto name = chooseSavePath(spec);
+    FileDialogSetup setup;
+    setup.title = "Save Image List";
+    setup.filter = "Solar Rotation Image Lists|*.LST";
+    setup.defaultExt = "*.LST";
+    setup.fileName = LastImageListFile;
+    setup.folder = LastImageListDir;
+    const auto name = chooseSavePath(setup);
     if (!name)
         return;
     LastImageListFile = fileNamePart(*name);
@@ -657,15 +657,15 @@ void TSolarRtn::LoadList1Click() {
         LastImageListDir = Options.UserDir.str();
     if (LastImageListFile.empty())
         LastImageListFile = ImageListBaseName + ".LST";
-    FileDialogSpec spec;
-    spec.title = "Load Image List";
-    spec.filter = "Solar Rotation Image Lists|*.LST";
-    spec.defaultExt = "*.LST";
-    spec.fileName = LastImageListFile;
-    spec.folder = LastImageListDir;
+    FileDialogSetup setup;
+    setup.title = "Load Image List";
+    setup.filter = "Solar Rotation Image Lists|*.LST";
+    setup.defaultExt = "*.LST";
+    setup.fileName = LastImageListFile;
+    setup.folder = LastImageListDir;
     std::string name;
     for (;;) {
-        const auto chosen = prompt().openFile(spec);
+        const auto chosen = prompt().openFile(setup);
         if (!chosen)
             return;
         name = existingNoCase(upperFileNamePart(*chosen));

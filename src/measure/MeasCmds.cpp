@@ -71,9 +71,9 @@ std::string findFileNoCase(const std::string &path) {
 
 std::string chooseSavePath(const std::string &title, const std::string &filter, const std::string &ext,
                            const std::string &fileName, const std::string &folder) {
-    FileDialogSpec spec{title, filter, ext, fileName, folder};
+    FileDialogSetup setup{title, filter, ext, fileName, folder};
     for (;;) {
-        const auto chosen = prompt().saveFile(spec);
+        const auto chosen = prompt().saveFile(setup);
         if (!chosen || chosen->empty())
             return {};
         std::string path = upperFileName(*chosen);
@@ -87,8 +87,8 @@ std::string chooseSavePath(const std::string &title, const std::string &filter, 
                              Icon::Question, Buttons::YesNo);
         if (a == Answer::Yes || a == Answer::OK)
             return path;
-        spec.fileName = fileNameOf(path);
-        spec.folder = folderOf(path);
+        setup.fileName = fileNameOf(path);
+        setup.folder = folderOf(path);
     }
 }
 
@@ -149,10 +149,10 @@ bool Load3Click(MeasList &list, MeasFileState &state, const std::string &userDir
     if (state.LoadFileName.empty())
         state.LoadFileName = !state.SaveFileName.empty() ? state.SaveFileName : state.BaseName + ".DAT";
 
-    FileDialogSpec spec{MeasLoadTitle, MeasFileFilter, MeasFileExt, state.LoadFileName, state.LoadFolder};
+    FileDialogSetup setup{MeasLoadTitle, MeasFileFilter, MeasFileExt, state.LoadFileName, state.LoadFolder};
     std::string path, onDisk;
     for (;;) {
-        const auto chosen = prompt().openFile(spec);
+        const auto chosen = prompt().openFile(setup);
         if (!chosen || chosen->empty())
             return false;
         path = upperFileName(*chosen);
@@ -160,8 +160,8 @@ bool Load3Click(MeasList &list, MeasFileState &state, const std::string &userDir
         if (!onDisk.empty())
             break;
         prompt().message("File Not Found!", "Unable to Load " + path + "!", Icon::Error, Buttons::OK);
-        spec.fileName = fileNameOf(path);
-        spec.folder = folderOf(path);
+        setup.fileName = fileNameOf(path);
+        setup.folder = folderOf(path);
     }
 
     enum class Mode { Load, Merge, Replace, Overwrite } mode = Mode::Load;

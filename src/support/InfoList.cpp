@@ -273,13 +273,13 @@ void TInfoListForm1::SaveasText1Click() {
         ReportFolder = userDir();
     if (TextFileName.empty() && !BaseName.empty())
         TextFileName = BaseName + ".TXT";
-    FileDialogSpec spec;
-    spec.title = "Save Report in Text File";
-    spec.filter = filterStartingWith(TextFilter, SaveFilterIndex);
-    spec.defaultExt = "*.TXT";
-    spec.fileName = TextFileName;
-    spec.folder = ReportFolder;
-    const std::optional<std::string> path = chooseSavePath(spec);
+    FileDialogSetup setup;
+    setup.title = "Save Report in Text File";
+    setup.filter = filterStartingWith(TextFilter, SaveFilterIndex);
+    setup.defaultExt = "*.TXT";
+    setup.fileName = TextFileName;
+    setup.folder = ReportFolder;
+    const std::optional<std::string> path = chooseSavePath(setup);
     ReportWritten = false;
     if (path) {
         TextFileName = fileNamePart(*path);

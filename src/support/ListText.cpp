@@ -77,9 +77,9 @@ std::string upperFileNamePart(const std::string &path) {
     return folderPart(path) + name;
 }
 
-std::optional<std::string> chooseSavePath(FileDialogSpec spec) {
+std::optional<std::string> chooseSavePath(FileDialogSetup setup) {
     for (;;) {
-        const std::optional<std::string> chosen = prompt().saveFile(spec);
+        const std::optional<std::string> chosen = prompt().saveFile(setup);
         if (!chosen || chosen->empty())
             return std::nullopt;
         const std::string path = upperFileNamePart(*chosen);
@@ -93,8 +93,8 @@ std::optional<std::string> chooseSavePath(FileDialogSpec spec) {
         if (a == Answer::Yes)
             return path;
         // No: the dialog comes back with the name the user had chosen.
-        spec.folder = folderPart(path);
-        spec.fileName = fileNamePart(path);
+        setup.folder = folderPart(path);
+        setup.fileName = fileNamePart(path);
     }
 }
 

@@ -32,7 +32,7 @@ std::string fileNamePart(const std::string &path);
 // Runs the save dialog until the user picks a name to use or cancels. The chosen file-name part is
 // upper-cased; an existing file is used only after Yes to "Replace Existing File?", and No shows
 // the dialog again. Nothing when cancelled.
-std::optional<std::string> chooseSavePath(FileDialogSpec spec);
+std::optional<std::string> chooseSavePath(FileDialogSetup setup);
 
 // Writes the lines, each ended by CR LF, beside the target and renames it over the target once
 // everything is written. On failure returns false and `error` says why.

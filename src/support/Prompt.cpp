@@ -10,8 +10,8 @@ public:
         return buttons == Buttons::OK ? Answer::OK : (buttons == Buttons::YesNo ? Answer::No : Answer::Cancel);
     }
     void beep(BeepKind) override {}
-    std::optional<std::string> openFile(const FileDialogSpec &) override { return std::nullopt; }
-    std::optional<std::string> saveFile(const FileDialogSpec &) override { return std::nullopt; }
+    std::optional<std::string> openFile(const FileDialogSetup &) override { return std::nullopt; }
+    std::optional<std::string> saveFile(const FileDialogSetup &) override { return std::nullopt; }
     std::optional<std::string> selectFolder(const std::string &, const std::string &, bool) override {
         return std::nullopt;
     }

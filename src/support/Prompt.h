@@ -14,7 +14,7 @@ enum class Answer { OK, Cancel, Yes, No };
 enum class BeepKind { Default, Error, Exclamation, Information };
 
 // File dialog set-up. `filter` uses the "Description|*.EXT|Other|*.*" form; `folder` ends in "/".
-struct FileDialogSpec {
+struct FileDialogSetup {
     std::string title;
     std::string filter;
     std::string defaultExt; // without or with a leading "." / "*."
@@ -30,8 +30,8 @@ public:
     virtual void beep(BeepKind kind) = 0;
     // Full path of the chosen file, or nothing when the dialog was cancelled. A save dialog
     // never asks about overwriting by itself: callers ask their own question.
-    virtual std::optional<std::string> openFile(const FileDialogSpec &spec) = 0;
-    virtual std::optional<std::string> saveFile(const FileDialogSpec &spec) = 0;
+    virtual std::optional<std::string> openFile(const FileDialogSetup &setup) = 0;
+    virtual std::optional<std::string> saveFile(const FileDialogSetup &setup) = 0;
     // Chosen folder ending in "/", or nothing when cancelled.
     virtual std::optional<std::string> selectFolder(const std::string &title, const std::string &start,
                                                     bool allowCreate) = 0;

@@ -115,25 +115,25 @@ Answer QtPrompt::message(const std::string &caption, const std::string &text, Ic
 
 void QtPrompt::beep(BeepKind) { QApplication::beep(); }
 
-std::optional<std::string> QtPrompt::openFile(const FileDialogSpec &spec) {
-    QFileDialog dlg(QApplication::activeWindow(), q(spec.title), q(spec.folder), q(qtFilter(spec.filter)));
+std::optional<std::string> QtPrompt::openFile(const FileDialogSetup &setup) {
+    QFileDialog dlg(QApplication::activeWindow(), q(setup.title), q(setup.folder), q(qtFilter(setup.filter)));
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
-    dlg.setDefaultSuffix(defaultSuffix(spec.defaultExt));
-    if (!spec.fileName.empty())
-        dlg.selectFile(q(spec.fileName));
+    dlg.setDefaultSuffix(defaultSuffix(setup.defaultExt));
+    if (!setup.fileName.empty())
+        dlg.selectFile(q(setup.fileName));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return dlg.selectedFiles().first().toStdString();
 }
 
-std::optional<std::string> QtPrompt::saveFile(const FileDialogSpec &spec) {
-    QFileDialog dlg(QApplication::activeWindow(), q(spec.title), q(spec.folder), q(qtFilter(spec.filter)));
+std::optional<std::string> QtPrompt::saveFile(const FileDialogSetup &setup) {
+    QFileDialog dlg(QApplication::activeWindow(), q(setup.title), q(setup.folder), q(qtFilter(setup.filter)));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dlg.setDefaultSuffix(defaultSuffix(spec.defaultExt));
-    if (!spec.fileName.empty())
-        dlg.selectFile(q(spec.fileName));
+    dlg.setDefaultSuffix(defaultSuffix(setup.defaultExt));
+    if (!setup.fileName.empty())
+        dlg.selectFile(q(setup.fileName));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return dlg.selectedFiles().first().toStdString();

@@ -26,8 +26,8 @@ class QtPrompt final : public UiPrompt {
 public:
     Answer message(const std::string &caption, const std::string &text, Icon icon, Buttons buttons) override;
     void beep(BeepKind kind) override;
-    std::optional<std::string> openFile(const FileDialogSpec &spec) override;
-    std::optional<std::string> saveFile(const FileDialogSpec &spec) override;
+    std::optional<std::string> openFile(const FileDialogSetup &setup) override;
+    std::optional<std::string> saveFile(const FileDialogSetup &setup) override;
     std::optional<std::string> selectFolder(const std::string &title, const std::string &start,
                                             bool allowCreate) override;
     void setBusy(bool busy) override;

@@ -82,17 +82,17 @@ Answer ScriptedPrompt::message(const std::string &caption, const std::string &te
 
 void ScriptedPrompt::beep(BeepKind) { calls.push_back({"beep", {}, {}, Icon::None, Buttons::OK, {}}); }
 
-std::optional<std::string> ScriptedPrompt::openFile(const FileDialogSpec &spec) {
-    calls.push_back({"open", spec.title, spec.fileName, Icon::None, Buttons::OK, spec});
-    Queued q = take("file", "open dialog [" + spec.title + "]");
+std::optional<std::string> ScriptedPrompt::openFile(const FileDialogSetup &setup) {
+    calls.push_back({"open", setup.title, setup.fileName, Icon::None, Buttons::OK, setup});
+    Queued q = take("file", "open dialog [" + setup.title + "]");
     if (q.text.empty())
         return std::nullopt;
     return q.text;
 }
 
-std::optional<std::string> ScriptedPrompt::saveFile(const FileDialogSpec &spec) {
-    calls.push_back({"save", spec.title, spec.fileName, Icon::None, Buttons::OK, spec});
-    Queued q = take("file", "save dialog [" + spec.title + "]");
+std::optional<std::string> ScriptedPrompt::saveFile(const FileDialogSetup &setup) {
+    calls.push_back({"save", setup.title, setup.fileName, Icon::None, Buttons::OK, setup});
+    Queued q = take("file", "save dialog [" + setup.title + "]");
     if (q.text.empty())
         return std::nullopt;
     return q.text;

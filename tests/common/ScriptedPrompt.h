@@ -16,7 +16,7 @@ struct PromptCall {
     std::string text;
     Icon icon = Icon::None;
     Buttons buttons = Buttons::OK;
-    FileDialogSpec file; // for open and save
+    FileDialogSetup file; // for open and save
 };
 
 class ScriptedPrompt : public Prompt {
@@ -45,8 +45,8 @@ public:
 
     Answer message(const std::string &caption, const std::string &text, Icon icon, Buttons buttons) override;
     void beep(BeepKind kind) override;
-    std::optional<std::string> openFile(const FileDialogSpec &spec) override;
-    std::optional<std::string> saveFile(const FileDialogSpec &spec) override;
+    std::optional<std::string> openFile(const FileDialogSetup &setup) override;
+    std::optional<std::string> saveFile(const FileDialogSetup &setup) override;
     std::optional<std::string> selectFolder(const std::string &title, const std::string &start,
                                             bool allowCreate) override;
     void setBusy(bool busy) override;

@@ -31,8 +31,8 @@ public:
         return script.message(caption, text, icon, buttons);
     }
     void beep(BeepKind kind) override { script.beep(kind); }
-    std::optional<std::string> openFile(const FileDialogSpec &spec) override { return script.openFile(spec); }
-    std::optional<std::string> saveFile(const FileDialogSpec &spec) override { return script.saveFile(spec); }
+    std::optional<std::string> openFile(const FileDialogSetup &setup) override { return script.openFile(setup); }
+    std::optional<std::string> saveFile(const FileDialogSetup &setup) override { return script.saveFile(setup); }
     std::optional<std::string> selectFolder(const std::string &title, const std::string &start,
                                             bool allowCreate) override {
         return script.selectFolder(title, start, allowCreate);

@@ -12,8 +12,8 @@ public:
         return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::OK;
     }
     void beep(BeepKind) override {}
-    std::optional<std::string> openFile(const FileDialogSpec &) override { return std::nullopt; }
-    std::optional<std::string> saveFile(const FileDialogSpec &) override { return std::nullopt; }
+    std::optional<std::string> openFile(const FileDialogSetup &) override { return std::nullopt; }
+    std::optional<std::string> saveFile(const FileDialogSetup &) override { return std::nullopt; }
     std::optional<std::string> selectFolder(const std::string &, const std::string &, bool) override {
         return std::nullopt;
     }

@@ -87,9 +87,9 @@ TEST(ListTextSave, OverwriteQuestionNoShowsTheDialogAgain) {
     p.expect("Replace Existing File?", Answer::No);
     p.answerFile(dir.file("old.txt"));
     p.expect("Replace Existing File?", Answer::Yes);
-    FileDialogSpec spec;
-    spec.title = "Save Report in Text File";
-    const auto path = chooseSavePath(spec);
+    FileDialogSetup setup;
+    setup.title = "Save Report in Text File";
+    const auto path = chooseSavePath(setup);
     ASSERT_TRUE(path);
     EXPECT_EQ(*path, dir.dir() + "OLD.TXT");
     const auto msgs = p.messages();
@@ -103,7 +103,7 @@ TEST(ListTextSave, OverwriteQuestionNoShowsTheDialogAgain) {
     EXPECT_EQ(p.calls[2].file.folder, dir.dir());
 
     p.answerFile("");
-    EXPECT_FALSE(chooseSavePath(spec));
+    EXPECT_FALSE(chooseSavePath(setup));
 }
 
 TEST(ListTextSave, WritesLinesWithCrLfAndReportsFailure) {

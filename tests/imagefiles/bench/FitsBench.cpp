@@ -22,8 +22,8 @@ class SilentPrompt final : public Prompt {
 public:
     Answer message(const std::string &, const std::string &, Icon, Buttons) override { return Answer::OK; }
     void beep(BeepKind) override {}
-    std::optional<std::string> openFile(const FileDialogSpec &) override { return std::nullopt; }
-    std::optional<std::string> saveFile(const FileDialogSpec &) override { return std::nullopt; }
+    std::optional<std::string> openFile(const FileDialogSetup &) override { return std::nullopt; }
+    std::optional<std::string> saveFile(const FileDialogSetup &) override { return std::nullopt; }
     std::optional<std::string> selectFolder(const std::string &, const std::string &, bool) override {
         return std::nullopt;
     }
