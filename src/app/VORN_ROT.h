@@ -260,6 +260,7 @@ private:
     void syncShownImage();
     // The database list's line d and record d: set or clear the loaded marker and its " *".
     void markDirectoryLine(int d, bool loaded);
+    void pasteImageAt(int position);
 
     std::unique_ptr<OptsObj> optsOwner_;
     std::unique_ptr<OptionsSaver> saver_;

@@ -456,22 +456,15 @@ void TSolarRtn::Cut1Click() {
 void TSolarRtn::Paste1Click() {
     // With no line chosen the image goes to the end of the list.
     const int row = ImageList1->currentRow();
-    const int position = row < 0 ? ImageList1->count() : row;
-    if (Images->PasteImage(position) == 0)
-        return;
-    const int slot = Images->LastAddedSlot();
-    FITSFileObj *image = Images->Image(slot);
-    ImageList1->insertItem(slot, QString::fromStdString(SolrImagesObj::ListCaption(*image)));
-    ImageList1->setCurrentRow(slot);
-    markDirectoryLine(image->directoryIndex, true);
-    setPasteEnabled(false);
-    enableImagesMenu();
-    syncShownImage();
-    UpdateSortIndicator();
+    pasteImageAt(row < 0 ? ImageList1->count() : row);
 }
 
 void TSolarRtn::PasteLast1Click() {
-    if (Images->PasteImage(ImageList1->count()) == 0)
+    pasteImageAt(ImageList1->count());
+}
+
+void TSolarRtn::pasteImageAt(int position) {
+    if (Images->PasteImage(position) == 0)
         return;
     const int slot = Images->LastAddedSlot();
     FITSFileObj *image = Images->Image(slot);
@@ -586,18 +579,11 @@ void TSolarRtn::PrintListBox(QListWidget *list, const std::string &heading) {
     painter.setFont(printTextFont());
     PrintHeaderLayout layout;
     const int headingY = drawPrintHeaderAndCaption(painter, printer, windowTitle(), &layout);
-    const int h = layout.lineHeight;
-    const int x = layout.margin + 50;
-    drawTextTop(painter, x, headingY, QString::fromStdString(heading));
-    int y = layout.lastNameY + 6 * h;
-    for (int i = 0; i < list->count(); ++i) {
-        if (y + h > layout.pageHeight) {
-            printer.newPage();
-            y = h;
-        }
-        drawTextTop(painter, x, y, list->item(i)->text());
-        y += h;
-    }
+    drawTextTop(painter, layout.margin + 50, headingY, QString::fromStdString(heading));
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    drawPagedLines(painter, printer, layout, layout.lastNameY + 6 * layout.lineHeight, lines);
     painter.end();
 }
 

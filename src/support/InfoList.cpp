@@ -253,17 +253,11 @@ bool TInfoListForm1::PrintList(QPrinter &printer) {
     }
     painter.setFont(printTextFont());
     PrintHeaderLayout layout;
-    int y = drawPrintHeaderAndCaption(painter, printer, windowTitle(), &layout);
-    const int h = layout.lineHeight;
-    const int x = layout.margin + 50;
-    for (int i = 0; i < ListBox1->count(); ++i) {
-        if (y + h > layout.pageHeight) {
-            printer.newPage();
-            y = h;
-        }
-        drawTextTop(painter, x, y, ListBox1->item(i)->text());
-        y += h;
-    }
+    const int y = drawPrintHeaderAndCaption(painter, printer, windowTitle(), &layout);
+    QStringList lines;
+    for (int i = 0; i < ListBox1->count(); ++i)
+        lines << ListBox1->item(i)->text();
+    drawPagedLines(painter, printer, layout, y, lines);
     painter.end();
     return true;
 }

@@ -60,3 +60,21 @@ int drawPrintHeaderAndCaption(QPainter &painter, const QPrinter &printer, const 
 }
 
 } // namespace solar
+
+namespace solar {
+
+void drawPagedLines(QPainter &painter, QPrinter &printer, const PrintHeaderLayout &layout, int y,
+                    const QStringList &lines) {
+    const int h = layout.lineHeight;
+    const int x = layout.margin + 50;
+    for (const QString &line : lines) {
+        if (y + h > layout.pageHeight) {
+            printer.newPage();
+            y = h;
+        }
+        drawTextTop(painter, x, y, line);
+        y += h;
+    }
+}
+
+} // namespace solar

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 class QPainter;
 class QPrinter;
@@ -30,6 +31,11 @@ PrintHeaderLayout drawPrintHeader(QPainter &painter, const QPrinter &printer);
 
 // Draws `text` with its top at (x, y).
 void drawTextTop(QPainter &painter, int x, int y, const QString &text);
+
+// Draws the lines one per line height from y at x = margin + 50; before a line that would pass the
+// page height a new page starts and the lines go on at y = one line height.
+void drawPagedLines(QPainter &painter, QPrinter &printer, const PrintHeaderLayout &layout, int y,
+                    const QStringList &lines);
 
 // The common header followed by the window caption at (margin + 50, last name + 2h); returns the
 // y where the body starts, last name + 4h.
