@@ -105,37 +105,6 @@ bool folderHoldsListFile(const std::string &folder) {
     return false;
 }
 
-std::string resolveNoCase(const std::string &base, const std::string &relative) {
-    std::string result = base;
-    std::istringstream parts(relative);
-    std::string part;
-    bool trailing = !relative.empty() && relative.back() == '/';
-    bool first = true;
-    while (std::getline(parts, part, '/')) {
-        if (part.empty())
-            continue;
-        std::string chosen = part;
-        std::error_code ec;
-        if (!fs::exists(result + part, ec)) {
-            for (fs::directory_iterator it(result.empty() ? "." : result, ec), end; !ec && it != end;
-                 it.increment(ec)) {
-                const std::string name = it->path().filename().string();
-                if (lower(name) == lower(part)) {
-                    chosen = name;
-                    break;
-                }
-            }
-        }
-        if (!first)
-            result += '/';
-        result += chosen;
-        first = false;
-    }
-    if (trailing && !first)
-        result += '/';
-    return result;
-}
-
 bool curHotSpot(const std::string &bytes, int &x, int &y) {
     // ICONDIR: reserved 0, type 2 (cursor), count; then 16-byte entries whose planes and
     // bit-count words hold the hot spot.

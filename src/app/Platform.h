@@ -2,6 +2,8 @@
 // The window side's view of the machine: installation and per-user folders, screen size,
 // mounted optical media, case-blind file look-ups on disk and the cursor file reader.
 
+#include "support/ListText.h" // resolveNoCase
+
 #include <QCursor>
 #include <functional>
 #include <string>
@@ -37,9 +39,6 @@ std::vector<std::string> systemOpticalMounts();
 std::string withSlash(std::string folder);
 // True when folder holds a regular file whose name ends in "list.txt", in any case.
 bool folderHoldsListFile(const std::string &folder);
-// Walks the relative path from base, matching each part to the names on disk without regard to
-// case; the result uses the names found (the given spelling where nothing matches).
-std::string resolveNoCase(const std::string &base, const std::string &relative);
 
 // Hot spot of a Windows .CUR file (first image), or false when the bytes are no cursor file.
 bool curHotSpot(const std::string &bytes, int &x, int &y);

@@ -101,13 +101,6 @@ std::vector<std::string> readTextLines(const std::string &path) {
     return lines;
 }
 
-// The file on disk whose name matches `path`'s without regard to case; "" when there is none.
-std::string existingNoCase(const std::string &path) {
-    const std::string resolved = resolveNoCase(folderPart(path), fileNamePart(path));
-    std::error_code ec;
-    return std::filesystem::is_regular_file(resolved, ec) ? resolved : std::string();
-}
-
 } // namespace
 
 // ---- Set-up and release ------------------------------------------------------------------
@@ -654,7 +647,7 @@ void TSolarRtn::LoadList1Click() {
         const auto chosen = prompt().openFile(setup);
         if (!chosen)
             return;
-        name = existingNoCase(upperFileNamePart(*chosen));
+        name = existingFileNoCase(upperFileNamePart(*chosen));
         if (!name.empty())
             break;
         prompt().message("File Not Found!",

@@ -1,5 +1,7 @@
 #include "measure/MeasCmds.h"
 
+#include "support/ListText.h"
+
 #include "support/Prompt.h"
 
 #include <cctype>
@@ -16,12 +18,6 @@ const char *const MeasLoadTitle = "Load Solar Rotation Measurement Data";
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string upper(std::string s) {
-    for (char &c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 bool isFile(const std::string &path) {
     std::error_code ec;
@@ -40,35 +36,6 @@ std::string dotExt(const std::string &ext) {
 
 } // namespace
 
-std::string folderOf(const std::string &path) {
-    const auto p = path.find_last_of('/');
-    return p == std::string::npos ? std::string() : path.substr(0, p + 1);
-}
-
-std::string fileNameOf(const std::string &path) {
-    const auto p = path.find_last_of('/');
-    return p == std::string::npos ? path : path.substr(p + 1);
-}
-
-std::string upperFileName(const std::string &path) {
-    return folderOf(path) + upper(fileNameOf(path));
-}
-
-std::string findFileNoCase(const std::string &path) {
-    if (isFile(path))
-        return path;
-    const std::string folder = folderOf(path);
-    const std::string wanted = upper(fileNameOf(path));
-    std::error_code ec;
-    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec), end;
-         !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (upper(name) == wanted && isFile(folder + name))
-            return folder + name;
-    }
-    return {};
-}
-
 std::string chooseSavePath(const std::string &title, const std::string &filter, const std::string &ext,
                            const std::string &fileName, const std::string &folder) {
     FileDialogSetup setup{title, filter, ext, fileName, folder};
@@ -76,19 +43,19 @@ std::string chooseSavePath(const std::string &title, const std::string &filter, 
         const auto chosen = prompt().saveFile(setup);
         if (!chosen || chosen->empty())
             return {};
-        std::string path = upperFileName(*chosen);
-        if (fileNameOf(path).find('.') == std::string::npos)
+        std::string path = upperFileNamePart(*chosen);
+        if (fileNamePart(path).find('.') == std::string::npos)
             path += dotExt(ext);
         if (!isFile(path))
             return path;
         const Answer a =
             prompt().message("Replace Existing File?",
-                             fileNameOf(path) + " Already Exists!\r\n\r\nDo You Want to Overwrite It?",
+                             fileNamePart(path) + " Already Exists!\r\n\r\nDo You Want to Overwrite It?",
                              Icon::Question, Buttons::YesNo);
         if (a == Answer::Yes || a == Answer::OK)
             return path;
-        setup.fileName = fileNameOf(path);
-        setup.folder = folderOf(path);
+        setup.fileName = fileNamePart(path);
+        setup.folder = folderPart(path);
     }
 }
 
@@ -102,8 +69,8 @@ bool SaveData1Click(MeasList &list, MeasFileState &state, const std::string &use
         chooseSavePath(MeasSaveTitle, MeasFileFilter, MeasFileExt, state.SaveFileName, state.SaveFolder);
     if (path.empty())
         return false;
-    state.SaveFileName = fileNameOf(path);
-    state.SaveFolder = folderOf(path);
+    state.SaveFileName = fileNamePart(path);
+    state.SaveFolder = folderPart(path);
 
     std::string reason;
     bool ok;
@@ -155,13 +122,13 @@ bool Load3Click(MeasList &list, MeasFileState &state, const std::string &userDir
         const auto chosen = prompt().openFile(setup);
         if (!chosen || chosen->empty())
             return false;
-        path = upperFileName(*chosen);
-        onDisk = findFileNoCase(*chosen);
+        path = upperFileNamePart(*chosen);
+        onDisk = existingFileNoCase(*chosen);
         if (!onDisk.empty())
             break;
         prompt().message("File Not Found!", "Unable to Load " + path + "!", Icon::Error, Buttons::OK);
-        setup.fileName = fileNameOf(path);
-        setup.folder = folderOf(path);
+        setup.fileName = fileNamePart(path);
+        setup.folder = folderPart(path);
     }
 
     enum class Mode { Load, Merge, Replace, Overwrite } mode = Mode::Load;
@@ -182,8 +149,8 @@ bool Load3Click(MeasList &list, MeasFileState &state, const std::string &userDir
             mode = Mode::Overwrite;
         }
     }
-    state.LoadFileName = fileNameOf(path);
-    state.LoadFolder = folderOf(path);
+    state.LoadFileName = fileNamePart(path);
+    state.LoadFolder = folderPart(path);
 
     // The whole file is read and checked before the list is touched, so that a damaged file never
     // costs the measurements already held.

@@ -4,6 +4,7 @@
 // handlers only call them and then enable or disable their menu items by the result.
 
 #include "measure/MeasData.h"
+#include "support/ListText.h" // the path helpers
 
 #include <string>
 
@@ -43,14 +44,6 @@ bool ClearallData1Click(MeasList &list, MeasFileState &state, const std::string 
 // read or holds invalid records is reported and changes nothing.
 bool Load3Click(MeasList &list, MeasFileState &state, const std::string &userDir);
 
-// Path helpers shared by the measurement windows: the folder part (ending in "/", empty when
-// there is none), the file name part, and the path with only its file name upper-cased.
-std::string folderOf(const std::string &path);
-std::string fileNameOf(const std::string &path);
-std::string upperFileName(const std::string &path);
-// The path of an existing file whose name equals that of `path` without regard to case (the path
-// itself when it exists), or "" when there is none.
-std::string findFileNoCase(const std::string &path);
 // Runs a save dialog until the user picks a file that does not exist or agrees to replace it.
 // The chosen path comes back with its file name upper-cased and `ext` added when it has none;
 // "" when the user cancelled.

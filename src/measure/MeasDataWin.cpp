@@ -437,8 +437,8 @@ void TDataListForm1::CommaDelimitClick() {
                                             CSVFileName, ReportFolder);
     if (path.empty())
         return;
-    CSVFileName = fileNameOf(path);
-    ReportFolder = folderOf(path);
+    CSVFileName = fileNamePart(path);
+    ReportFolder = folderPart(path);
     std::string reason;
     bool written;
     {

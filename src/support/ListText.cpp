@@ -77,6 +77,61 @@ std::string upperFileNamePart(const std::string &path) {
     return folderPart(path) + name;
 }
 
+namespace {
+std::string lowerAscii(std::string s) {
+    for (char &c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+} // namespace
+
+std::string resolveNoCase(const std::string &base, const std::string &relative) {
+    namespace fs = std::filesystem;
+    std::string folder = base; // always ends in "/" (or is empty) between the parts
+    std::string last;
+    std::size_t at = 0;
+    bool any = false;
+    while (at <= relative.size()) {
+        std::size_t slash = relative.find('/', at);
+        if (slash == std::string::npos)
+            slash = relative.size();
+        const std::string part = relative.substr(at, slash - at);
+        at = slash + 1;
+        if (part.empty())
+            continue;
+        if (any)
+            folder += last + "/";
+        std::string chosen = part;
+        std::error_code ec;
+        if (!fs::exists(folder + part, ec)) {
+            const std::string wanted = lowerAscii(part);
+            for (fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec), end;
+                 !ec && it != end; it.increment(ec)) {
+                const std::string name = it->path().filename().string();
+                if (lowerAscii(name) == wanted) {
+                    chosen = name;
+                    break;
+                }
+            }
+        }
+        last = chosen;
+        any = true;
+    }
+    if (!any)
+        return base;
+    std::string result = folder + last;
+    if (!relative.empty() && relative.back() == '/')
+        result += '/';
+    return result;
+}
+
+std::string existingFileNoCase(const std::string &path) {
+    const std::string resolved = resolveNoCase(folderPart(path), fileNamePart(path));
+    std::error_code ec;
+    return std::filesystem::is_regular_file(resolved, ec) ? resolved : std::string();
+}
+
 std::optional<std::string> chooseSavePath(FileDialogSetup setup) {
     for (;;) {
         const std::optional<std::string> chosen = prompt().saveFile(setup);

@@ -29,6 +29,14 @@ std::string upperFileNamePart(const std::string &path);
 std::string folderPart(const std::string &path);
 std::string fileNamePart(const std::string &path);
 
+// Walks the relative path from `base` (a folder ending in "/", or empty for the current folder),
+// matching each part to the names on disk without regard to case; the result uses the names found
+// (the given spelling where nothing matches) and ends in "/" when `relative` does.
+std::string resolveNoCase(const std::string &base, const std::string &relative);
+// The regular file on disk whose name matches that of `path` without regard to case (the path
+// itself when it exists as spelt), or "" when there is none.
+std::string existingFileNoCase(const std::string &path);
+
 // Runs the save dialog until the user picks a name to use or cancels. The chosen file-name part is
 // upper-cased; an existing file is used only after Yes to "Replace Existing File?", and No shows
 // the dialog again. Nothing when cancelled.

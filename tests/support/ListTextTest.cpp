@@ -5,6 +5,7 @@
 #include "common/TempDir.h"
 #include "support/PrintHdr.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace solar;
@@ -77,6 +78,21 @@ TEST(ListTextSave, UpperCasesOnlyTheFileNamePart) {
     EXPECT_EQ(upperFileNamePart("notes.Hdr"), "NOTES.HDR");
     EXPECT_EQ(folderPart("/a/b/c.txt"), "/a/b/");
     EXPECT_EQ(fileNamePart("/a/b/c.txt"), "c.txt");
+}
+
+TEST(ListTextNames, NamesFromListFilesAreFoundOnDiskWithoutRegardToCase) {
+    TempDir t;
+    std::filesystem::create_directories(t.file("Images/Day1"));
+    writeFile(t.file("Images/Day1/sun0825.fts"), "x");
+    writeFile(t.file("Images/Day1/SUN0826.FTS"), "x");
+    writeFile(t.file("Images/Day1/Sun0826.fts"), "x"); // an exact spelling wins over another case
+    EXPECT_EQ(resolveNoCase(t.dir(), "IMAGES/day1/SUN0825.FTS"), t.dir() + "Images/Day1/sun0825.fts");
+    EXPECT_EQ(resolveNoCase(t.dir(), "images/DAY1/"), t.dir() + "Images/Day1/");
+    EXPECT_EQ(resolveNoCase(t.dir(), "Images/Day1/Sun0826.fts"), t.dir() + "Images/Day1/Sun0826.fts");
+    EXPECT_EQ(resolveNoCase(t.dir(), "images/nothing.fts"), t.dir() + "Images/nothing.fts");
+    EXPECT_EQ(existingFileNoCase(t.dir() + "Images/Day1/SUN0825.FTS"), t.dir() + "Images/Day1/sun0825.fts");
+    EXPECT_EQ(existingFileNoCase(t.dir() + "Images/Day1/missing.fts"), "");
+    EXPECT_EQ(existingFileNoCase(t.dir() + "IMAGES"), ""); // a folder is no file
 }
 
 TEST(ListTextSave, OverwriteQuestionNoShowsTheDialogAgain) {
