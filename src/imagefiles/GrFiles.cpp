@@ -1124,11 +1124,13 @@ bool FITSFileObj::readData() {
     // one and go into the statistics at the end; the rest go in as they come.
     ValueWindow window(*this);
 
-    // Each row is converted straight into the row buffer, counted, and stored.
-    std::vector<std::int32_t> row(static_cast<std::size_t>(header_.naxis1), 0);
+    // Each row is converted straight into its row of the pixel table (zero-filled when made, so
+    // columns of a row that never come stay 0).
+    const std::size_t columns = static_cast<std::size_t>(header_.naxis1);
     std::size_t column = 0;
     int rowIndex = 0;
-    while (wanted > 0) {
+    std::int32_t *row = pixelTable_->MutableRow(0);
+    while (wanted > 0 && row != nullptr) {
         const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), data_);
         if (got < buffer.size() && std::ferror(data_)) {
             readFailed = true;
@@ -1136,15 +1138,15 @@ bool FITSFileObj::readData() {
         }
         const auto values = static_cast<std::size_t>(
             std::min<std::int64_t>(static_cast<std::int64_t>(got / valueSize), wanted));
-        for (std::size_t k = 0; k < values;) {
-            const std::size_t take = std::min(values - k, row.size() - column);
-            conversionFailed |= convert(buffer.data() + k * valueSize, take, row.data() + column);
+        for (std::size_t k = 0; k < values && row != nullptr;) {
+            const std::size_t take = std::min(values - k, columns - column);
+            conversionFailed |= convert(buffer.data() + k * valueSize, take, row + column);
             column += take;
             k += take;
-            if (column == row.size()) {
+            if (column == columns) {
                 if (!countRaw)
-                    window.add(row.data(), row.size());
-                pixelTable_->SetRow(rowIndex++, row.data());
+                    window.add(row, columns);
+                row = pixelTable_->MutableRow(++rowIndex);
                 column = 0;
             }
         }
@@ -1152,13 +1154,8 @@ bool FITSFileObj::readData() {
         if (got < buffer.size())
             break; // end of file
     }
-    if (column != 0) {
-        // A partly read row: the columns that never came stay 0.
-        if (!countRaw)
-            window.add(row.data(), column);
-        std::fill(row.begin() + static_cast<std::ptrdiff_t>(column), row.end(), 0);
-        pixelTable_->SetRow(rowIndex, row.data());
-    }
+    if (column != 0 && row != nullptr && !countRaw)
+        window.add(row, column); // a partly read row
     window.finish();
     for (std::size_t k = 0; k < rawCount.size(); ++k) {
         if (rawCount[k] == 0)

@@ -30,7 +30,7 @@ std::string dotExt(const std::string &ext) {
     if (!e.empty() && e[0] == '*')
         e.erase(0, 1);
     if (!e.empty() && e[0] != '.')
-        e.insert(0, ".");
+        return "." + e;
     return e;
 }
 

@@ -224,6 +224,12 @@ const std::int32_t *IntArrayList::Row(int row) const {
     return rowIndex_[static_cast<std::size_t>(row)];
 }
 
+std::int32_t *IntArrayList::MutableRow(int row) {
+    if (row < 0 || row >= rows_)
+        return nullptr;
+    return rowIndex_[static_cast<std::size_t>(row)];
+}
+
 void IntArrayList::Rewind() {
     fillColumn_ = 0;
     fillRow_ = 0;

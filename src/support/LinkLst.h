@@ -113,6 +113,8 @@ public:
     std::int32_t GetValue(int column, int row) const;
     // Direct access to a row of Columns() integers, or nullptr when the row does not exist.
     const std::int32_t *Row(int row) const;
+    // The same row for filling in place (a loader converts straight into it); nullptr when absent.
+    std::int32_t *MutableRow(int row);
 
     void Rewind();
     // Puts the value into the row being filled; a full row goes into the table. Values after the

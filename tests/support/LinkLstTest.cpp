@@ -298,6 +298,15 @@ TEST(IntArrayList, AppendFlushAndAccess) {
     EXPECT_EQ(t.SetRow(2, values), 0);
     EXPECT_EQ(t.SetRow(0, values), 3);
     EXPECT_EQ(t.GetValue(2, 0), 3);
+
+    // A row filled in place is the stored row, seen by every reader.
+    std::int32_t *row1 = t.MutableRow(1);
+    ASSERT_NE(row1, nullptr);
+    row1[2] = 99;
+    EXPECT_EQ(t.GetValue(2, 1), 99);
+    EXPECT_EQ(static_cast<const std::int32_t *>(t.RowList().Item(1))[2], 99);
+    EXPECT_EQ(t.MutableRow(2), nullptr);
+    EXPECT_EQ(t.MutableRow(-1), nullptr);
 }
 
 TEST(IntArrayList, FlushOfAPartRowKeepsTheBufferTail) {
