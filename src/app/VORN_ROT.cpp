@@ -359,6 +359,7 @@ void TSolarRtn::FormCreate() {
     createImageStores();
     createMeasurementWindows();
     createImageWindow();
+    createRotnAnalysis();
 }
 
 void TSolarRtn::StartExercise() {
@@ -712,6 +713,7 @@ void TSolarRtn::Load3Click() {
     if (loaded) {
         EnableDataCommands(true);
         emit MeasDataForm->measurementsChanged();
+        ResetRotnAnalysis();
     }
 }
 
@@ -722,10 +724,17 @@ void TSolarRtn::ClearallData1Click() {
     if (cleared) {
         EnableDataCommands(false);
         emit MeasDataForm->measurementsChanged();
+        // The sine analysis lets go of its spot (offering to record an unrecorded result first).
+        ResetRotnAnalysis();
     }
 }
 void TSolarRtn::Parameters1Click() {}
-void TSolarRtn::FindPeriod1Click() {}
+void TSolarRtn::FindPeriod1Click() {
+    if (Options.RawDataFormat == UnitSolarRadius) {
+        OpenRotnAnalysis();
+        return;
+    }
+}
 void TSolarRtn::ResultsList1Click() {}
 void TSolarRtn::Spreadsheet1Click() {}
 void TSolarRtn::OnHelp1Click() {}
