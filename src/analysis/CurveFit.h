@@ -48,18 +48,18 @@ public:
 // One dataset of the linear analysis: the measurements of one spot and its line.
 struct LinrAnalObj {
     ShortString<3> SpotID;
-    IDEntry Entry;          // the entry chosen in the spot-ID list
-    double LastTime = 0;    // time of the last measurement
-    double TZero = 0;       // the line's zero crossing (moment); 0 = none
-    double FirstTime = 0;   // time of the first measurement: the reference time
+    IDEntry Entry;        // the entry chosen in the spot-ID list
+    double LastTime = 0;  // time of the last measurement
+    double TZero = 0;     // the line's zero crossing (moment); 0 = none
+    double FirstTime = 0; // time of the first measurement: the reference time
     long double PrevRMS = 0;
-    long double RMS = 0;        // degrees
-    long double Slope = 0;      // degrees per day
-    long double Intercept = 0;  // degrees at RefTime
-    long double RefTime = 0;    // FirstTime again
-    long double MeanLat = 0;    // radians
-    long double LatSD = 0;      // radians
-    std::uint32_t Color = 0;    // 0x00BBGGRR
+    long double RMS = 0;       // degrees
+    long double Slope = 0;     // degrees per day
+    long double Intercept = 0; // degrees at RefTime
+    long double RefTime = 0;   // FirstTime again
+    long double MeanLat = 0;   // radians
+    long double LatSD = 0;     // radians
+    std::uint32_t Color = 0;   // 0x00BBGGRR
     bool LineShown = false;
     bool Recorded = true;
     long double TZeroOffset = 0; // days, TZero - FirstTime

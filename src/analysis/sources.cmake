@@ -1,10 +1,9 @@
 # Sources of this subsystem: core (no Qt) and windows.
 list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/CurveFit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RsltsData.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SinWave.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RotnPlot.cpp
 )
 list(APPEND UI_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/AnalPrint.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/RotnAnal.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/RotnLink.cpp
 )

@@ -359,7 +359,6 @@ void TSolarRtn::FormCreate() {
     createImageStores();
     createMeasurementWindows();
     createImageWindow();
-    createRotnAnalysis();
 }
 
 void TSolarRtn::StartExercise() {
@@ -713,7 +712,6 @@ void TSolarRtn::Load3Click() {
     if (loaded) {
         EnableDataCommands(true);
         emit MeasDataForm->measurementsChanged();
-        ResetRotnAnalysis();
     }
 }
 
@@ -724,17 +722,10 @@ void TSolarRtn::ClearallData1Click() {
     if (cleared) {
         EnableDataCommands(false);
         emit MeasDataForm->measurementsChanged();
-        // The sine analysis lets go of its spot (offering to record an unrecorded result first).
-        ResetRotnAnalysis();
     }
 }
 void TSolarRtn::Parameters1Click() {}
-void TSolarRtn::FindPeriod1Click() {
-    if (Options.RawDataFormat == UnitSolarRadius) {
-        OpenRotnAnalysis();
-        return;
-    }
-}
+void TSolarRtn::FindPeriod1Click() {}
 void TSolarRtn::ResultsList1Click() {}
 void TSolarRtn::Spreadsheet1Click() {}
 void TSolarRtn::OnHelp1Click() {}

@@ -39,8 +39,6 @@ class TGaugeForm2;
 class TAnimRateDlg;
 class TGetSrchStrDlg;
 class TInfoListForm1;
-class TRotnAnalysis;
-class TIDListForm1;
 
 // A small round lamp: dark when off, else lit in its colour.
 class TLamp : public QWidget {
@@ -160,7 +158,6 @@ public:
     TGaugeForm2 *GaugeForm = nullptr;       // progress of a load of several images
     TAnimRateDlg *AnimRateDlg = nullptr;    // made at the first Set Rate, then kept
     TGetSrchStrDlg *SearchDlg = nullptr;    // search in the database list
-    TRotnAnalysis *RotnAnalysis = nullptr;  // the sine-curve analysis (solar radii)
 
     // ---- Image database and loaded images ----
     SolrImgFileObj *ImageDB = nullptr; // owned
@@ -252,11 +249,6 @@ private:
     void setMeasFiles(const MeasFileState &s);
     void createImageStores();
     void createImageWindow();
-    // The sine-curve analysis: made at start-up, opened by Plot/Fit Data for solar radii, reset
-    // (with its question about an unrecorded result) when the measurement data change.
-    void createRotnAnalysis();
-    void OpenRotnAnalysis();
-    void ResetRotnAnalysis();
     void releaseImageStores();
     // Gives every loaded image and the spare up to the image window before they are released.
     void forgetAllImages();
