@@ -39,7 +39,8 @@ bool printAnalysisWindow(QWidget &window, const OptionsRecord &options,
         if (printer.pageLayout().orientation() == QPageLayout::Landscape) {
             drawTextTop(painter, 700, y + 300, "(Screen Image Printed on Next Page)");
             printer.newPage();
-            drawTextTop(painter, l.margin, 0, QString::fromStdString(printContext().students[0] + " - Page 2"));
+            drawTextTop(painter, l.margin, 0,
+                        QString::fromStdString(printContext().students[0] + " - Page 2"));
             y = 50;
         } else {
             y += 4 * h;
@@ -53,7 +54,9 @@ bool printAnalysisWindow(QWidget &window, const OptionsRecord &options,
             if (w < pageW)
                 target = QRect(0, y, static_cast<int>(w), pageH);
             else
-                target = QRect(0, y, pageW, static_cast<int>(static_cast<long long>(image.height()) * pageW / image.width()));
+                target =
+                    QRect(0, y, pageW,
+                          static_cast<int>(static_cast<long long>(image.height()) * pageW / image.width()));
             painter.drawImage(target, image);
         }
         printed = painter.end();

@@ -3,8 +3,8 @@
 #include "analysis/AnalPrint.h"
 #include "analysis/CurveFit.h"
 #include "analysis/RotnPlot.h"
-#include "analysis/RsltsDlg.h"
 #include "analysis/RsltsData.h"
+#include "analysis/RsltsDlg.h"
 #include "app/Options.h"
 #include "astro/DateTime.h"
 #include "astro/StringUt.h"
@@ -34,7 +34,8 @@ namespace solar {
 namespace {
 
 QColor qcolour(std::uint32_t c) {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
 }
 
 // The whole text of an edit box as a real; false when it is no number.
@@ -154,8 +155,8 @@ void TRotnPlotView::paintEvent(QPaintEvent *) {
 
 TRotnAnalysis::TRotnAnalysis(OptionsRecord &options, MeasList &measurements, TIDListForm1 *idList,
                              RotnAnalysisHooks hooks, QWidget *parent)
-    : QDialog(parent), Hooks(std::move(hooks)), options_(options), measurements_(measurements), idList_(idList),
-      solver_(std::make_unique<LstSqrObj>()) {
+    : QDialog(parent), Hooks(std::move(hooks)), options_(options), measurements_(measurements),
+      idList_(idList), solver_(std::make_unique<LstSqrObj>()) {
     setObjectName("RotnAnalysis");
     setWindowTitle(Caption);
     Plot = QImage(rotnplot::Width, rotnplot::Height, QImage::Format_RGB32);
@@ -182,7 +183,8 @@ void TRotnAnalysis::buildControls() {
     File1 = MainMenu1->addMenu("&File");
     LoadDataset1 = File1->addAction("&Load Dataset...", this, &TRotnAnalysis::LoadDataset1Click);
     FitSineCurve1 = File1->addMenu("Fit &Sine Curve");
-    InitialEstimate1 = FitSineCurve1->addAction("Initial &Estimate...", this, &TRotnAnalysis::InitialEstimate1Click);
+    InitialEstimate1 =
+        FitSineCurve1->addAction("Initial &Estimate...", this, &TRotnAnalysis::InitialEstimate1Click);
     FitSep = FitSineCurve1->addSeparator();
     ComputeFit1 = FitSineCurve1->addAction("Compute &Fit", this, &TRotnAnalysis::ComputeFit1Click);
     RecordResults1 = File1->addAction("&Record Results...", this, &TRotnAnalysis::RecordResults1Click);
@@ -302,7 +304,9 @@ long double TRotnAnalysis::TZeroJulian(long double sinTZero) {
     return sinTZero + FitTimeOffset + JulianDateBase();
 }
 
-int TRotnAnalysis::SliderMax() const { return TScroll->maximum(); }
+int TRotnAnalysis::SliderMax() const {
+    return TScroll->maximum();
+}
 
 void TRotnAnalysis::ApplyReadingColours() {
     const rotnplot::Scheme s = rotnplot::ColourScheme(Monochrome);
@@ -338,7 +342,9 @@ void TRotnAnalysis::DrawPlot(QPainter &painter) {
     font.setBold(false);
     painter.setFont(font);
     const int ascent = painter.fontMetrics().ascent();
-    auto textAt = [&](int x, int y, const std::string &s) { painter.drawText(x, y + ascent, QString::fromStdString(s)); };
+    auto textAt = [&](int x, int y, const std::string &s) {
+        painter.drawText(x, y + ascent, QString::fromStdString(s));
+    };
 
     painter.setPen(QPen(qcolour(scheme.axes), 1, Qt::SolidLine));
     for (const Segment &l : FrameLines())
@@ -377,7 +383,7 @@ void TRotnAnalysis::DrawPlot(QPainter &painter) {
 
 void TRotnAnalysis::enableEstimateControls(bool on) {
     for (QWidget *w : std::initializer_list<QWidget *>{TLbl, TScroll, PLbl, PScroll, RMSLbl, CrsLbl, FineLbl,
-                                                        CFToggle, TZRstBtn, PRstBtn})
+                                                       CFToggle, TZRstBtn, PRstBtn})
         w->setEnabled(on);
     ComputeFit1->setEnabled(on);
     RecordResults1->setEnabled(on);
@@ -396,8 +402,9 @@ void TRotnAnalysis::showReadings() {
 bool TRotnAnalysis::Reset() {
     if (!Recorded) {
         const Answer a = prompt().message(
-            "Result Not Recorded!", "You have not recorded your current result!\r\n\r\nDo you want to record it now?",
-            Icon::Question, Buttons::YesNoCancel);
+            "Result Not Recorded!",
+            "You have not recorded your current result!\r\n\r\nDo you want to record it now?", Icon::Question,
+            Buttons::YesNoCancel);
         if (a == Answer::Cancel)
             return false;
         if (a == Answer::Yes)
@@ -530,20 +537,22 @@ void TRotnAnalysis::ComputeFit1Click() {
     sliderSetUp(true);
     FormPaint();
     if (report.limitReached)
-        prompt().message("Curve Fit Stopped",
-                         "The fit did not settle within its step limit.\r\n\r\nThe best curve found so far is "
-                         "shown; Compute Fit can be run again from it.",
-                         Icon::Information, Buttons::OK);
+        prompt().message(
+            "Curve Fit Stopped",
+            "The fit did not settle within its step limit.\r\n\r\nThe best curve found so far is "
+            "shown; Compute Fit can be run again from it.",
+            Icon::Information, Buttons::OK);
 }
 
 void TRotnAnalysis::RecordResults1Click() {
     if (SpotID.empty() || !RecordResults1->isEnabled())
         return;
     if (!(SinPeriod > 0)) {
-        prompt().message("Invalid Synodic Period!",
-                         "A period of " + FixedText(SinPeriod, 5) +
-                             " days cannot be recorded.\r\n\r\nMove the period slider to a period of more than 0 days.",
-                         Icon::Exclamation, Buttons::OK);
+        prompt().message(
+            "Invalid Synodic Period!",
+            "A period of " + FixedText(SinPeriod, 5) +
+                " days cannot be recorded.\r\n\r\nMove the period slider to a period of more than 0 days.",
+            Icon::Exclamation, Buttons::OK);
         return;
     }
     RsltsRec rec;
@@ -573,7 +582,9 @@ void TRotnAnalysis::PrintWindow1Click() {
     });
 }
 
-void TRotnAnalysis::Exit1Click() { accept(); }
+void TRotnAnalysis::Exit1Click() {
+    accept();
+}
 
 void TRotnAnalysis::Help1Click() {
     if (Hooks.showHelp && !options_.RotationHelpList.empty())
@@ -628,6 +639,8 @@ void TRotnAnalysis::PRstBtnClick() {
     PScroll->setValue(0);
 }
 
-void TRotnAnalysis::CFToggleChange() { sliderSetUp(CFToggle->isChecked()); }
+void TRotnAnalysis::CFToggleChange() {
+    sliderSetUp(CFToggle->isChecked());
+}
 
 } // namespace solar

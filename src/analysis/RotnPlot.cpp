@@ -38,16 +38,18 @@ std::vector<Segment> FrameLines() {
 
 std::vector<Label> FrameLabels(int height) {
     std::vector<Label> labels = {
-        {32, 10, "1.0"},   {32, 85, "0.5"},   {32, 160, "0.0"},  {26, 235, "-0.5"},
-        {26, 310, "-1.0"}, {31, 122, "(E)"},  {29, 195, "(W)"},  {290, height - 50, "Time (Days)"},
-        {10, 43, "S"},     {11, 60, "p"},     {10, 80, "o"},     {12, 100, "t"},
-        {10, 143, "P"},    {10, 160, "o"},    {10, 180, "s"},    {12, 200, "i"},
-        {12, 220, "t"},    {12, 240, "i"},    {10, 260, "o"},    {10, 280, "n"},
+        {32, 10, "1.0"},   {32, 85, "0.5"},  {32, 160, "0.0"}, {26, 235, "-0.5"},
+        {26, 310, "-1.0"}, {31, 122, "(E)"}, {29, 195, "(W)"}, {290, height - 50, "Time (Days)"},
+        {10, 43, "S"},     {11, 60, "p"},    {10, 80, "o"},    {12, 100, "t"},
+        {10, 143, "P"},    {10, 160, "o"},   {10, 180, "s"},   {12, 200, "i"},
+        {12, 220, "t"},    {12, 240, "i"},   {10, 260, "o"},   {10, 280, "n"},
     };
     return labels;
 }
 
-int PlotOffset(int plotPosition) { return clampPixel(plotPosition * Scale); }
+int PlotOffset(int plotPosition) {
+    return clampPixel(plotPosition * Scale);
+}
 
 int TimeX(long double time, long double origin, int offset) {
     const int x = clampPixel((time - origin) * Scale + offset);
@@ -62,7 +64,9 @@ long double ColumnFitTime(int i, int offset, long double origin) {
     return (i - offset) / Scale + origin - FitTimeOffset;
 }
 
-int StartPosition(long double firstXOffset) { return firstXOffset >= 0 ? 7 : 4; }
+int StartPosition(long double firstXOffset) {
+    return firstXOffset >= 0 ? 7 : 4;
+}
 
 Scheme ColourScheme(bool monochrome) {
     if (monochrome)
@@ -72,7 +76,8 @@ Scheme ColourScheme(bool monochrome) {
 
 std::string LatitudeLine(long double meanLat, long double latSD) {
     constexpr long double deg = 57.295779513082320877L;
-    return "Mean Latitude: " + FixedText(meanLat * deg, 2) + ",    RMS Error (Degs): " + FixedText(latSD * deg, 2);
+    return "Mean Latitude: " + FixedText(meanLat * deg, 2) +
+           ",    RMS Error (Degs): " + FixedText(latSD * deg, 2);
 }
 
 std::string RmsText(long double rms) {

@@ -13,9 +13,13 @@ long double SinAmpl = 1.0L;
 
 namespace {
 
-bool finite(long double v) { return std::isfinite(v); }
+bool finite(long double v) {
+    return std::isfinite(v);
+}
 
-int sign(long double v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
+int sign(long double v) {
+    return v > 0 ? 1 : (v < 0 ? -1 : 0);
+}
 
 // A window can show at most this many days of T-zero or period.
 constexpr long double ParameterLimit = 1.0e6L;
@@ -253,7 +257,8 @@ bool RefineSine(const std::vector<MeasRec> &pts, SineBases &bases, const SineSea
     return !searcher.limitReached;
 }
 
-SineFitReport ComputeSineFit(const std::vector<MeasRec> &pts, SineBases &bases, const SineSearchLimits &limits) {
+SineFitReport ComputeSineFit(const std::vector<MeasRec> &pts, SineBases &bases,
+                             const SineSearchLimits &limits) {
     SineFitReport report;
     // Start from what the student sees, sliders included.
     bases.TZeroBase = SinTZero + FitTimeOffset;

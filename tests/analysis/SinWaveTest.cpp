@@ -60,8 +60,8 @@ void gaussNewton(const std::vector<MeasRec> &pts, long double &t0, long double &
         for (const MeasRec &m : pts) {
             const long double ph = 2 * Pi * (m.Time - t0) / p;
             const long double r = m.XRad - std::sin(ph);
-            const long double dT = -std::cos(ph) * 2 * Pi / p;       // d model / d T0
-            const long double dP = -std::cos(ph) * ph / p;          // d model / d P
+            const long double dT = -std::cos(ph) * 2 * Pi / p; // d model / d T0
+            const long double dP = -std::cos(ph) * ph / p;     // d model / d P
             a11 += dT * dT, a12 += dT * dP, a22 += dP * dP, b1 += dT * r, b2 += dP * r;
         }
         const long double det = a11 * a22 - a12 * a12;
@@ -134,7 +134,8 @@ TEST(SinWaveFit, LongPeriodsTakeTheCrossingEstimate) {
     std::vector<MeasRec> west(pts.begin() + 4, pts.end());
     ASSERT_TRUE(CrossingEstimate(west, bases));
     const long double r2 = (west[1].XRad - west[0].XRad) / (west[1].Time - west[0].Time);
-    EXPECT_NEAR(static_cast<double>(bases.TZeroBase), static_cast<double>(west[0].Time - west[0].XRad / r2), 1e-9);
+    EXPECT_NEAR(static_cast<double>(bases.TZeroBase), static_cast<double>(west[0].Time - west[0].XRad / r2),
+                1e-9);
     EXPECT_TRUE(prompts.calls.empty());
 }
 
@@ -176,9 +177,9 @@ TEST(SinWaveGuards, TooFewOrDegeneratePointsChangeNothing) {
 
     // Crossing pairs with equal times, X or longitudes would divide by zero: passed over.
     std::vector<MeasRec> c = track(Start + 5, 27);
-    c[1] = c[0];                   // equal times in the first pair
-    c[2].XRad = c[1].XRad;         // equal X in the second
-    c[3].Long = c[2].Long;         // equal longitudes in the third
+    c[1] = c[0];           // equal times in the first pair
+    c[2].XRad = c[1].XRad; // equal X in the second
+    c[3].Long = c[2].Long; // equal longitudes in the third
     ASSERT_TRUE(CrossingEstimate(c, bases));
     EXPECT_TRUE(std::isfinite(bases.TZeroBase) && std::isfinite(bases.PeriodBase));
     EXPECT_GT(bases.PeriodBase, 0);
