@@ -1,5 +1,7 @@
 # Sources of this subsystem: core (no Qt) and windows.
 list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/CurveFit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RsltsData.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LinrPlot.cpp
 )
 list(APPEND UI_SOURCES
