@@ -2,6 +2,7 @@
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CurveFit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RsltsData.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LinrPlot.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SinWave.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RotnPlot.cpp
 )
