@@ -7,4 +7,7 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/RotnPlot.cpp
 )
 list(APPEND UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/RsltsDlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RsltsLst.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ResultsLink.cpp
 )

@@ -359,6 +359,7 @@ void TSolarRtn::FormCreate() {
     createImageStores();
     createMeasurementWindows();
     createImageWindow();
+    createResultWindows();
 }
 
 void TSolarRtn::StartExercise() {
@@ -726,7 +727,6 @@ void TSolarRtn::ClearallData1Click() {
 }
 void TSolarRtn::Parameters1Click() {}
 void TSolarRtn::FindPeriod1Click() {}
-void TSolarRtn::ResultsList1Click() {}
 void TSolarRtn::Spreadsheet1Click() {}
 void TSolarRtn::OnHelp1Click() {}
 void TSolarRtn::Topics1Click() {}
