@@ -444,7 +444,7 @@ void TRotnAnalysis::LoadDataset1Click() {
         FormShow();
     idList_->setWindowTitle("Load Dataset");
     idList_->BuildSpotList(measurements_);
-    runModal(*idList_);
+    idList_->exec();
     if (idList_->SelectedID.empty())
         return;
     if (!Reset())

@@ -8,7 +8,7 @@
 namespace solar {
 
 void TSolarRtn::createRotnAnalysis() {
-    RotnAnalysis = new TRotnAnalysis(Options, MeasDataForm->list(), nullptr, {}, this);
+    RotnAnalysis = new TRotnAnalysis(Options, MeasDataForm->list(), IDListForm, {}, this);
     SineResultPending = [this] { return RotnAnalysis && !RotnAnalysis->Recorded; };
     RecordSineResult = [this] {
         if (RotnAnalysis)

@@ -10,4 +10,7 @@ list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/RsltsDlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RsltsLst.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ResultsLink.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AnalPrint.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RotnAnal.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RotnLink.cpp
 )

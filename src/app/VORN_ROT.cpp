@@ -360,6 +360,7 @@ void TSolarRtn::FormCreate() {
     createMeasurementWindows();
     createImageWindow();
     createResultWindows();
+    createRotnAnalysis();
 }
 
 void TSolarRtn::StartExercise() {
@@ -713,6 +714,7 @@ void TSolarRtn::Load3Click() {
     if (loaded) {
         EnableDataCommands(true);
         emit MeasDataForm->measurementsChanged();
+        ResetRotnAnalysis();
     }
 }
 
@@ -723,10 +725,17 @@ void TSolarRtn::ClearallData1Click() {
     if (cleared) {
         EnableDataCommands(false);
         emit MeasDataForm->measurementsChanged();
+        // The sine analysis lets go of its spot (offering to record an unrecorded result first).
+        ResetRotnAnalysis();
     }
 }
 void TSolarRtn::Parameters1Click() {}
-void TSolarRtn::FindPeriod1Click() {}
+void TSolarRtn::FindPeriod1Click() {
+    if (Options.RawDataFormat == UnitSolarRadius) {
+        OpenRotnAnalysis();
+        return;
+    }
+}
 void TSolarRtn::Spreadsheet1Click() {}
 void TSolarRtn::OnHelp1Click() {}
 void TSolarRtn::Topics1Click() {}

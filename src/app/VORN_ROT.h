@@ -40,6 +40,7 @@ class TAnimRateDlg;
 class TGetSrchStrDlg;
 class TInfoListForm1;
 class TRsltsListForm1;
+class TRotnAnalysis;
 class TIDListForm1;
 
 // A small round lamp: dark when off, else lit in its colour.
@@ -160,6 +161,7 @@ public:
     TGaugeForm2 *GaugeForm = nullptr;       // progress of a load of several images
     TAnimRateDlg *AnimRateDlg = nullptr;    // made at the first Set Rate, then kept
     TGetSrchStrDlg *SearchDlg = nullptr;    // search in the database list
+    TRotnAnalysis *RotnAnalysis = nullptr;  // the sine-curve analysis (solar radii)
 
     // The results list (its owner) and the spot-ID list of the analysis windows.
     TRsltsListForm1 *RsltsListForm = nullptr;
@@ -259,6 +261,11 @@ private:
     void createResultWindows();
     // After a CSV report of the results: Analysis (unless pixels) and Spreadsheet.
     void ResultsCsvExported(bool written, const std::string &folder, const std::string &file);
+    // The sine-curve analysis: made at start-up, opened by Plot/Fit Data for solar radii, reset
+    // (with its question about an unrecorded result) when the measurement data change.
+    void createRotnAnalysis();
+    void OpenRotnAnalysis();
+    void ResetRotnAnalysis();
     void releaseImageStores();
     // Gives every loaded image and the spare up to the image window before they are released.
     void forgetAllImages();

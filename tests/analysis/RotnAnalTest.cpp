@@ -8,6 +8,7 @@
 #include "app/Options.h"
 #include "astro/StringUt.h"
 #include "common/ScriptedUiPrompt.h"
+#include "common/TempDir.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,10 +17,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <cmath>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace solar;
 using solar::test::ScriptedUiPrompt;
+using solar::test::TempDir;
 
 namespace {
 
@@ -216,6 +219,15 @@ TEST(RotnAnalysisWindow, UnrecordedResultQuestionsAndRecording) {
     EXPECT_FALSE(f.win->FitSineCurve1->menuAction()->isEnabled());
     EXPECT_FALSE(f.win->RecordResults1->isEnabled());
     EXPECT_EQ(f.win->TReading->text(), "0.00000");
+
+    // Printing: a page goes out, and the window is back in its screen colours and enabled.
+    TempDir out;
+    f.ui.pdfPath = out.file("window.pdf");
+    f.ui.script.answerPrint(true);
+    f.win->PrintWindow1Click();
+    EXPECT_GT(std::filesystem::file_size(f.ui.pdfPath), 1000u);
+    EXPECT_FALSE(f.win->Monochrome);
+    EXPECT_TRUE(f.win->isEnabled());
 }
 
 } // namespace

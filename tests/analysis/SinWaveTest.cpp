@@ -103,6 +103,14 @@ TEST(SinWaveFit, ExactAndNoisySinesRecoveredByEstimateAndRefinement) {
     EXPECT_NEAR(static_cast<double>(SinTZero + FitTimeOffset - gt), 0.0, 1e-4);
     EXPECT_NEAR(static_cast<double>(SinPeriod - gp), 0.0, 1e-4);
     EXPECT_NEAR(static_cast<double>(SinPeriod - P), 0.0, 0.1);
+
+    // More than 100 measurements (several students on one spot): no limit on the points.
+    std::vector<MeasRec> many;
+    for (int i = 0; i < 150; ++i)
+        many.push_back(onSine(Start + i * 0.08, T0, P));
+    ASSERT_TRUE(EstimateSine(many, solver, bases));
+    ComputeSineFit(many, bases);
+    EXPECT_NEAR(static_cast<double>(SinPeriod - P), 0.0, 1e-4);
     EXPECT_TRUE(prompts.calls.empty());
 }
 
