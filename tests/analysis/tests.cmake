@@ -9,4 +9,5 @@ list(APPEND UI_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/E2EMeasureTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RotnAnalTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RotnE2ETest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExerciseTest.cpp
 )
