@@ -5,4 +5,6 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LinrPlot.cpp
 )
 list(APPEND UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/LinrAnal.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LinrLink.cpp
 )

@@ -1,5 +1,6 @@
 #include "app/VORN_ROT.h"
 
+#include "analysis/LinrAnal.h"
 #include "app/About.h"
 #include "app/LoginDlg.h"
 #include "app/MountMsg.h"
@@ -359,6 +360,7 @@ void TSolarRtn::FormCreate() {
     createImageStores();
     createMeasurementWindows();
     createImageWindow();
+    createLinearAnalysis();
 }
 
 void TSolarRtn::StartExercise() {
@@ -725,7 +727,12 @@ void TSolarRtn::ClearallData1Click() {
     }
 }
 void TSolarRtn::Parameters1Click() {}
-void TSolarRtn::FindPeriod1Click() {}
+void TSolarRtn::FindPeriod1Click() {
+    if (Options.RawDataFormat == UnitHeliographic) {
+        runModal(*LinearAnalysis);
+        return;
+    }
+}
 void TSolarRtn::ResultsList1Click() {}
 void TSolarRtn::Spreadsheet1Click() {}
 void TSolarRtn::OnHelp1Click() {}

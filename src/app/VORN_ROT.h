@@ -39,6 +39,7 @@ class TGaugeForm2;
 class TAnimRateDlg;
 class TGetSrchStrDlg;
 class TInfoListForm1;
+class TLinearAnalysis;
 
 // A small round lamp: dark when off, else lit in its colour.
 class TLamp : public QWidget {
@@ -158,6 +159,7 @@ public:
     TGaugeForm2 *GaugeForm = nullptr;       // progress of a load of several images
     TAnimRateDlg *AnimRateDlg = nullptr;    // made at the first Set Rate, then kept
     TGetSrchStrDlg *SearchDlg = nullptr;    // search in the database list
+    TLinearAnalysis *LinearAnalysis = nullptr; // analysis of heliographic measurements
 
     // ---- Image database and loaded images ----
     SolrImgFileObj *ImageDB = nullptr; // owned
@@ -249,6 +251,7 @@ private:
     void setMeasFiles(const MeasFileState &s);
     void createImageStores();
     void createImageWindow();
+    void createLinearAnalysis();
     void releaseImageStores();
     // Gives every loaded image and the spare up to the image window before they are released.
     void forgetAllImages();
