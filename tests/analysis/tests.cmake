@@ -4,4 +4,5 @@ list(APPEND CORE_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/RsltsDataTest.cpp
 )
 list(APPEND UI_TESTS
+    ${CMAKE_CURRENT_LIST_DIR}/RsltsWinTest.cpp
 )
