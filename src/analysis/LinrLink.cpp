@@ -8,6 +8,7 @@ namespace solar {
 
 void TSolarRtn::createLinearAnalysis() {
     LinearAnalysis = new TLinearAnalysis(Options, MeasDataForm->list(), this);
+    LinearAnalysis->IDListForm = IDListForm; // shared with the sine-curve analysis
 }
 
 } // namespace solar

@@ -360,6 +360,7 @@ void TSolarRtn::FormCreate() {
     createImageStores();
     createMeasurementWindows();
     createImageWindow();
+    createResultWindows();
     createLinearAnalysis();
 }
 
@@ -733,7 +734,6 @@ void TSolarRtn::FindPeriod1Click() {
         return;
     }
 }
-void TSolarRtn::ResultsList1Click() {}
 void TSolarRtn::Spreadsheet1Click() {}
 void TSolarRtn::OnHelp1Click() {}
 void TSolarRtn::Topics1Click() {}

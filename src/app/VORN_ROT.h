@@ -40,6 +40,8 @@ class TAnimRateDlg;
 class TGetSrchStrDlg;
 class TInfoListForm1;
 class TLinearAnalysis;
+class TRsltsListForm1;
+class TIDListForm1;
 
 // A small round lamp: dark when off, else lit in its colour.
 class TLamp : public QWidget {
@@ -161,6 +163,10 @@ public:
     TGetSrchStrDlg *SearchDlg = nullptr;    // search in the database list
     TLinearAnalysis *LinearAnalysis = nullptr; // analysis of heliographic measurements
 
+    // The results list (its owner) and the spot-ID list of the analysis windows.
+    TRsltsListForm1 *RsltsListForm = nullptr;
+    TIDListForm1 *IDListForm = nullptr;
+
     // ---- Image database and loaded images ----
     SolrImgFileObj *ImageDB = nullptr; // owned
     SolrImagesObj *Images = nullptr;   // owned; replaced by Clear All Images
@@ -252,6 +258,10 @@ private:
     void createImageStores();
     void createImageWindow();
     void createLinearAnalysis();
+    // The results list and spot-ID windows and the result dialog's link to the options.
+    void createResultWindows();
+    // After a CSV report of the results: Analysis (unless pixels) and Spreadsheet.
+    void ResultsCsvExported(bool written, const std::string &folder, const std::string &file);
     void releaseImageStores();
     // Gives every loaded image and the spare up to the image window before they are released.
     void forgetAllImages();
