@@ -1,5 +1,6 @@
 #include "app/VORN_ROT.h"
 
+#include "analysis/LinrAnal.h"
 #include "app/About.h"
 #include "app/LoginDlg.h"
 #include "app/MountMsg.h"
@@ -360,6 +361,7 @@ void TSolarRtn::FormCreate() {
     createMeasurementWindows();
     createImageWindow();
     createResultWindows();
+    createLinearAnalysis();
     createRotnAnalysis();
 }
 
@@ -731,6 +733,10 @@ void TSolarRtn::ClearallData1Click() {
 }
 void TSolarRtn::Parameters1Click() {}
 void TSolarRtn::FindPeriod1Click() {
+    if (Options.RawDataFormat == UnitHeliographic) {
+        runModal(*LinearAnalysis);
+        return;
+    }
     if (Options.RawDataFormat == UnitSolarRadius) {
         OpenRotnAnalysis();
         return;

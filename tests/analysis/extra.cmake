@@ -1,5 +1,8 @@
-# The sine analysis benchmark: built on demand (cmake --build <dir> --target sine_bench), not run.
-if(SOLARRTN_UI)
-    add_executable(sine_bench EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/bench/SineBench.cpp)
-    target_link_libraries(sine_bench PRIVATE solarui)
+# The analysis benchmark: built on demand (`--target analysis_bench`), never run as a test.
+if(TARGET solarui)
+    add_executable(analysis_bench EXCLUDE_FROM_ALL
+        ${CMAKE_CURRENT_LIST_DIR}/bench/AnalysisBench.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/bench/LinrBench.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/bench/SineBench.cpp)
+    target_link_libraries(analysis_bench PRIVATE solarui)
 endif()
