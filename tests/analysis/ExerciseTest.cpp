@@ -3,6 +3,7 @@
 // the results saved as text and CSV, and the end with no question left unanswered. Every prompt
 // is scripted: an unexpected one fails the test.
 #include "analysis/E2EMeasure.h"
+#include "analysis/LinrAnal.h"
 #include "analysis/RotnAnal.h"
 #include "analysis/RsltsDlg.h"
 #include "analysis/RsltsLst.h"
@@ -142,6 +143,32 @@ TEST(WholeExercise, StudentMeasuresAnalysesRecordsSavesAndQuits) {
     w.ListBox1DblClick();
     ASSERT_EQ(w.ImageList1->count(), 12);
 
+    // Heliographic: spots A and B in the linear analysis, fitted by least squares as they load.
+    x.measure({"A", "B"});
+    ASSERT_TRUE(w.FindPeriod1->isEnabled());
+    x.ui.onDialog([&](QDialog &d) {
+        auto &lin = dynamic_cast<TLinearAnalysis &>(d);
+        for (const char *id : {"A", "B"}) {
+            x.pickSpot(id);
+            lin.LongitudeValues1Click();
+        }
+        x.confirmResult();
+        x.confirmResult();
+        x.ui.script.expect("Results Saved");
+        lin.RecordResults1Click();
+        lin.Exit1Click();
+        return lin.result();
+    });
+    w.FindPeriod1Click();
+
+    // A second session in solar radii: the heliographic data saved and cleared first.
+    x.ui.script.expect("Data Will Be Lost!", Answer::Yes);
+    x.ui.script.answerFile(x.out.file("HELIO.DAT"));
+    x.ui.script.expect("Data File Written");
+    x.ui.script.expect("Data Cleared");
+    w.ClearallData1Click();
+    EXPECT_TRUE(fs::exists(x.out.file("HELIO.DAT")));
+
     // Solar radii: spots C and D in the sine-curve analysis.
     w.Options.RawDataFormat = UnitSolarRadius;
     x.measure({"C", "D"});
@@ -182,10 +209,10 @@ TEST(WholeExercise, StudentMeasuresAnalysesRecordsSavesAndQuits) {
     x.ui.script.expect("CSV File Written");
     w.RsltsListForm->ForSpreadsheetCSV1Click();
     const std::string table = readFile(text), sheet = readFile(csv);
-    for (const char *id : {"C   ", "D   "})
-        EXPECT_NE(table.find(std::string("\r\n") + id), std::string::npos) << id;
-    EXPECT_NE(sheet.find("\"C\","), std::string::npos);
-    EXPECT_NE(sheet.find("\"D\","), std::string::npos);
+    for (const char *id : {"A", "B", "C", "D"}) {
+        EXPECT_NE(table.find(std::string("\r\n") + id + "   "), std::string::npos) << id;
+        EXPECT_NE(sheet.find(std::string("\"") + id + "\","), std::string::npos) << id;
+    }
     EXPECT_EQ(sheet.find("nan"), std::string::npos);
     EXPECT_EQ(sheet.find("inf"), std::string::npos);
 
