@@ -83,10 +83,6 @@ TSinParmsForm1::TSinParmsForm1(QWidget *parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TSinParmsForm1::showEvent(QShowEvent *event) {
-    QDialog::showEvent(event);
-}
-
 void TSinParmsForm1::FormShow() {
     TZroEd->setText(QString::fromStdString(FixedText(SinTZero, 6)));
     PrdEd->setText(QString::fromStdString(FixedText(SinPeriod, 6)));
@@ -310,9 +306,9 @@ int TRotnAnalysis::SliderMax() const {
 
 void TRotnAnalysis::ApplyReadingColours() {
     const rotnplot::Scheme s = rotnplot::ColourScheme(Monochrome);
-    const std::uint32_t back = Monochrome ? 0x000000 : 0x000000;
-    TReading->setColours(s.readings, back);
-    PReading->setColours(s.readings, back);
+    // Lit digits on a dark face in either scheme.
+    TReading->setColours(s.readings, 0x000000);
+    PReading->setColours(s.readings, 0x000000);
     setRmsColour(rmsWorse_);
 }
 

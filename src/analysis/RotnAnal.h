@@ -49,9 +49,6 @@ public:
     // a period of 0 or less, or a value out of range is reported, nothing is stored and the dialog
     // stays open.
     void OKBtnClick();
-
-protected:
-    void showEvent(QShowEvent *event) override;
 };
 
 // A plain reading of a number with a fixed count of decimals, in the reading colour.

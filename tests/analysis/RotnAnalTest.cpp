@@ -76,6 +76,9 @@ TEST(RotnAnalysisWindow, PlotPixelsOfFrameMeasurementAndCurve) {
     Fixture f;
     f.estimate();
     ASSERT_TRUE(f.win->TScroll->isEnabled());
+    // The window fits a 1366 x 768 screen with room for the panel and the title bar.
+    EXPECT_LE(f.win->width(), 1366);
+    EXPECT_LE(f.win->height(), 640);
     const QImage &img = f.win->Plot;
     ASSERT_EQ(img.size(), QSize(668, 361));
     const QRgb navy = rgb(0x800000), yellow = rgb(0x00FFFF), white = rgb(0xFFFFFF), fuchsia = rgb(0xFF00FF);
