@@ -227,3 +227,60 @@ TEST(WholeExercise, StudentMeasuresAnalysesRecordsSavesAndQuits) {
 }
 
 } // namespace
+
+namespace {
+
+// Clearing or loading measurement data lets the sine analysis go of its spot, but first offers
+// to record its unrecorded result: Cancel keeps the result (and its question at the close).
+TEST(WholeExercise, NewMeasurementDataOfferToRecordTheSineResultFirst) {
+    Exercise x;
+    TSolarRtn &w = *x.w;
+    w.Options.RawDataFormat = UnitSolarRadius;
+    for (int d = 0; d < 6; ++d) {
+        MeasRec m;
+        m.ID = "C";
+        m.Time = 45894.8 + d;
+        m.XRad = std::sin(0.23L * (d - 2.6L));
+        m.XOff = m.XRad * 440;
+        m.Long = std::asin(m.XRad);
+        w.MeasDataForm->list().Insert(m);
+    }
+    w.EnableDataCommands(true);
+    TRotnAnalysis &sine = *w.RotnAnalysis;
+    sine.FormShow();
+    IDEntry e;
+    e.ID = "C";
+    sine.LoadSpot(e);
+    x.ui.onDialog([](QDialog &p) {
+        static_cast<TSinParmsForm1 &>(p).OKBtnClick();
+        return p.result();
+    });
+    sine.InitialEstimate1Click();
+    ASSERT_TRUE(w.SineResultPending());
+
+    x.ui.script.expect("Data Cleared");
+    x.ui.script.expect("Result Not Recorded!", Answer::Cancel);
+    w.ClearallData1Click();
+    EXPECT_TRUE(w.MeasDataForm->list().IsEmpty());
+    EXPECT_EQ(sine.SpotID, "C");
+    EXPECT_TRUE(w.SineResultPending());
+
+    // Loading a data file: No drops the result and the spot.
+    MeasList one;
+    MeasRec r;
+    r.ID = "E";
+    r.Time = 45900.5;
+    one.Insert(r);
+    std::string reason;
+    ASSERT_TRUE(writeMeasFile(x.out.file("ONE.DAT"), one, reason)) << reason;
+    x.ui.script.answerFile(x.out.file("ONE.DAT"));
+    x.ui.script.expect("Data File Loaded");
+    x.ui.script.expect("Result Not Recorded!", Answer::No);
+    w.Load3Click();
+    EXPECT_FALSE(w.SineResultPending());
+    EXPECT_TRUE(sine.SpotID.empty());
+    EXPECT_TRUE(sine.Points.empty());
+    EXPECT_EQ(w.MeasDataForm->list().Count(), 1);
+}
+
+} // namespace

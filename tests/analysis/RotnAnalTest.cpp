@@ -157,6 +157,13 @@ TEST(RotnAnalysisWindow, SlidersReadingsAndPlotPosition) {
     // The last point (day 9) at 60 + 180 + 20 x position: first position with x >= 660 is 21.
     EXPECT_EQ(f.win->PlotPosition, 21);
     EXPECT_TRUE(f.ui.script.calls.empty());
+
+    // Without "Curve Fitting" the Fit Sine Curve menu holds the estimate only.
+    f.options.CurveFitting = false;
+    f.win->FormShow();
+    EXPECT_FALSE(f.win->ComputeFit1->isVisible());
+    EXPECT_FALSE(f.win->FitSep->isVisible());
+    EXPECT_TRUE(f.win->InitialEstimate1->isVisible());
 }
 
 TEST(RotnAnalysisWindow, ParameterDialogRefusesBadEntriesAndFitRecovers) {
