@@ -112,7 +112,7 @@ TSolarRtn::TSolarRtn(const StartupEnv &env, QWidget *parent) : QMainWindow(paren
 TSolarRtn::~TSolarRtn() {
     if (SolarRtn == this)
         SolarRtn = nullptr;
-    // The result dialog's links to this window's options and Results List item go with it.
+    // The result dialog must not call back into a main window that is gone.
     setResultSettingsSource({});
     setResultRecordedHook({});
 }
