@@ -2,6 +2,8 @@
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CurveFit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RsltsData.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DiffRot.cpp
 )
 list(APPEND UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/RateLat.cpp
 )
