@@ -1,5 +1,7 @@
 # Tests of this subsystem: core tests link only the core; window tests run offscreen.
 list(APPEND CORE_TESTS
+    ${CMAKE_CURRENT_LIST_DIR}/CurveFitTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RsltsDataTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DiffRotTest.cpp
 )
 list(APPEND UI_TESTS
