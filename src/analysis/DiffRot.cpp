@@ -217,12 +217,14 @@ LawFit FitStudentLaw(const std::vector<RatePoint> &pts, bool useRule) {
     }
     long double c11, c12, c22;
     if (InverseNormal2(s, c11, c12, c22)) {
-        // Weighted: the error bars give the scale, widened by the points' own scatter when it is
-        // larger (chi^2 per degree of freedom above 1). Unweighted: the scatter alone, s^2.
+        // The error bars fix the relative weights and the points' own scatter the scale
+        // (chi^2 per degree of freedom), so bars that miss a spot's proper motion cannot make the
+        // law look surer than its points are. Two points leave no scatter: weighted, the bars
+        // alone give the errors; unweighted, there are none.
         long double scale = 0;
         if (n > 2) {
             f.ChiSqPerDof = chi / (n - 2);
-            scale = f.Weighted ? std::max(1.0L, f.ChiSqPerDof) : f.ChiSqPerDof;
+            scale = f.ChiSqPerDof;
         } else if (f.Weighted) {
             scale = 1;
         }
