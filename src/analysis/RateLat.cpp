@@ -96,7 +96,7 @@ TRateLatForm1::TRateLatForm1(QWidget *parent) : QMainWindow(parent) {
     col->addWidget(Display1, 0);
     auto *boxes = new QHBoxLayout;
     for (const RotationLaw &l : PublishedLaws()) {
-        auto *b = new QCheckBox(QString::fromStdString(l.Name), central);
+        auto *b = new QCheckBox(QString::fromStdString(l.Name).replace("&", "&&"), central);
         b->setChecked(LawBoxes.empty()); // the sunspot law the sample database follows
         connect(b, &QCheckBox::toggled, this, &TRateLatForm1::Redraw);
         boxes->addWidget(b);
@@ -287,12 +287,12 @@ void TRateLatForm1::PaintPlot(QPainter &p, bool mono) const {
         if (c.lawIndex >= 0) {
             legendLine(LawPen(c.lawIndex, mono), LawText(laws[c.lawIndex]));
         } else {
-            std::string t = "Your law: " + Fixed(Fit_.A, 2);
+            std::string t = "Your law: A = " + Fixed(Fit_.A, 3);
             if (Fit_.HasErrors)
-                t += " \xC2\xB1 " + Fixed(Fit_.SeA, 2);
-            t += ", B = " + Fixed(Fit_.B, 2);
+                t += " \xC2\xB1 " + Fixed(Fit_.SeA, 3);
+            t += ", B = " + Fixed(Fit_.B, 3);
             if (Fit_.HasErrors)
-                t += " \xC2\xB1 " + Fixed(Fit_.SeB, 2);
+                t += " \xC2\xB1 " + Fixed(Fit_.SeB, 3);
             t += " deg/day (A + B sin\xC2\xB2\xCF\x86)";
             legendLine(LawPen(-1, mono), t);
         }
