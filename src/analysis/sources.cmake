@@ -3,6 +3,7 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CurveFit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RsltsData.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DiffRot.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LinrPlot.cpp
 )
 list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/RateLat.cpp

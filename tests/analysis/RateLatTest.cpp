@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QImage>
 #include <cmath>
 

@@ -6,4 +6,6 @@ list(APPEND CORE_TESTS
 )
 list(APPEND UI_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/RateLatTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/E2EMeasure.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/E2EMeasureTest.cpp
 )
