@@ -8,4 +8,5 @@ list(APPEND UI_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/RateLatTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/E2EMeasure.cpp
     ${CMAKE_CURRENT_LIST_DIR}/E2EMeasureTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DiffRotE2ETest.cpp
 )
