@@ -56,6 +56,24 @@ TEST(RateLatWindow, PlotsSavesAndPrintsTheResults) {
     LineSpot("A", 5, 13.35, 45896.5, meas, res);
     LineSpot("B", -20, 13.0, 45898.2, meas, res);
     LineSpot("C", 28, 12.7, 45899.9, meas, res);
+    // A sine-curve result: the fitted period, and the amplitude 1.0 where the rate would be.
+    RsltsRec sine;
+    sine.SpotID = "S";
+    sine.TZero = 45897.0;
+    sine.SynPeriod = 27.0;
+    sine.RtnRate = 1.0;
+    sine.MeanLat = 10 * Rad;
+    for (int i = 0; i < 6; ++i) {
+        MeasRec m;
+        m.ID = "S";
+        m.Unit = UnitSolarRadius;
+        m.Time = 45894.0 + 1.3 * i;
+        m.XRad = std::sin(2 * 3.14159265358979 * (m.Time - sine.TZero) / 27.0) + 0.004 * ((i % 3) - 1);
+        meas.push_back(m);
+    }
+    sine.FirstTime = 45894.0;
+    sine.LastTime = 45894.0 + 6.5;
+    res.push_back(sine);
     RsltsRec none; // recorded without a rate or a period
     none.SpotID = "Z";
     res.push_back(none);
@@ -64,11 +82,15 @@ TEST(RateLatWindow, PlotsSavesAndPrintsTheResults) {
                        [&] { return tmp.dir(); }});
 
     TRateLatForm1 &w = ShowRateLatitude(nullptr);
-    ASSERT_EQ(w.Points().size(), 3u);
+    ASSERT_EQ(w.Points().size(), 4u);
     for (const RatePoint &p : w.Points()) {
         EXPECT_GT(p.Sigma, 0) << p.ID;
-        EXPECT_EQ(p.NumPts, 5);
+        EXPECT_EQ(p.NumPts, p.Sine ? 6 : 5);
     }
+    EXPECT_TRUE(w.Points()[3].Sine);
+    EXPECT_NEAR(double(w.Points()[3].SynRate), 360 / 27.0, 1e-12);
+    EXPECT_FALSE(w.Points()[0].Sine);
+    EXPECT_NEAR(double(w.Points()[0].SynRate), 13.35, 1e-12);
     EXPECT_TRUE(w.Fit().Ok && w.Fit().Weighted);
     const std::vector<std::string> table = w.TableLines();
     bool noted = false;
