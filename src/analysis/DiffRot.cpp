@@ -6,9 +6,11 @@
 #include "support/ExtReal.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <string_view>
 
 namespace solar {
 namespace {
@@ -31,6 +33,16 @@ bool InverseNormal2(LstSqrObj &s, long double &c11, long double &c12, long doubl
     c11 = 1 / (a * a) + (b * b) / (a * a * d * d);
     c12 = -b / (a * d * d);
     c22 = 1 / (d * d);
+    return true;
+}
+
+// Identifiers are stored upper case, but a result's ID may have been retyped in the result dialog.
+bool SameID(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
     return true;
 }
 
@@ -144,7 +156,7 @@ bool PointOfResult(const RsltsRec &rec, const std::vector<MeasRec> &meas, RatePo
     // 64-bit times), all of one unit.
     std::vector<MeasRec> own;
     for (const MeasRec &m : meas)
-        if (m.ID.view() == rec.SpotID.view() && m.Time >= rec.FirstTime - 1e-8 &&
+        if (SameID(m.ID.view(), rec.SpotID.view()) && m.Time >= rec.FirstTime - 1e-8 &&
             m.Time <= rec.LastTime + 1e-8)
             own.push_back(m);
     const bool sineUnit = !own.empty() && own.front().Unit == UnitSolarRadius;

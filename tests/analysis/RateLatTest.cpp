@@ -58,7 +58,7 @@ TEST(RateLatWindow, PlotsSavesAndPrintsTheResults) {
     LineSpot("C", 28, 12.7, 45899.9, meas, res);
     // A sine-curve result: the fitted period, and the amplitude 1.0 where the rate would be.
     RsltsRec sine;
-    sine.SpotID = "S";
+    sine.SpotID = "s"; // retyped in lower case in the result dialog
     sine.TZero = 45897.0;
     sine.SynPeriod = 27.0;
     sine.RtnRate = 1.0;
