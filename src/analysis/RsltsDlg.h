@@ -44,9 +44,6 @@ public slots:
     void PrdEdExit();
     void OKBtnClick();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void setEditable(QLineEdit *ed, bool editable);
     // The texts FormShow put into the three number boxes: a box left as shown keeps the record's

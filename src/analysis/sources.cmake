@@ -6,5 +6,9 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LinrPlot.cpp
 )
 list(APPEND UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/RsltsDlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RsltsLst.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ResultsLink.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RateLat.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RateLatLink.cpp
 )

@@ -248,6 +248,7 @@ void TSolarRtn::buildMenus() {
     Analysis1->menuAction()->setEnabled(false);
     FindPeriod1 = item(Analysis1, "&Plot/Fit Data...", &TSolarRtn::FindPeriod1Click);
     ResultsList1 = item(Analysis1, "&Results List", &TSolarRtn::ResultsList1Click, false);
+    RateLatitude1 = item(Analysis1, "Rate against &Latitude...", &TSolarRtn::RateLatitude1Click, false);
     Spreadsheet1 = item(Analysis1, "&Spreadsheet...", &TSolarRtn::Spreadsheet1Click, false);
 
     Help1 = bar->addMenu("&Help");
@@ -359,6 +360,8 @@ void TSolarRtn::FormCreate() {
     createImageStores();
     createMeasurementWindows();
     createImageWindow();
+    createResultWindows();
+    createRateLatLink();
 }
 
 void TSolarRtn::StartExercise() {
@@ -726,7 +729,6 @@ void TSolarRtn::ClearallData1Click() {
 }
 void TSolarRtn::Parameters1Click() {}
 void TSolarRtn::FindPeriod1Click() {}
-void TSolarRtn::ResultsList1Click() {}
 void TSolarRtn::Spreadsheet1Click() {}
 void TSolarRtn::OnHelp1Click() {}
 void TSolarRtn::Topics1Click() {}

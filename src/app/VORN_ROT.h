@@ -39,6 +39,8 @@ class TGaugeForm2;
 class TAnimRateDlg;
 class TGetSrchStrDlg;
 class TInfoListForm1;
+class TRsltsListForm1;
+class TIDListForm1;
 
 // A small round lamp: dark when off, else lit in its colour.
 class TLamp : public QWidget {
@@ -159,6 +161,11 @@ public:
     TAnimRateDlg *AnimRateDlg = nullptr;    // made at the first Set Rate, then kept
     TGetSrchStrDlg *SearchDlg = nullptr;    // search in the database list
 
+    // The results list (its owner) and the spot-ID list of the analysis windows.
+    TRsltsListForm1 *RsltsListForm = nullptr;
+    QAction *RateLatitude1 = nullptr; // Analysis: the rate-against-latitude plot
+    TIDListForm1 *IDListForm = nullptr;
+
     // ---- Image database and loaded images ----
     SolrImgFileObj *ImageDB = nullptr; // owned
     SolrImagesObj *Images = nullptr;   // owned; replaced by Clear All Images
@@ -220,6 +227,7 @@ public slots:
     void SetRate1Click();
     void FindPeriod1Click();
     void ResultsList1Click();
+    void RateLatitude1Click();
     void Spreadsheet1Click();
     void OnHelp1Click();
     void Topics1Click();
@@ -249,6 +257,11 @@ private:
     void setMeasFiles(const MeasFileState &s);
     void createImageStores();
     void createImageWindow();
+    // The results list and spot-ID windows and the result dialog's link to the options.
+    void createResultWindows();
+    void createRateLatLink();
+    // After a CSV report of the results: Analysis (unless pixels) and Spreadsheet.
+    void ResultsCsvExported(bool written, const std::string &folder, const std::string &file);
     void releaseImageStores();
     // Gives every loaded image and the spare up to the image window before they are released.
     void forgetAllImages();
