@@ -6,6 +6,7 @@
 
 #include "analysis/CurveFit.h"
 #include "analysis/LinrPlot.h"
+#include "support/Prompt.h"
 
 #include <QDialog>
 #include <QFont>
@@ -148,8 +149,9 @@ private:
     void LoadDataset(int mode);
     // Removes dataset i after asking about unrecorded results; false when the student cancelled.
     bool RemoveDataset(int i);
-    // Asks about unrecorded results: Cancel gives false, Yes records first.
-    bool AskRecordFirst();
+    // Asks about unrecorded results; Yes records them first.
+    Answer AskRecordFirst();
+    bool AllRecorded() const;
     void ResetWindow();
     void UpdateMenus();
     void CoarseFineSetup();

@@ -15,9 +15,9 @@ constexpr int AxisX = 80;  // vertical axis; x = 0 of the time axis
 constexpr int AxisY = 200; // horizontal axis; angle 0
 constexpr int Top = 20, Bottom = 380, Right = 640;
 constexpr int DaysAcross = 14;
-constexpr int PlotWidth = 560;                                 // pixels of the time axis
+constexpr int PlotWidth = 560;                                     // pixels of the time axis
 constexpr long double Scale = PlotWidth / (long double)DaysAcross; // 40 pixels per day
-constexpr int DayTick = PlotWidth / DaysAcross;                // 40
+constexpr int DayTick = PlotWidth / DaysAcross;                    // 40
 } // namespace linrplot
 
 // Plot offset in pixels of a plot position in whole days.

@@ -6,6 +6,8 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LinrPlot.cpp
 )
 list(APPEND UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/LinrAnal.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LinrLink.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RsltsDlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RsltsLst.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ResultsLink.cpp

@@ -1,5 +1,6 @@
 #include "app/VORN_ROT.h"
 
+#include "analysis/LinrAnal.h"
 #include "app/About.h"
 #include "app/LoginDlg.h"
 #include "app/MountMsg.h"
@@ -361,6 +362,7 @@ void TSolarRtn::FormCreate() {
     createMeasurementWindows();
     createImageWindow();
     createResultWindows();
+    createLinearAnalysis();
     createRateLatLink();
 }
 
@@ -728,7 +730,12 @@ void TSolarRtn::ClearallData1Click() {
     }
 }
 void TSolarRtn::Parameters1Click() {}
-void TSolarRtn::FindPeriod1Click() {}
+void TSolarRtn::FindPeriod1Click() {
+    if (Options.RawDataFormat == UnitHeliographic) {
+        runModal(*LinearAnalysis);
+        return;
+    }
+}
 void TSolarRtn::Spreadsheet1Click() {}
 void TSolarRtn::OnHelp1Click() {}
 void TSolarRtn::Topics1Click() {}

@@ -39,6 +39,7 @@ class TGaugeForm2;
 class TAnimRateDlg;
 class TGetSrchStrDlg;
 class TInfoListForm1;
+class TLinearAnalysis;
 class TRsltsListForm1;
 class TIDListForm1;
 
@@ -160,6 +161,7 @@ public:
     TGaugeForm2 *GaugeForm = nullptr;       // progress of a load of several images
     TAnimRateDlg *AnimRateDlg = nullptr;    // made at the first Set Rate, then kept
     TGetSrchStrDlg *SearchDlg = nullptr;    // search in the database list
+    TLinearAnalysis *LinearAnalysis = nullptr; // analysis of heliographic measurements
 
     // The results list (its owner) and the spot-ID list of the analysis windows.
     TRsltsListForm1 *RsltsListForm = nullptr;
@@ -257,6 +259,7 @@ private:
     void setMeasFiles(const MeasFileState &s);
     void createImageStores();
     void createImageWindow();
+    void createLinearAnalysis();
     // The results list and spot-ID windows and the result dialog's link to the options.
     void createResultWindows();
     void createRateLatLink();

@@ -23,7 +23,7 @@ namespace solar::test {
 // One line of "synth_answer_key.csv": a spot on one image.
 struct KeySpot {
     std::string file, id;
-    double moment = 0;         // image time, days since 1899-12-30
+    double moment = 0;          // image time, days since 1899-12-30
     double column = 0, row = 0; // image pixels
     double lat = 0, lon = 0;    // degrees; lon from the central meridian
     double mu = 0;              // cosine of the angle from disc centre
