@@ -1,16 +1,23 @@
-// End to end on the sample database: every spot measured through the image window, its longitudes
-// fitted by least squares and recorded as the linear analysis records a result; the student's law
-// from those results must match the law of the answer key's true sidereal rates.
+// End to end on the sample database: every spot measured through the image window, fitted by
+// least squares in the linear-analysis window and recorded into the results list; the plot opened
+// from the results list must give a student's law that matches the law of the answer key's true
+// sidereal rates.
 
-#include "analysis/CurveFit.h"
 #include "analysis/DiffRot.h"
 #include "analysis/E2EMeasure.h"
-#include "analysis/RsltsData.h"
+#include "analysis/LinrAnal.h"
+#include "analysis/RateLat.h"
+#include "analysis/RsltsDlg.h"
+#include "analysis/RsltsLst.h"
 #include "common/ScriptedUiPrompt.h"
 #include "measure/MeasData.h"
+#include "support/IDListForm.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -26,36 +33,52 @@ TEST(DiffRotE2E, StudentLawFromTheSampleDatabase) {
     ScriptedUiPrompt ui;
     E2EMeasurer m(UnitHeliographic);
     ASSERT_GT(m.measureAll(key, folder, 0.4), 0);
-    const std::vector<MeasRec> all = m.list().records();
 
-    std::map<std::string, std::vector<MeasRec>> bySpot;
-    for (const MeasRec &r : all)
-        bySpot[r.ID.str()].push_back(r);
-    ASSERT_EQ(bySpot.size(), 6u);
-    std::vector<RatePoint> pts;
-    LstSqrObj solver;
-    for (const auto &[id, recs] : bySpot) {
-        LinrAnalObj d;
-        d.SpotID = id;
-        d.Points = recs;
-        d.FirstTime = d.RefTime = recs.front().Time;
-        d.LastTime = recs.back().Time;
-        ASSERT_TRUE(FitLine(d, solver)) << id;
-        RsltsRec r;
-        r.SpotID = id;
-        r.FirstTime = d.FirstTime;
-        r.LastTime = d.LastTime;
-        LatitudeStats(recs, r.MeanLat, r.LatRMS);
-        r.TZero = d.TZero;
-        r.RtnRate = d.RtnRate;
-        r.SynPeriod = PeriodOfRate(d.RtnRate);
-        r.SidPeriod = SiderealOf(r.SynPeriod);
-        RatePoint p;
-        ASSERT_TRUE(PointOfResult(r, all, p)) << id;
-        EXPECT_GT(p.Sigma, 0) << id;
-        pts.push_back(p);
+    TRsltsListForm1 results;
+    setRateLatSources({[&] { return results.list().records(); }, [&] { return m.list().records(); },
+                       [] { return false; }, [] { return true; }, [] { return std::string(); }});
+    m.options.CurveFitting = true;
+    TLinearAnalysis w(m.options, m.list());
+    w.show();
+    std::map<std::string, int> ids;
+    for (const KeySpot &k : key)
+        ids[k.id] = 0;
+    for (const auto &[id, unused] : ids) {
+        // The spot chosen in the spot-ID list, fitted on loading, its result confirmed and recorded.
+        ui.onDialog([id = id](QDialog &d) {
+            auto &f = dynamic_cast<TIDListForm1 &>(d);
+            for (std::size_t i = 0; i < f.Entries.size(); ++i)
+                if (f.Entries[i].ID.str() == id)
+                    f.ListBox1->setCurrentRow(int(i));
+            f.LoadSelection1Click();
+            return f.result();
+        });
+        w.LongitudeValues1Click();
+        ASSERT_TRUE(w.Datasets.back().LineShown) << id;
+        ui.onDialog([](QDialog &d) {
+            auto &f = dynamic_cast<TRsltsForm1 &>(d);
+            f.OKBtnClick();
+            return f.result();
+        });
+        ui.script.expect("Results Saved");
+        w.RecordResults1Click();
     }
-    const LawFit f = FitStudentLaw(pts);
+    ASSERT_EQ(results.list().records().size(), 6u);
+
+    QAction *open = results.findChild<QAction *>("RateLatitude1");
+    ASSERT_NE(open, nullptr);
+    open->trigger();
+    TRateLatForm1 *plot = nullptr;
+    for (QWidget *wd : QApplication::allWidgets())
+        if (auto *f = dynamic_cast<TRateLatForm1 *>(wd))
+            plot = f;
+    ASSERT_NE(plot, nullptr);
+    ASSERT_TRUE(plot->isVisible());
+    const std::vector<RatePoint> &pts = plot->Points();
+    ASSERT_EQ(pts.size(), 6u);
+    for (const RatePoint &p : pts)
+        EXPECT_GT(p.Sigma, 0) << p.ID;
+    const LawFit &f = plot->Fit();
     ASSERT_TRUE(f.Ok && f.Weighted && f.HasErrors);
 
     // The reference law: unweighted least squares of the key's sidereal rates against sin^2 of
@@ -96,6 +119,7 @@ TEST(DiffRotE2E, StudentLawFromTheSampleDatabase) {
     RecordProperty("KeyLaw", std::to_string(A) + ", " + std::to_string(B));
     EXPECT_NEAR(double(f.A), A, 0.1) << "student A " << double(f.A) << " +- " << double(f.SeA);
     EXPECT_NEAR(double(f.B), B, 0.6) << "student B " << double(f.B) << " +- " << double(f.SeB);
+    delete plot;
 }
 
 } // namespace solar::test

@@ -136,5 +136,5 @@ TEST(RateLatWindow, PlotsSavesAndPrintsTheResults) {
     ui.script.answerPrint(true);
     w.Print1Click();
     EXPECT_GT(std::filesystem::file_size(tmp.file("print.pdf")), 1000u);
-    w.close();
+    delete &w; // the next ShowRateLatitude makes a fresh window
 }
