@@ -1,5 +1,6 @@
 // The main window: start-up checks, the three stages and their pictures, login, the search for
 // the image database, the enabling of the command set and the end of the exercise.
+#include "analysis/RateLat.h"
 #include "analysis/RsltsDlg.h"
 #include "analysis/RsltsLst.h"
 #include "app/LoginDlg.h"
@@ -764,6 +765,7 @@ TEST(MainWindowCommands, RecordedResultEnablesTheListAndItsCsvTheSpreadsheet) {
         ScriptedUiPrompt ui;
         TSolarRtn w(m.env());
         EXPECT_FALSE(on(w.ResultsList1));
+        EXPECT_FALSE(on(w.RateLatitude1));
         RsltsRec rec;
         rec.SpotID = "A";
         rec.RtnRate = 12.0L;
@@ -776,6 +778,10 @@ TEST(MainWindowCommands, RecordedResultEnablesTheListAndItsCsvTheSpreadsheet) {
         });
         ASSERT_TRUE(RecordResult(&w, rec));
         EXPECT_TRUE(on(w.ResultsList1));
+        EXPECT_TRUE(on(w.RateLatitude1));
+        w.RateLatitude1Click();
+        ASSERT_NE(w.findChild<TRateLatForm1 *>(), nullptr);
+        EXPECT_EQ(w.findChild<TRateLatForm1 *>()->Points().size(), 1u);
         w.ResultsList1Click();
         EXPECT_TRUE(w.RsltsListForm->isVisible());
         EXPECT_EQ(w.RsltsListForm->list().Count(), 1);
