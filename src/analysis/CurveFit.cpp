@@ -13,7 +13,7 @@ constexpr long double NoiseLevel = 64.0L * std::numeric_limits<long double>::eps
 }
 
 void LstSqrObj::SetSize(int N, int m) {
-    FreeMatrix();
+    // The old block's room is reused: a fit every time a slider moves allocates nothing.
     NumPts = std::max(N, 0);
     NumParms = std::clamp(m, 1, MaxParms);
     Matrix.assign(static_cast<std::size_t>(NumPts) * RowWidth, 0.0L);
