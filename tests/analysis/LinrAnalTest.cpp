@@ -8,6 +8,7 @@
 #include "analysis/RsltsDlg.h"
 #include "app/Options.h"
 #include "common/ScriptedUiPrompt.h"
+#include "common/TempDir.h"
 #include "measure/MeasData.h"
 #include "support/IDListForm.h"
 
@@ -18,6 +19,7 @@
 #include <QScrollBar>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -111,6 +113,9 @@ TEST(LinearAnalysis, PlotPixelsOfFrameFittedPointsLineAndTZero) {
     EXPECT_NEAR(double(d.Slope), double(Rate), 1e-9);
     EXPECT_NEAR(d.TZero, T0 + 40.0 / 13.5, 1e-9);
     EXPECT_TRUE(fx.w->RecordResults1->isEnabled());
+    // The window fits a 1366 x 768 laptop screen.
+    EXPECT_LE(fx.w->frameGeometry().width(), 1366);
+    EXPECT_LE(fx.w->frameGeometry().height(), 728);
 
     // Frame: the axes, a short and a long angle tick, a day tick, the background.
     EXPECT_EQ(fx.px(80, 30), Yellow);
@@ -155,6 +160,15 @@ TEST(LinearAnalysis, PlotPixelsOfFrameFittedPointsLineAndTZero) {
     const int y0 = 200 - static_cast<int>(std::lround(2 * Lon0));
     EXPECT_TRUE(fx.near(80 + 200, y0 - 3, White));
     EXPECT_FALSE(fx.near(80 + 160, y0 - 3, White));
+
+    // Printing (in black on white, the option being off) leaves the colour display as it was.
+    TempDir out;
+    fx.ui.pdfPath = out.file("plot.pdf");
+    fx.ui.script.answerPrint(true);
+    fx.w->PrintScreen1Click();
+    EXPECT_GT(std::filesystem::file_size(fx.ui.pdfPath), 1000u);
+    EXPECT_EQ(fx.px(300, 100), Navy);
+    EXPECT_TRUE(fx.w->isEnabled());
 
     // Monochrome: white background, black axes.
     fx.options.MonochromeDisplay = true;

@@ -7,7 +7,6 @@ list(APPEND CORE_TESTS
 list(APPEND UI_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/RateLatTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/E2EMeasure.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/E2EMeasureTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LinrAnalTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RsltsWinTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DiffRotE2ETest.cpp

@@ -1,5 +1,6 @@
 // The main window: start-up checks, the three stages and their pictures, login, the search for
 // the image database, the enabling of the command set and the end of the exercise.
+#include "analysis/LinrAnal.h"
 #include "analysis/RateLat.h"
 #include "analysis/RsltsDlg.h"
 #include "analysis/RsltsLst.h"
@@ -797,6 +798,29 @@ TEST(MainWindowCommands, RecordedResultEnablesTheListAndItsCsvTheSpreadsheet) {
         EXPECT_EQ(w.LastCsvDir, m.work.dir());
         EXPECT_EQ(on(w.Analysis1), format != 0) << format;
         w.RsltsListForm->hide();
+    }
+}
+
+TEST(MainWindowCommands, PlotFitDataOpensTheLinearAnalysisForHeliographicData) {
+    for (int format : {0, 2}) {
+        Machine m;
+        m.optionsFile([format](OptionsRecord &o) { o.RawDataFormat = static_cast<std::uint8_t>(format); });
+        ScriptedUiPrompt ui;
+        TSolarRtn w(m.env());
+        ASSERT_NE(w.LinearAnalysis, nullptr);
+        // Pixels: nothing opens (a modal window without a handler would fail the test).
+        if (format == 0) {
+            w.FindPeriod1Click();
+            continue;
+        }
+        bool shown = false;
+        ui.onDialog([&](QDialog &d) {
+            auto *a = dynamic_cast<TLinearAnalysis *>(&d);
+            shown = a == w.LinearAnalysis && a->IDListForm == w.IDListForm;
+            return int(QDialog::Rejected);
+        });
+        w.FindPeriod1Click();
+        EXPECT_TRUE(shown);
     }
 }
 
