@@ -393,7 +393,7 @@ LimbFit fitLimb(const RawImage &img) {
     if (w < 16 || h < 16)
         return fit;
     // First guess from a coarse grid: the pixels brighter than a fifth of the way from sky to disc.
-    const int step = std::max(1, std::min(w, h) / 512);
+    const int step = std::max(1, std::min(w, h) / 256);
     std::vector<float> grid;
     grid.reserve(static_cast<std::size_t>(w / step + 1) * (h / step + 1));
     for (int r = 0; r < h; r += step)
@@ -420,7 +420,7 @@ LimbFit fitLimb(const RawImage &img) {
 
     // Edge points: the steepest fall of the profile along each ray, refined by a parabola.
     const int rays = 360;
-    const double ds = 0.25, inner = 0.8 * r0, outer = 1.2 * r0;
+    const double ds = 0.25, inner = 0.9 * r0, outer = 1.1 * r0;
     const int samples = static_cast<int>((outer - inner) / ds) + 1;
     const int lag = 4; // one pixel either side
     std::vector<float> prof(static_cast<std::size_t>(samples));
@@ -608,11 +608,57 @@ bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error) 
     return true;
 }
 
-ImportedImage resampleDisc(const RawImage &img, const ImportGeometry &geo, int size) {
+namespace {
+
+// The image averaged over b x b blocks (a mean of the values present, none when fewer than half are).
+RawImage binned(const RawImage &img, int b) {
+    RawImage out;
+    out.width = img.width / b;
+    out.height = img.height / b;
+    out.pixels.assign(static_cast<std::size_t>(out.width) * out.height, 0.0f);
+    std::vector<float> sum(static_cast<std::size_t>(out.width));
+    std::vector<int> count(static_cast<std::size_t>(out.width));
+    for (int r = 0; r < out.height; ++r) {
+        std::fill(sum.begin(), sum.end(), 0.0f);
+        std::fill(count.begin(), count.end(), 0);
+        for (int i = 0; i < b; ++i) {
+            const float *p = &img.pixels[static_cast<std::size_t>(r * b + i) * img.width];
+            for (int c = 0; c < out.width; ++c)
+                for (int j = 0; j < b; ++j)
+                    if (const float v = p[c * b + j]; std::isfinite(v))
+                        sum[static_cast<std::size_t>(c)] += v, ++count[static_cast<std::size_t>(c)];
+        }
+        for (int c = 0; c < out.width; ++c)
+            out.pixels[static_cast<std::size_t>(r) * out.width + c] =
+                2 * count[static_cast<std::size_t>(c)] >= b * b
+                    ? sum[static_cast<std::size_t>(c)] /
+                          static_cast<float>(count[static_cast<std::size_t>(c)])
+                    : std::numeric_limits<float>::quiet_NaN();
+    }
+    return out;
+}
+
+} // namespace
+
+ImportedImage resampleDisc(const RawImage &input, const ImportGeometry &inputGeo, int size) {
     ImportedImage out;
     out.size = size;
-    out.radiusPx = std::round(size * RadiusPerSize / static_cast<double>(geo.distanceAu) * 1000) / 1000;
+    out.radiusPx = std::round(size * RadiusPerSize / static_cast<double>(inputGeo.distanceAu) * 1000) / 1000;
     const double c = size / 2, ro = out.radiusPx;
+    // A large reduction averages whole blocks first, then the blocks under each output pixel.
+    const double reduction = inputGeo.radiusPx / ro;
+    const int b = std::max(1, static_cast<int>(std::floor(reduction + 0.05)));
+    RawImage blocks;
+    ImportGeometry geo = inputGeo;
+    if (b > 1) {
+        blocks = binned(input, b);
+        geo.centreCol = (inputGeo.centreCol - (b - 1) / 2.0) / b;
+        geo.centreRow = (inputGeo.centreRow - (b - 1) / 2.0) / b;
+        for (auto &row : geo.a)
+            for (double &v : row)
+                v /= b;
+    }
+    const RawImage &img = b > 1 ? blocks : input;
     // Input pixels per output pixel along each output axis.
     const double ax0 = geo.a[0][0] / ro, ax1 = geo.a[1][0] / ro;   // one column to the right (x + 1/ro)
     const double ay0 = -geo.a[0][1] / ro, ay1 = -geo.a[1][1] / ro; // one row down (y - 1/ro)

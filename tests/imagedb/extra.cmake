@@ -11,3 +11,8 @@ target_compile_definitions(import_tests PRIVATE SOLARRTN_TOOLS_DIR="${CMAKE_BINA
 set_target_properties(import_tests PROPERTIES AUTOMOC OFF)
 add_dependencies(import_tests solarimport)
 gtest_discover_tests(import_tests DISCOVERY_MODE PRE_TEST PROPERTIES LABELS core)
+
+# The importer's benchmark (built, not run by ctest).
+add_executable(import_bench ${CMAKE_CURRENT_LIST_DIR}/bench/ImportBench.cpp)
+target_link_libraries(import_bench PRIVATE solarimportlib solargenlib)
+set_target_properties(import_bench PROPERTIES AUTOMOC OFF)
