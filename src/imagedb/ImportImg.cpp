@@ -817,8 +817,10 @@ bool ImportImg::Open(const std::string &folder, const ImportOptions &options, st
         return false;
     }
     lines_.clear();
-    const std::string list = existingFileNoCase(DirectoryPath());
+    listPath_ = folder_ + options_.prefix + "list.txt";
+    const std::string list = existingFileNoCase(listPath_);
     if (!list.empty()) {
+        listPath_ = list; // the directory file as it is spelt on disk
         std::ifstream in(list, std::ios::binary);
         std::string line;
         while (std::getline(in, line)) {
@@ -832,7 +834,7 @@ bool ImportImg::Open(const std::string &folder, const ImportOptions &options, st
 }
 
 std::string ImportImg::DirectoryPath() const {
-    return folder_ + options_.prefix + "list.txt";
+    return listPath_;
 }
 
 ImportImg::Result ImportImg::ImportFile(const std::string &path) {

@@ -97,6 +97,7 @@ private:
     std::string folder_;
     ImportOptions options_;
     std::vector<std::string> lines_;
+    std::string listPath_;
 };
 
 } // namespace solar
