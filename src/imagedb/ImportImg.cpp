@@ -489,7 +489,7 @@ bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error) 
     geo = ImportGeometry();
     if (!observationTime(img, geo, error))
         return false;
-    const SunView sun = sunView(static_cast<long double>(geo.moment) + 2415018.5L);
+    const SunView sun = sunViewAtMoment(geo.moment);
     const bool gong = number(img, "SOLAR-B0").has_value();
     const bool own = !gong && number(img, "DISTANCE").value_or(0) > 0;
     const bool wcs = !gong && !own && (number(img, "DSUN_OBS") || number(img, "CRLT_OBS"));
@@ -521,6 +521,13 @@ bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error) 
         geo.orientationFrom = "DSUN_OBS, CRLT_OBS, CRLN_OBS";
     } else {
         geo.orientationFrom = "the solar ephemeris at DATE-OBS";
+    }
+    // An apparent radius that puts the observer more than 2% off the Earth's distance is not the
+    // photospheric radius in arcseconds (another unit or radius); the ephemeris is exact there.
+    if ((gong || (wcs && !number(img, "DSUN_OBS"))) &&
+        std::fabs(geo.distanceAu / sun.distanceAu - 1) > 0.02L) {
+        geo.distanceAu = sun.distanceAu;
+        geo.orientationFrom += " (distance from the ephemeris: the apparent radius is not in arcseconds)";
     }
     geo.l0Deg = std::fmod(geo.l0Deg, 360.0L);
     if (geo.l0Deg < 0)
