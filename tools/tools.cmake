@@ -26,3 +26,8 @@ add_custom_command(
     COMMENT "Generating the synthetic solar image database in bin/IMAGES"
     VERBATIM)
 add_custom_target(solarimages ALL DEPENDS ${SOLARGEN_IMAGES_DIR}/synthlist.txt)
+
+# solarimport makes an exercise database from observatory images (the importer in solarimportlib).
+add_executable(solarimport ${CMAKE_CURRENT_LIST_DIR}/solarimport/main.cpp)
+target_link_libraries(solarimport PRIVATE solarimportlib)
+set_target_properties(solarimport PROPERTIES AUTOMOC OFF RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)

@@ -216,6 +216,9 @@ void TSolarRtn::buildMenus() {
     LoadList1 = item(ImageListMenu1, "&Load List...", &TSolarRtn::LoadList1Click);
     SaveList1 = item(ImageListMenu1, "&Save List...", &TSolarRtn::SaveList1Click, false);
     PrintList1 = item(ImageListMenu1, "&Print List...", &TSolarRtn::PrintList1Click, false);
+    MakeImageDatabase1 = item(File1, "Ma&ke Image Database...", &TSolarRtn::MakeImageDatabase1Click);
+    connect(File1, &QMenu::aboutToShow, this, &TSolarRtn::UpdateMakeDatabaseCommand);
+    MakeImageDatabase1->setVisible(false);
     MeasurementData1 = File1->addMenu("&Measurement Data");
     MeasurementData1->menuAction()->setEnabled(false);
     ViewEdit1 = item(MeasurementData1, "&View/Edit...", &TSolarRtn::ViewEdit1Click, false);

@@ -198,6 +198,10 @@ public:
     // Twins in the database pop-up (their captions differ from the menu's); kept in step with
     // SelectAll1, LoadSelected1, Search1 and Print1. The loaded-image pop-up shares its actions.
     QAction *SelectAll2 = nullptr, *LoadSelected2 = nullptr, *Search2 = nullptr, *Print2 = nullptr;
+    // The instructor's importer of observatory images; shown with the options access and in
+    // test or demonstration mode (checked each time the File menu opens).
+    QAction *MakeImageDatabase1 = nullptr;
+    void UpdateMakeDatabaseCommand();
 
 public slots:
     void Login1Click();
@@ -237,6 +241,7 @@ public slots:
     void GONGProject1Click();
     void ProjectVORN1Click();
     void AboutThisExercise1Click();
+    void MakeImageDatabase1Click();
     void ImageTimerTimer();
     void UpdateSortIndicator();
 

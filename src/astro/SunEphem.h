@@ -38,5 +38,9 @@ inline constexpr long double CarringtonSiderealRate = 14.1844L;
 
 // The Sun at a Julian day in Universal Time.
 SunView sunView(long double jdUt);
+// The same at a moment of the program: days since 1899-12-30 00:00 UT (Julian day - 2415018.5).
+inline SunView sunViewAtMoment(long double moment) {
+    return sunView(moment + 2415018.5L);
+}
 
 } // namespace solar
