@@ -16,8 +16,6 @@ namespace solar {
 namespace {
 
 constexpr long double DegPerRad = 180.0L / DiffRotPi;
-// Julian date of the date-time origin 1899-12-30 00:00 UT.
-constexpr long double JulianOfMomentZero = 2415018.5L;
 
 long double sin2(long double latDeg) {
     const long double s = std::sin(latDeg / DegPerRad);
@@ -83,7 +81,7 @@ long double CentralMeridianRate(long double moment) {
     // L0 (the Carrington longitude of the disc centre) falls by about 13.2 degrees a day; with the
     // Carrington frame's own sidereal rate added, its rate is the sidereal motion of the meridian
     // that faces the Earth: the Earth's orbital motion seen from the Sun, on the solar equator.
-    return CarringtonSiderealRate + sunView(moment + JulianOfMomentZero).l0RateDegDay;
+    return CarringtonSiderealRate + sunViewAtMoment(moment).l0RateDegDay;
 }
 
 long double ExactSiderealRate(long double synodicRate, long double moment) {

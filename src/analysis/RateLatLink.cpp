@@ -7,16 +7,23 @@
 #include "measure/MeasDataWin.h"
 
 #include <QAction>
+#include <QPointer>
 
 namespace solar {
 
 void TSolarRtn::createRateLatLink() {
+    // The sources outlive nothing: once this window is gone they answer empty.
+    QPointer<TSolarRtn> self(this);
     RateLatSources s;
-    s.results = [this] { return RsltsListForm ? RsltsListForm->list().records() : std::vector<RsltsRec>{}; };
-    s.measures = [this] { return MeasDataForm ? MeasDataForm->list().records() : std::vector<MeasRec>{}; };
-    s.monochrome = [this] { return Options.MonochromeDisplay; };
-    s.printInColor = [this] { return Options.PrintInColor; };
-    s.folder = [this] { return Options.UserDir.str(); };
+    s.results = [self] {
+        return self && self->RsltsListForm ? self->RsltsListForm->list().records() : std::vector<RsltsRec>{};
+    };
+    s.measures = [self] {
+        return self && self->MeasDataForm ? self->MeasDataForm->list().records() : std::vector<MeasRec>{};
+    };
+    s.monochrome = [self] { return self && self->Options.MonochromeDisplay; };
+    s.printInColor = [self] { return self && self->Options.PrintInColor; };
+    s.folder = [self] { return self ? self->Options.UserDir.str() : std::string(); };
     setRateLatSources(std::move(s));
     RateLatitude1->setEnabled(ResultsList1->isEnabled());
     connect(ResultsList1, &QAction::changed, RateLatitude1,

@@ -31,6 +31,7 @@ TEST(DiffRotE2E, StudentLawFromTheSampleDatabase) {
     if (key.empty())
         GTEST_SKIP() << "no generated images in " << folder;
     ScriptedUiPrompt ui;
+    setResultRecordedHook(nullptr); // no main window here to enable its Results List
     E2EMeasurer m(UnitHeliographic);
     ASSERT_GT(m.measureAll(key, folder, 0.4), 0);
 
