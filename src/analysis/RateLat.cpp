@@ -156,7 +156,15 @@ void TRateLatForm1::Redraw() {
     const int avail = s ? s->availableGeometry().height() : 768;
     const int h = std::clamp(avail - 260, 420, 560);
     Geom = ComputeRateLatGeometry(Points_, LawsShown(), FitBox->isChecked() ? &Fit_ : nullptr, 760, h);
-    Display1->setPixmap(QPixmap::fromImage(PlotImage(Monochrome())));
+    // Sharp on a HiDPI screen: painted at the screen's pixel ratio, shown at the plot's size.
+    const qreal dpr = std::max<qreal>(1, devicePixelRatioF());
+    QImage img(QSize(Geom.Width, Geom.Height) * dpr, QImage::Format_RGB32);
+    img.setDevicePixelRatio(dpr);
+    {
+        QPainter p(&img);
+        PaintPlot(p, Monochrome());
+    }
+    Display1->setPixmap(QPixmap::fromImage(img));
     Display1->setFixedSize(Geom.Width, Geom.Height);
     QStringList lines;
     for (const std::string &l : TableLines())
