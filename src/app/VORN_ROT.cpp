@@ -1,6 +1,7 @@
 #include "app/VORN_ROT.h"
 
 #include "analysis/LinrAnal.h"
+#include "analysis/RsltsDlg.h"
 #include "app/About.h"
 #include "app/LoginDlg.h"
 #include "app/MountMsg.h"
@@ -111,6 +112,9 @@ TSolarRtn::TSolarRtn(const StartupEnv &env, QWidget *parent) : QMainWindow(paren
 TSolarRtn::~TSolarRtn() {
     if (SolarRtn == this)
         SolarRtn = nullptr;
+    // The result dialog must not call back into a main window that is gone.
+    setResultSettingsSource({});
+    setResultRecordedHook({});
 }
 
 void TSolarRtn::requestQuit() {
