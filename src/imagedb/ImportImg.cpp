@@ -577,6 +577,22 @@ bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error) 
         geo.radiusPx = fit.radius;
         geo.discFrom = "a fit to the limb";
     }
+    if (geo.discFrom != "a fit to the limb") {
+        // The header's disc checked against the limb: keywords of another convention or a stale
+        // fit would shift every measurement. A clear limb that disagrees by more than 3 pixels or
+        // 1% of the radius wins.
+        const LimbFit fit = fitLimb(img);
+        const double off = std::max(std::hypot(fit.col - geo.centreCol, fit.row - geo.centreRow),
+                                    std::fabs(fit.radius - geo.radiusPx));
+        if (fit.found && fit.edgePoints >= 270 && off > std::max(3.0, 0.01 * geo.radiusPx)) {
+            char b[96];
+            std::snprintf(b, sizeof b, "a fit to the limb (%s were %.1f px off)", geo.discFrom.c_str(), off);
+            geo.centreCol = fit.col;
+            geo.centreRow = fit.row;
+            geo.radiusPx = fit.radius;
+            geo.discFrom = b;
+        }
+    }
     if (!(geo.radiusPx >= 16) || geo.centreCol < 0 || geo.centreRow < 0 || geo.centreCol > img.width - 1 ||
         geo.centreRow > img.height - 1 || geo.radiusPx > 2 * std::max(img.width, img.height)) {
         error = "the solar disc lies outside the image or is too small";
@@ -883,10 +899,10 @@ ImportImg::Result ImportImg::ImportFile(const std::string &path) {
     lines_ = std::move(lines);
     res.ok = true;
     res.outputName = name;
-    char b[160];
-    std::snprintf(b, sizeof b, " (disc %.1f px at %.1f, %.1f from %s)", geo.radiusPx, geo.centreCol,
-                  geo.centreRow, geo.discFrom.c_str());
-    res.message = shown + " -> " + name + b;
+    char b[96];
+    std::snprintf(b, sizeof b, " (disc %.1f px at %.1f, %.1f from ", geo.radiusPx, geo.centreCol,
+                  geo.centreRow);
+    res.message = shown + " -> " + name + b + geo.discFrom + ")";
     return res;
 }
 

@@ -151,7 +151,7 @@ void writeHmiLike(const std::string &path) {
 // GONG-like: 1000 x 1000, BITPIX 16, as the sky shows it (celestial north toward the last row), so
 // solar north lies SOLAR-P east of it; the limb-fit keywords count from the first pixel's outer edge.
 constexpr double GongP = -23.5, GongCol = 497.2, GongRow = 503.9, GongRadius = 440.5;
-void writeGongLike(const std::string &path, const Reference &ref) {
+void writeGongLike(const std::string &path, const Reference &ref, double keywordShift = 0) {
     const int n = 1000, m = 1200;
     const double gc = m / 2.0, gr = m / 2.0;
     const gen::SynthImage sun = drawSun(ref, m, gc, gr, GongRadius);
@@ -170,7 +170,7 @@ void writeGongLike(const std::string &path, const Reference &ref) {
         keyD(f, "SOLAR-B0", ref.b0, st);
         keyD(f, "SOLAR-L0", ref.l0, st);
         keyD(f, "SOLAR-R", semiDiamArcsec(ref.distance), st);
-        keyD(f, "FNDLMBXC", GongCol + 0.5, st);
+        keyD(f, "FNDLMBXC", GongCol + 0.5 + keywordShift, st);
         keyD(f, "FNDLMBYC", GongRow + 0.5, st);
         keyD(f, "FNDLMBMA", GongRadius, st);
     });
@@ -303,6 +303,17 @@ TEST(ImportImg, ObservatoryImagesBecomeADatabaseTheProgramMeasures) {
     checkImported(db.file(expected[0]), hmiRef, true);
     checkImported(db.file(expected[1]), gongRef, true);
     checkImported(db.file(expected[2]), bareRef, false); // the ephemeris path
+
+    // Limb-fit keywords 12 pixels off (another convention, a stale fit): the limb wins.
+    writeGongLike(in.file("shifted.fts"), hmiRef, 12);
+    const ImportImg::Result shifted = importer.ImportFile(in.file("shifted.fts"));
+    EXPECT_FALSE(shifted.ok) << shifted.message; // the same minute as the HMI-like image
+    TempDir db2;
+    ImportImg second;
+    ASSERT_TRUE(second.Open(db2.dir(), ImportOptions{}, error));
+    const ImportImg::Result r2 = second.ImportFile(in.file("shifted.fts"));
+    EXPECT_NE(r2.message.find("from a fit to the limb (FNDLMBXC"), std::string::npos) << r2.message;
+    checkImported(db2.file(expected[0]), hmiRef, true);
 
     const bool haveVerify = std::system("command -v fitsverify >/dev/null 2>&1") == 0;
     for (const std::string &name : expected) {
