@@ -98,18 +98,23 @@ long double LineSlopeError(const std::vector<MeasRec> &pts, long double rate, lo
         return 0;
     LstSqrObj s;
     s.SetSize(n, 2);
-    long double ss = 0;
     const long double t0 = pts.front().Time;
     for (int i = 0; i < n; ++i) {
-        const long double t = pts[i].Time;
-        const long double r = pts[i].Long * DegPerRad - rate * (t - tZero);
-        ss += r * r;
-        s.A(i + 1, 1) = t - t0;
+        s.A(i + 1, 1) = pts[i].Time - t0;
         s.A(i + 1, 2) = 1.0L;
-        s.A(i + 1, 3) = 0.0L;
+        s.A(i + 1, 3) = pts[i].Long * DegPerRad;
     }
     if (!s.Solve())
         return 0;
+    // About the recorded line; without a crossing (T-zero 0) the line is not known, so about the
+    // least-squares line of the same points.
+    long double ss = 0;
+    for (const MeasRec &m : pts) {
+        const long double fit =
+            tZero != 0 ? rate * (m.Time - tZero) : s.Parms[1] * (m.Time - t0) + s.Parms[2];
+        const long double r = m.Long * DegPerRad - fit;
+        ss += r * r;
+    }
     long double c11, c12, c22;
     if (!InverseNormal2(s, c11, c12, c22))
         return 0;
@@ -174,7 +179,9 @@ bool PointOfResult(const RsltsRec &rec, const std::vector<MeasRec> &meas, RatePo
     if (!std::isfinite(out.SynRate))
         return false;
     out.RuleRate = RuleSiderealRate(out.SynRate);
-    out.ExactRate = ExactSiderealRate(out.SynRate, rec.TZero);
+    // The meridian's motion at T-zero; a result without one takes the middle of its span.
+    out.ExactRate =
+        ExactSiderealRate(out.SynRate, rec.TZero != 0 ? rec.TZero : (rec.FirstTime + rec.LastTime) / 2.0L);
     if (!own.empty() && own.front().Unit == UnitHeliographic) {
         out.Sigma = LineSlopeError(own, out.SynRate, rec.TZero);
     } else if (sineUnit && rec.SynPeriod > 0) {

@@ -59,8 +59,9 @@ struct RatePoint {
 };
 
 // Standard error of the slope of the recorded line lon = rate (t - tZero) through the points
-// (longitudes in radians from the central meridian): s / sqrt(Sxx) with s^2 = sum r^2 / (n - 2).
-// 0 with fewer than three points or equal times.
+// (longitudes in radians from the central meridian): s / sqrt(Sxx) with s^2 = sum r^2 / (n - 2);
+// tZero 0 (no crossing) takes the residuals about the least-squares line instead. 0 with fewer
+// than three points or equal times.
 long double LineSlopeError(const std::vector<MeasRec> &pts, long double rate, long double tZero);
 // Standard error of the rate 360 / P of the sine X = sin(2 pi (t - tZero) / P) through the points
 // (X in solar radii), from the linearised least squares in P and T-zero: cov = s^2 (J^T J)^-1,

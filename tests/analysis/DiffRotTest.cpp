@@ -121,6 +121,10 @@ TEST(DiffRotErrors, SlopeAndSineErrorsMatchClosedForms) {
     for (double x : t)
         sxx += (x - tm) * (x - tm);
     EXPECT_NEAR(double(LineSlopeError(pts, rate, tz)), std::sqrt(ss / 4 / sxx), 1e-9);
+    // No crossing recorded: about the least-squares line, whose residuals are never larger.
+    const double lsq = double(LineSlopeError(pts, rate, 0));
+    EXPECT_GT(lsq, 0);
+    EXPECT_LE(lsq, std::sqrt(ss / 4 / sxx) + 1e-12);
     pts.resize(2);
     EXPECT_EQ(LineSlopeError(pts, rate, tz), 0); // no residual freedom
 
