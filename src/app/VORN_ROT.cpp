@@ -220,6 +220,9 @@ void TSolarRtn::buildMenus() {
     LoadList1 = item(ImageListMenu1, "&Load List...", &TSolarRtn::LoadList1Click);
     SaveList1 = item(ImageListMenu1, "&Save List...", &TSolarRtn::SaveList1Click, false);
     PrintList1 = item(ImageListMenu1, "&Print List...", &TSolarRtn::PrintList1Click, false);
+    MakeImageDatabase1 = item(File1, "Ma&ke Image Database...", &TSolarRtn::MakeImageDatabase1Click);
+    connect(File1, &QMenu::aboutToShow, this, &TSolarRtn::UpdateMakeDatabaseCommand);
+    MakeImageDatabase1->setVisible(false);
     MeasurementData1 = File1->addMenu("&Measurement Data");
     MeasurementData1->menuAction()->setEnabled(false);
     ViewEdit1 = item(MeasurementData1, "&View/Edit...", &TSolarRtn::ViewEdit1Click, false);
@@ -253,6 +256,7 @@ void TSolarRtn::buildMenus() {
     Analysis1->menuAction()->setEnabled(false);
     FindPeriod1 = item(Analysis1, "&Plot/Fit Data...", &TSolarRtn::FindPeriod1Click);
     ResultsList1 = item(Analysis1, "&Results List", &TSolarRtn::ResultsList1Click, false);
+    RateLatitude1 = item(Analysis1, "Rate against &Latitude...", &TSolarRtn::RateLatitude1Click, false);
     Spreadsheet1 = item(Analysis1, "&Spreadsheet...", &TSolarRtn::Spreadsheet1Click, false);
 
     Help1 = bar->addMenu("&Help");
@@ -367,6 +371,7 @@ void TSolarRtn::FormCreate() {
     createResultWindows();
     createLinearAnalysis();
     createRotnAnalysis();
+    createRateLatLink();
 }
 
 void TSolarRtn::StartExercise() {

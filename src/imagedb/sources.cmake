@@ -7,4 +7,5 @@ list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ImgPgrGage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ImageCmds.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ImageWindowLink.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MakeDbCmd.cpp
 )

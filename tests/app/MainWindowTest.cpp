@@ -1,6 +1,7 @@
 // The main window: start-up checks, the three stages and their pictures, login, the search for
 // the image database, the enabling of the command set and the end of the exercise.
 #include "analysis/LinrAnal.h"
+#include "analysis/RateLat.h"
 #include "analysis/RsltsDlg.h"
 #include "analysis/RsltsLst.h"
 #include "app/LoginDlg.h"
@@ -765,6 +766,7 @@ TEST(MainWindowCommands, RecordedResultEnablesTheListAndItsCsvTheSpreadsheet) {
         ScriptedUiPrompt ui;
         TSolarRtn w(m.env());
         EXPECT_FALSE(on(w.ResultsList1));
+        EXPECT_FALSE(on(w.RateLatitude1));
         RsltsRec rec;
         rec.SpotID = "A";
         rec.RtnRate = 12.0L;
@@ -777,6 +779,10 @@ TEST(MainWindowCommands, RecordedResultEnablesTheListAndItsCsvTheSpreadsheet) {
         });
         ASSERT_TRUE(RecordResult(&w, rec));
         EXPECT_TRUE(on(w.ResultsList1));
+        EXPECT_TRUE(on(w.RateLatitude1));
+        w.RateLatitude1Click();
+        ASSERT_NE(w.findChild<TRateLatForm1 *>(), nullptr);
+        EXPECT_EQ(w.findChild<TRateLatForm1 *>()->Points().size(), 1u);
         w.ResultsList1Click();
         EXPECT_TRUE(w.RsltsListForm->isVisible());
         EXPECT_EQ(w.RsltsListForm->list().Count(), 1);

@@ -5,4 +5,5 @@ list(APPEND CORE_TESTS
 )
 list(APPEND UI_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/ImageCmdsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MakeDbCmdTest.cpp
 )
