@@ -400,11 +400,15 @@ TEST(ImageListFile, SaveAndLoadGiveTheSameImagesInTheSameOrder) {
     EXPECT_EQ(s.w->SortLed->colour(), QColor(255, 0, 0));
     EXPECT_EQ(s.w->LastImageListFile, "MYLIST.LST");
 
-    // Loading a list clears what is loaded without asking; blank and foreign lines are passed over.
+    // Loading a list clears what is loaded without asking; blank lines are passed over, and the
+    // lines that ask for no image of this database are named once the others are loaded.
     writeFile(user + "OTHER.LST", "\r\n1999-01-01        10:00:00\r\n" + c[1] + "\r\nno time here\r\n");
     s.ui.script.answerFile(user + "OTHER.LST");
+    s.ui.script.expect("Images Not Found");
     s.w->LoadList1Click();
     EXPECT_EQ(s.lines(s.w->ImageList1), (std::vector<std::string>{c[1]}));
+    EXPECT_EQ(s.ui.script.lastMessage().text,
+              "2 lines of OTHER.LST match no image of the database:\r\n\r\n1999-01-01        10:00:00\r\nno time here");
 }
 
 TEST(Animation, OnStepsThroughTheListAndOffStopsAtTheNextTick) {

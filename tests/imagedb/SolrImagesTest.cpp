@@ -6,6 +6,7 @@
 #include "common/ScriptedPrompt.h"
 #include "common/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -126,4 +127,22 @@ TEST(SolrImgFileObj, MissingFileIsReported) {
               "Unable to Open Image Directory File!\r\n\r\nFile Name: " + path + "\r\nFile Not Found!");
     EXPECT_EQ(m.icon, Icon::Error);
     EXPECT_EQ(m.buttons, Buttons::OK);
+}
+
+TEST(SolrImgFileObj, ReadErrorIsReportedNotThrown) {
+    // A folder opens for reading but every read fails: the program must say so and go on.
+    TempDir dir;
+    std::filesystem::create_directory(dir.path() / "biglist.txt");
+    SolrImgFileObj db;
+    ScriptedPrompt script;
+    script.expect("Image Directory File Error!");
+    const std::string path = dir.file("biglist.txt");
+    bool read = true;
+    EXPECT_NO_THROW(read = db.ReadDirectory(path));
+    EXPECT_FALSE(read);
+    EXPECT_FALSE(db.Ready());
+    EXPECT_TRUE(records(db).empty());
+    EXPECT_EQ(
+        script.lastMessage().text.rfind("Unable to Read Image Directory File!\r\n\r\nFile Name: " + path, 0),
+        0u);
 }
