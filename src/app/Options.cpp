@@ -159,19 +159,23 @@ std::string InstallationFolderFor(const std::string &programDir) {
     return own;
 }
 
-bool FolderHoldsImageDirectory(const std::string &folder) {
+std::string ImageDirectoryFileIn(const std::string &folder) {
     std::error_code ec;
     fs::directory_iterator it(folder, ec);
     if (ec)
-        return false;
+        return {};
     for (; it != fs::directory_iterator(); it.increment(ec)) {
         if (ec)
-            return false;
+            return {};
         const std::string name = upper(it->path().filename().string());
         if (name.size() >= 8 && name.compare(name.size() - 8, 8, "LIST.TXT") == 0 && it->is_regular_file(ec))
-            return true;
+            return it->path().string();
     }
-    return false;
+    return {};
+}
+
+bool FolderHoldsImageDirectory(const std::string &folder) {
+    return !ImageDirectoryFileIn(folder).empty();
 }
 
 bool OptsObj::Initialize(const std::string &fileName, const std::string &version,

@@ -92,6 +92,8 @@ std::string InstallationFolderFor(const std::string &programDir);
 // True when folder (ending in "/") holds a file whose name ends in "LIST.TXT", in any case:
 // an image database directory file.
 bool FolderHoldsImageDirectory(const std::string &folder);
+// The path of the first such file, or "" when there is none.
+std::string ImageDirectoryFileIn(const std::string &folder);
 
 // What the core cannot find out by itself, handed in by the window side.
 struct OptsPlatform {

@@ -8,8 +8,6 @@
 
 #include <QCursor>
 #include <QImage>
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <ostream>
@@ -36,17 +34,7 @@ int RunSelfCheck(const std::string &installDir, std::ostream &out) {
 
     // The sample database: its directory file, and the first image it names read completely.
     const std::string images = resolveNoCase(installDir, "IMAGES/");
-    std::string directory;
-    std::error_code ec;
-    for (fs::directory_iterator it(images, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() >= 8 && it->is_regular_file(ec) &&
-            std::equal(name.end() - 8, name.end(), "list.txt",
-                       [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; })) {
-            directory = it->path().string();
-            break;
-        }
-    }
+    const std::string directory = ImageDirectoryFileIn(images);
     report(!directory.empty(), "image directory file in " + images);
     if (directory.empty())
         return 1;
@@ -59,6 +47,7 @@ int RunSelfCheck(const std::string &installDir, std::ostream &out) {
     const auto *first = db.Records().ItemAs<SolrImgFileRec>(0);
     std::string name = first->fileName.str();
     name.erase(name.find_last_not_of(' ') + 1);
+    std::error_code ec;
     const std::string tempDir = (fs::temp_directory_path(ec) / "solarrtn-selfcheck-XXXXXX").string();
     std::string temp = tempDir;
     const bool tempMade = ::mkdtemp(temp.data()) != nullptr;
