@@ -138,12 +138,15 @@ int OfferRecoveredMeasurements(const std::string &userDir, MeasList &list) {
     std::error_code ec;
     const std::string kept = userDir + RecoveredFileName;
     if (!readMeasFile(path, recs, reason) || recs.empty()) {
-        if (!recs.empty() || !reason.empty())
-            prompt().message("Recovered Measurements",
-                             "Measurements kept when the program ended unexpectedly cannot be read.\r\n\r\n"
-                             "File Name: " +
-                                 path + "\r\n" + reason,
-                             Icon::Error, Buttons::OK);
+        if (reason.empty()) { // an empty copy: nothing was lost
+            fs::remove(path, ec);
+            return 0;
+        }
+        prompt().message("Recovered Measurements",
+                         "Measurements kept when the program ended unexpectedly cannot be read.\r\n\r\n"
+                         "File Name: " +
+                             path + "\r\n" + reason,
+                         Icon::Error, Buttons::OK);
         fs::rename(path, kept, ec);
         return 0;
     }

@@ -24,11 +24,17 @@ bool RunGuarded(const std::function<bool()> &command) {
     } catch (...) {
         what = "An unexpected error occurred.";
     }
-    // The report itself must not throw out of the guard.
+    // One report at a time: a failure while the report is open (a paint handler that fails
+    // again as the box uncovers it) must not stack boxes. The report itself must not throw.
+    static bool reporting = false;
+    if (reporting)
+        return false;
+    reporting = true;
     try {
         prompt().message("Command Failed", FailedCommandText(what), Icon::Error, Buttons::OK);
     } catch (...) {
     }
+    reporting = false;
     return false;
 }
 
