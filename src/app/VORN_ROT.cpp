@@ -372,6 +372,8 @@ void TSolarRtn::FormCreate() {
     createLinearAnalysis();
     createRotnAnalysis();
     createRateLatLink();
+    if (ExerciseStarted)
+        OfferRecovery();
 }
 
 void TSolarRtn::StartExercise() {
@@ -386,7 +388,7 @@ void TSolarRtn::StartExercise() {
     }
     if (Options.UserDir.empty()) {
         // A login closed without OK leaves no folder name: such a run files under "NOLOG".
-        std::string name = LoginRec.UserFolderName.str();
+        std::string name = SafeFolderName(LoginRec.UserFolderName.str());
         if (name.empty())
             name = "NOLOG";
         std::string folder = Options.WorkDir.str() + "Users/" + name + "/";
@@ -428,6 +430,8 @@ void TSolarRtn::StartExercise() {
     pc.students[2] = LoginRec.Student3.str();
     pc.students[3] = LoginRec.Student4.str();
     pc.labTable = LoginRec.TableNumber.empty() ? Options.LabTable.str() : LoginRec.TableNumber.str();
+    if (MeasDataForm)
+        OfferRecovery();
 }
 
 std::string TSolarRtn::LocateCdromDrive() {
@@ -671,7 +675,10 @@ void TSolarRtn::createMeasurementWindows() {
     h.unit = [this] { return int(Options.RawDataFormat); };
     h.userDir = [this] { return Options.UserDir.str(); };
     h.dataSaved = [this] { return DataSaved; };
-    h.setDataSaved = [this](bool saved) { DataSaved = saved; };
+    h.setDataSaved = [this](bool saved) {
+        DataSaved = saved;
+        RefreshRecoveryCopy();
+    };
     h.enableMeasurementCommands = [this] { EnableDataCommands(true); };
     h.saveData = [this] { SaveData1Click(); };
     h.csvExported = [this](bool written, const std::string &dir, const std::string &file) {
@@ -679,9 +686,12 @@ void TSolarRtn::createMeasurementWindows() {
             LastCsvDir = dir;
             LastCsvFile = file;
             AfterCsvExport();
+        } else {
+            Spreadsheet1->setEnabled(false); // enabled exactly when a report was written
         }
     };
     MeasDataForm->setHooks(h);
+    connect(MeasDataForm, &TMeasDataForm1::measurementsChanged, this, [this] { RefreshRecoveryCopy(); });
     // Every list window proposes the student's folder for its reports.
     TInfoListForm1::setUserDirSource([this] { return Options.UserDir.str(); });
 }
@@ -703,6 +713,7 @@ void TSolarRtn::setMeasFiles(const MeasFileState &s) {
     LastDataLoadFile = s.LoadFileName;
     LastDataLoadDir = s.LoadFolder;
     DataSaved = s.DataSaved;
+    RefreshRecoveryCopy();
 }
 
 void TSolarRtn::ViewEdit1Click() {

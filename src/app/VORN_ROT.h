@@ -130,6 +130,10 @@ public:
     void EnableDataCommands(bool on);
     // After a CSV export: the Analysis menu (unless pixels) and Spreadsheet.
     void AfterCsvExport();
+    // The copy of unsaved measurements that a fatal fault writes to the user folder (app/Recovery.cpp):
+    // brought up to date, and the copy left by an earlier run offered back.
+    void RefreshRecoveryCopy();
+    void OfferRecovery();
 
     // ---- Image commands ----
     // Loads one database image and adds its line to the loaded-image list.
@@ -280,7 +284,6 @@ private:
     void releaseImageStores();
     // Gives every loaded image and the spare up to the image window before they are released.
     void forgetAllImages();
-    void pruneHeaderWindows();
     void enableImagesMenu();
     void setPasteEnabled(bool on);
     void setAnimationMenu(bool on);
@@ -295,8 +298,6 @@ private:
     std::unique_ptr<LogFileObj> logOwner_;
     std::unique_ptr<SolrImgFileObj> imageDBOwner_;
     std::unique_ptr<SolrImagesObj> imagesOwner_;
-    // Header windows opened from the Images menu, one per image while the image exists.
-    std::map<const FITSFileObj *, std::unique_ptr<TInfoListForm1>> headerWindows_;
 };
 
 // The main window, set when it is created.

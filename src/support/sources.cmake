@@ -6,6 +6,7 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PrintHdr.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IDList.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Guarded.cpp
 )
 list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/QtPrompt.cpp

@@ -550,6 +550,9 @@ TEST(MainWindowCommands, DataCommandsOpenTheAnalysisOnlyBeyondPixels) {
         w.AfterCsvExport();
         EXPECT_TRUE(on(w.Spreadsheet1));
         EXPECT_EQ(on(w.Analysis1), format != 0) << "format " << format;
+        // A data list report that wrote no file leaves Spreadsheet off.
+        w.MeasDataForm->hooks().csvExported(false, "", "");
+        EXPECT_FALSE(on(w.Spreadsheet1));
     }
 }
 
