@@ -5,10 +5,12 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LinkLst.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintHdr.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Helplst.cpp
 )
 list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/QtPrompt.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtPrintHdr.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Getsstr.cpp
     ${CMAKE_CURRENT_LIST_DIR}/InfoList.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Helptxt.cpp
 )
