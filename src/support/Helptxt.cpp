@@ -106,17 +106,18 @@ TGetSrchStrDlg &THelpLstDlg::searchDialog() {
     return *searchDlg_;
 }
 
-void THelpLstDlg::showEvent(QShowEvent *event) {
-    FormActivate();
-    QDialog::showEvent(event);
+int THelpLstDlg::execute() {
+    if (!FormActivate())
+        return QDialog::Rejected;
+    return runModal(*this);
 }
 
-void THelpLstDlg::FormActivate() {
+bool THelpLstDlg::FormActivate() {
     HlpLstBox->clear();
     HelpList *list = helpState().ActiveList;
     if (!list) {
         prompt().message("Select Help Topic", "No Help List to Display!", Icon::Information, Buttons::OK);
-        return;
+        return false;
     }
     for (int i = 0; i < list->Count(); ++i)
         if (const HelpEntry *e = list->GetEntry(i))
@@ -127,6 +128,7 @@ void THelpLstDlg::FormActivate() {
         HlpLstBox->scrollToItem(HlpLstBox->currentItem());
     }
     searchDialog().Reset();
+    return true;
 }
 
 void THelpLstDlg::Read1Click() {
@@ -257,9 +259,13 @@ bool THelpWin::FormActivate() {
     const HelpDisplay shown = LayoutHelpText(text.lines);
     const QFontMetrics fm(ListBox1->font());
     int width = 200;
-    for (const std::string &l : shown.lines)
+    bool anyText = false;
+    for (const std::string &l : shown.lines) {
         width = std::max(width, fm.horizontalAdvance(QString::fromStdString(l)));
-    if (width <= 200) {
+        anyText = anyText || l.find_first_not_of(' ') != std::string::npos;
+    }
+    // Only a topic without any text is refused; a short one is shown in the narrowest window.
+    if (!anyText) {
         noTopicMessage("No Text for Topic", title);
         return false;
     }
@@ -305,7 +311,7 @@ void THelpWin::Topics1Click() {
     if (!c || !helpState().ActiveList)
         return;
     HelpList *list = helpState().ActiveList;
-    if (runModal(*c->TopicDlg) != QDialog::Accepted)
+    if (c->TopicDlg->execute() != QDialog::Accepted)
         return;
     if (const HelpEntry *e = list->GetEntry(list->SelectedIndex)) {
         helpState().CurrentTopic = *e;
@@ -446,7 +452,7 @@ HelpList *HelpCenter::listFor(const std::string &path) {
 
 void HelpCenter::showTopics(HelpList *list, const std::string &folder) {
     helpState().ActiveList = list;
-    if (runModal(*TopicDlg) != QDialog::Accepted || !list)
+    if (TopicDlg->execute() != QDialog::Accepted || !list)
         return;
     const HelpEntry *e = list->GetEntry(list->SelectedIndex);
     if (!e)

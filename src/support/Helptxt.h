@@ -40,14 +40,15 @@ public:
 
     TGetSrchStrDlg &searchDialog();
 
+    // Fills the list from the active help list; false (and a message) when there is none.
+    bool FormActivate();
+    // FormActivate, then the dialog modally; the dialog's result (Rejected when there is no list).
+    int execute();
+
 public slots:
-    void FormActivate();
     void Read1Click(); // also the double-click
     void Search1Click();
     void Close1Click();
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     TGetSrchStrDlg *searchDlg_ = nullptr;

@@ -7,4 +7,5 @@ list(APPEND CORE_TESTS
 )
 list(APPEND UI_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/InfoListTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HelptxtTest.cpp
 )
