@@ -22,9 +22,11 @@
 #include <QThread>
 #include <QUrl>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/wait.h>
 #include <thread>
 
@@ -416,6 +418,76 @@ TEST(Spreadsheet, ProgramThatCannotStartIsReportedWithItsCode) {
     w.Spreadsheet1Click();
     EXPECT_EQ(ui.script.lastMessage().text,
               "Unable to Execute " + t.file("plain") + "\r\n\r\nCode = 5 - Access Denied");
+}
+
+// Sets environment variables for one test and puts them back afterwards.
+class EnvScope {
+public:
+    void set(const char *name, const std::string &value) {
+        remember(name);
+        setenv(name, value.c_str(), 1);
+    }
+    void unset(const char *name) {
+        remember(name);
+        unsetenv(name);
+    }
+    ~EnvScope() {
+        for (auto &[name, value] : saved_)
+            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+    }
+
+private:
+    void remember(const char *name) {
+        const char *v = std::getenv(name);
+        saved_.emplace_back(name, v ? std::optional<std::string>(v) : std::nullopt);
+    }
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+TEST(Spreadsheet, WithoutAConfiguredProgramTheDesktopDefaultStartsOnTheFullPath) {
+    std::string out;
+    if (!runForOutput({"xdg-mime", "--version"}, out))
+        GTEST_SKIP() << "xdg-mime is not installed";
+    Machine m;
+    TempDir xdg;
+    fs::create_directories(xdg.file("data/applications"));
+    fs::create_directories(xdg.file("config"));
+    const std::string program = xdg.file("fake calc"), argsFile = xdg.file("args.txt");
+    writeFile(program, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + argsFile + ".new\"\nmv \"" + argsFile +
+                           ".new\" \"" + argsFile + "\"\n");
+    fs::permissions(program, fs::perms::owner_all);
+    EnvScope env;
+    env.set("XDG_CONFIG_HOME", xdg.file("config"));
+    env.set("XDG_CONFIG_DIRS", xdg.file("config"));
+    env.set("XDG_DATA_HOME", xdg.file("data"));
+    env.set("XDG_DATA_DIRS", xdg.file("data"));
+    env.unset("XDG_CURRENT_DESKTOP");
+    env.unset("DESKTOP_SESSION");
+    env.unset("KDE_FULL_SESSION");
+    env.unset("GNOME_DESKTOP_SESSION_ID");
+    const std::string doc = m.other.dir() + "my data/RESULTS 1.CSV";
+    fs::create_directories(m.other.file("my data"));
+    writeFile(doc, "1\r\n");
+
+    ScriptedUiPrompt ui;
+    TSolarRtn w(m.env());
+    // No program for the type yet.
+    writeFile(xdg.file("config/mimeapps.list"), "[Default Applications]\n");
+    ui.script.answerFile(doc);
+    ui.script.expect("Cannot Run Spreadsheet!");
+    w.Spreadsheet1Click();
+    EXPECT_EQ(ui.script.lastMessage().text,
+              "Unable to obtain associated processor for \r\nRESULTS 1.CSV\r\n\r\n"
+              "Code = 31 - No Association for Specified File Type");
+
+    writeFile(xdg.file("data/applications/fake-calc.desktop"),
+              "[Desktop Entry]\nType=Application\nName=Fake\nMimeType=text/csv;\nExec=\"" + program +
+                  "\" --csv %F\n");
+    writeFile(xdg.file("config/mimeapps.list"), "[Default Applications]\ntext/csv=fake-calc.desktop\n");
+    ui.script.answerFile(doc);
+    w.Spreadsheet1Click();
+    ASSERT_TRUE(waitFor([&] { return fs::exists(argsFile); }));
+    EXPECT_EQ(readFile(argsFile), "--csv\n" + doc + "\n");
 }
 
 TEST(Spreadsheet, DesktopEntryCommandsKeepTheDocumentAsOneArgument) {
