@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cerrno>
@@ -61,6 +62,8 @@ void sizeListWindow(QWidget *window, QListWidget *list, int extraWidth, int extr
     if (list->count() > 0)
         height = std::max(height, list->sizeHintForRow(0));
     const QRect area = availableArea(window);
+    // Room for the list's frame and its scroll bar besides the text.
+    extraWidth += 2 * list->frameWidth() + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int w = std::min(width + extraWidth, area.width() - 10);
     const int h = std::min(listClientHeight(list->count(), height) + extraHeight, area.height() - 40);
     window->resize(w, h);
