@@ -230,6 +230,7 @@ void TOptionsDlg::FormActivate() {
     put(VORNEd, r.HomeUrl.str());
     put(TblNumEd, r.LabTable.str());
     put(PWEd, opts_->UnscramblePassword());
+    ShownPassword = PWEd->text();
 }
 
 void TOptionsDlg::RawDataGrpClick() {
@@ -274,7 +275,7 @@ void TOptionsDlg::OKBtnClick() {
         r.LabTable = text(TblNumEd);
 
         const std::string newPassword = text(PWEd);
-        if (newPassword != opts_->UnscramblePassword()) {
+        if (PWEd->text() != ShownPassword && newPassword != opts_->UnscramblePassword()) {
             TPasswordDlg1 confirm(newPassword, this);
             runModal(confirm);
             if (confirm.Confirmed) {

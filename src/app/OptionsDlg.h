@@ -36,6 +36,9 @@ public:
         *VORNEd;
 
     OptionsRecord Backup;
+    // The password as the field showed it: only a different text counts as a change (a stored
+    // password with bytes the field cannot show is kept unless the instructor types a new one).
+    QString ShownPassword;
 
     int rawDataIndex() const;
     void setRawDataIndex(int index);

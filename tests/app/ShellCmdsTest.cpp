@@ -231,6 +231,13 @@ TEST(PasswordDialogs, NewPasswordIsConfirmedByTypingItTwice) {
         dlg.OKBtnClick();
         EXPECT_EQ(o.UnscramblePassword(), "Secret9");
     }
+    {
+        // Nor does a stored password with bytes that are no text: it stays as it was.
+        o.ScramblePassword("\xC3\x28z");
+        TOptionsDlg dlg(&o);
+        dlg.OKBtnClick();
+        EXPECT_EQ(o.UnscramblePassword(), "\xC3\x28z");
+    }
 }
 
 TEST(PasswordDialogs, ThreeWrongEntriesDenyAccessARightOneWithinThreeGrantsIt) {
