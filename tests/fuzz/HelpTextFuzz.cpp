@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::abort();
     for (std::size_t i = 1; i + 1 < shown.lines.size(); ++i) {
         const std::string &l = shown.lines[i];
-        if (l.size() < 4 || l.size() > 76 || l.compare(0, 2, "  ") != 0 || l.compare(l.size() - 2, 2, "  ") != 0)
+        if (l.size() < 4 || l.size() > 76 || l.compare(0, 2, "  ") != 0 ||
+            l.compare(l.size() - 2, 2, "  ") != 0)
             std::abort();
     }
     if (shown.relatedLine < -1 || shown.relatedLine >= static_cast<int>(shown.lines.size()) - 1)
