@@ -6,7 +6,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <signal.h>
 #include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -82,9 +81,14 @@ void ExecMod32Obj::Launch(const std::string &program, const std::vector<std::str
     posix_spawn_file_actions_init(&actions);
     if (!folder.empty())
         posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    std::vector<char *> argv = argvOf(args);
+    // A relative program path means the program's own folder, not the document's the process
+    // starts in.
+    std::vector<std::string> command = args;
+    const bool search = command[0].find('/') == std::string::npos;
+    if (!search && command[0].front() != '/')
+        command[0] = fs::absolute(command[0], ec).string();
+    std::vector<char *> argv = argvOf(command);
     pid_t pid = 0;
-    const bool search = args[0].find('/') == std::string::npos;
     const int err = search ? posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ)
                            : posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
