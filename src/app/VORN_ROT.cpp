@@ -5,6 +5,7 @@
 #include "app/About.h"
 #include "app/LoginDlg.h"
 #include "app/MountMsg.h"
+#include "app/ShellCmds.h"
 #include "app/StrInput.h"
 #include "imagedb/SolrImages.h"
 #include "measure/MeasCmds.h"
@@ -106,6 +107,7 @@ TSolarRtn::TSolarRtn(const StartupEnv &env, QWidget *parent) : QMainWindow(paren
     setObjectName("SolarRtn");
     buildControls();
     buildMenus();
+    installShellHooks(*this);
     FormCreate();
 }
 
@@ -667,8 +669,9 @@ void TSolarRtn::AboutThisExercise1Click() {
     runModal(box);
 }
 
-// The commands below belong to the measurement, analysis, options and help windows and are
-// filled in with them; the image commands are in imagedb/ImageCmds.cpp.
+// The commands below belong to the measurement and analysis windows and are filled in with
+// them; the image commands are in imagedb/ImageCmds.cpp, the options, spreadsheet, web and help
+// commands in app/ShellCmds.cpp.
 void TSolarRtn::createMeasurementWindows() {
     MeasDataForm = new TMeasDataForm1(this);
     MeasWindowHooks h;
@@ -751,7 +754,6 @@ void TSolarRtn::ClearallData1Click() {
         ResetRotnAnalysis();
     }
 }
-void TSolarRtn::Parameters1Click() {}
 void TSolarRtn::FindPeriod1Click() {
     if (Options.RawDataFormat == UnitHeliographic) {
         runModal(*LinearAnalysis);
@@ -762,11 +764,5 @@ void TSolarRtn::FindPeriod1Click() {
         return;
     }
 }
-void TSolarRtn::Spreadsheet1Click() {}
-void TSolarRtn::OnHelp1Click() {}
-void TSolarRtn::Topics1Click() {}
-void TSolarRtn::User1Click() {}
-void TSolarRtn::GONGProject1Click() {}
-void TSolarRtn::ProjectVORN1Click() {}
 
 } // namespace solar

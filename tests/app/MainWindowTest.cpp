@@ -40,7 +40,8 @@ struct Machine {
 
     Machine() {
         QApplication::setQuitOnLastWindowClosed(false);
-        for (const char *f : {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR"})
+        for (const char *f :
+             {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR", "SOLRTNHLP.LST", "REMINDER.ROT"})
             fs::copy_file(DataDir + f, install.file(f));
         // An empty medium, so that the option defaults find no images and ask nothing.
         fs::create_directories(other.file("cdrom"));
@@ -337,8 +338,8 @@ TEST(MainWindowRun, ImagesInTheInstallationFolderAreFoundAndOfferedForSaving) {
     EXPECT_FALSE(w.DBLbl->isHidden());
     EXPECT_TRUE(w.StartPicture.isNull());
 
-    // The end: the plain quit question (no reminder viewer yet), then the pending options.
-    ui.script.expect("** Exercise Finished? **", Answer::Yes);
+    // The end: the reminder (OK quits), then the pending options.
+    ui.script.expect("** Exercise Finished? **", Answer::OK);
     ui.script.expect("Save Option Changes?", Answer::Yes);
     w.show();
     EXPECT_TRUE(w.close());

@@ -23,3 +23,16 @@ solarrtn_fuzz_target(measdata_fuzz MeasDataFuzz.cpp)
 
 add_executable(fits_seeds ${CMAKE_CURRENT_LIST_DIR}/SeedWriter.cpp)
 target_include_directories(fits_seeds PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+
+# The help list and help text readers.
+foreach(target helplist_fuzz helptext_fuzz)
+    if(target STREQUAL "helplist_fuzz")
+        add_executable(${target} ${CMAKE_CURRENT_LIST_DIR}/HelpListFuzz.cpp)
+    else()
+        add_executable(${target} ${CMAKE_CURRENT_LIST_DIR}/HelpTextFuzz.cpp)
+    endif()
+    target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_compile_options(${target} PRIVATE ${SOLARRTN_SANITIZE} -fsanitize=fuzzer)
+    target_link_options(${target} PRIVATE ${SOLARRTN_SANITIZE} -fsanitize=fuzzer)
+    target_link_libraries(${target} PRIVATE solarcore)
+endforeach()

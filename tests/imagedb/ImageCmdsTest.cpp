@@ -81,7 +81,8 @@ struct Session {
     // prepare: runs before the main window starts (files of an earlier run, answers to queue).
     explicit Session(bool realWindow = false, const std::function<void(Session &)> &prepare = {}) {
         QApplication::setQuitOnLastWindowClosed(false);
-        for (const char *f : {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR"})
+        for (const char *f :
+             {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR", "SOLRTNHLP.LST", "REMINDER.ROT"})
             fs::copy_file(DataDir + f, install.file(f));
         OptsObj o;
         o.Options.InstallDir = install.dir();
