@@ -1,5 +1,7 @@
 #include "analysis/LinrAnal.h"
 
+#include "analysis/AnalPrint.h"
+
 #include "analysis/RsltsDlg.h"
 #include "app/Options.h"
 #include "astro/DateTime.h"
@@ -819,59 +821,11 @@ void TLinearAnalysis::Help1Click() {
 // ---- Printing ---------------------------------------------------------------------------------
 
 void TLinearAnalysis::PrintScreen1Click() {
-    if (!uiPrompt().printDialog(programPrinter()))
-        return;
-    {
-        BusyCursor busy;
-        setEnabled(false);
-        Plot.Monochrome = !Options.PrintInColor;
+    printAnalysisWindow(*this, Options, [this](bool monochrome) {
+        Plot.Monochrome = monochrome;
         ApplyColors();
         FormPaint();
-        PrintWindow();
-        Plot.Monochrome = Options.MonochromeDisplay;
-        ApplyColors();
-    }
-    setEnabled(true);
-    FormPaint();
-}
-
-void TLinearAnalysis::PrintWindow() {
-    QPrinter &printer = programPrinter();
-    printer.setDocName(QString::fromStdString(printJobTitle()));
-    // The window's image is taken before the painter holds the printer.
-    const QPixmap shot = grab();
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
-    QFont f("MS Sans Serif");
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSize(10);
-    f.setBold(true);
-    painter.setFont(f);
-    const PrintHeaderLayout l = drawPrintHeader(painter, printer);
-    int y = l.lastNameY + 2 * l.lineHeight;
-    if (printer.pageLayout().orientation() == QPageLayout::Landscape) {
-        drawTextTop(painter, 700, y + 300, "(Screen Image Printed on Next Page)");
-        printer.newPage();
-        drawTextTop(painter, l.margin, 0, QString::fromStdString(printContext().students[0] + " - Page 2"));
-        y = 50;
-    } else {
-        y += 4 * l.lineHeight;
-    }
-    const int pageW = painter.device()->width(), pageH = painter.device()->height();
-    if (!shot.isNull() && shot.height() > 0 && shot.width() > 0) {
-        // The whole page height when the width allows, else the whole width (the height available
-        // below the header is what the page has left).
-        const int room = std::max(1, pageH - y);
-        const long long w = (long long)shot.width() * room / shot.height();
-        QRect target;
-        if (w < pageW)
-            target = QRect(0, y, int(w), room);
-        else
-            target = QRect(0, y, pageW, int((long long)shot.height() * pageW / shot.width()));
-        painter.drawPixmap(target, shot);
-    }
-    painter.end();
+    });
 }
 
 } // namespace solar

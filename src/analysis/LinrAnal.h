@@ -157,7 +157,6 @@ private:
     void CoarseFineSetup();
     void ApplyColors();
     void ShowReading(QLCDNumber *reading, long double value, bool withSign);
-    void PrintWindow();
 
     const OptionsRecord &Options;
     MeasList &List;
