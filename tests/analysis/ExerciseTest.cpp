@@ -50,7 +50,8 @@ struct Exercise {
 
     Exercise() {
         QApplication::setQuitOnLastWindowClosed(false);
-        for (const char *f : {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR"})
+        for (const char *f :
+             {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR", "SOLRTNHLP.LST", "REMINDER.ROT"})
             fs::copy_file(DataDir + f, install.file(f));
         OptsObj o;
         o.Options.InstallDir = install.dir();
