@@ -3,12 +3,16 @@
 #include "analysis/LinrAnal.h"
 #include "app/VORN_ROT.h"
 #include "measure/MeasDataWin.h"
+#include "support/Helptxt.h"
 
 namespace solar {
 
 void TSolarRtn::createLinearAnalysis() {
     LinearAnalysis = new TLinearAnalysis(Options, MeasDataForm->list(), this);
     LinearAnalysis->IDListForm = IDListForm; // shared with the sine-curve analysis
+    LinearAnalysis->ShowHelp = [this] {
+        showHelpTopics(Options.InstallDir.str() + Options.LinearHelpList.str(), LinearAnalysis);
+    };
 }
 
 } // namespace solar

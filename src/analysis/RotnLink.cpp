@@ -4,11 +4,14 @@
 #include "analysis/RotnAnal.h"
 #include "app/VORN_ROT.h"
 #include "measure/MeasDataWin.h"
+#include "support/Helptxt.h"
 
 namespace solar {
 
 void TSolarRtn::createRotnAnalysis() {
-    RotnAnalysis = new TRotnAnalysis(Options, MeasDataForm->list(), IDListForm, {}, this);
+    RotnAnalysisHooks hooks;
+    hooks.showHelp = [this](const std::string &path) { showHelpTopics(path, RotnAnalysis); };
+    RotnAnalysis = new TRotnAnalysis(Options, MeasDataForm->list(), IDListForm, hooks, this);
     SineResultPending = [this] { return RotnAnalysis && !RotnAnalysis->Recorded; };
     RecordSineResult = [this] {
         if (RotnAnalysis)

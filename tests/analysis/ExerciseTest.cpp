@@ -50,8 +50,7 @@ struct Exercise {
 
     Exercise() {
         QApplication::setQuitOnLastWindowClosed(false);
-        for (const char *f :
-             {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR", "SOLRTNHLP.LST", "REMINDER.ROT"})
+        for (const char *f : {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR", "SOLRTNHLP.LST", "REMINDER.ROT"})
             fs::copy_file(DataDir + f, install.file(f));
         OptsObj o;
         o.Options.InstallDir = install.dir();
@@ -221,7 +220,7 @@ TEST(WholeExercise, StudentMeasuresAnalysesRecordsSavesAndQuits) {
     x.ui.script.expect("Data Will Be Lost!", Answer::Yes);
     x.ui.script.answerFile(x.out.file("SOLRTN_DATA.DAT"));
     x.ui.script.expect("Data File Written");
-    x.ui.script.expect("** Exercise Finished? **", Answer::Yes);
+    x.ui.script.expect("** Exercise Finished? **", Answer::OK);
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(fs::exists(x.out.file("SOLRTN_DATA.DAT")));
     EXPECT_EQ(x.ui.script.pendingAnswers(), 0u);
