@@ -1,4 +1,5 @@
 #include "support/InfoList.h"
+#include "support/ScreenFit.h"
 
 #include "support/Getsstr.h"
 #include "support/ListText.h"
@@ -115,6 +116,7 @@ TInfoListForm1::TInfoListForm1(QWidget *parent) : QMainWindow(parent) {
     connect(ForReload1, &QAction::triggered, this, [this] { SaveDAT1Click(); });
     connect(AsDisplayed1, &QAction::triggered, this, [this] { SaveasText1Click(); });
     connect(ForSpreadsheet1, &QAction::triggered, this, [this] { CommaDelimitClick(); });
+    Close1->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(Close1, &QAction::triggered, this, [this] { Close1Click(); });
     connect(UndoEditDelete1, &QAction::triggered, this, [this] { UndoEditDelete1Click(); });
     connect(EditSelectedLine1, &QAction::triggered, this, [this] { EditSelectedLine1Click(); });
@@ -217,12 +219,12 @@ void TInfoListForm1::FormActivate() {
 void TInfoListForm1::FormClose() {}
 
 void TInfoListForm1::FormShow() {
-    QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect area = s ? s->geometry() : QRect(0, 0, 800, 600);
+    const QRect area = screenfit::availableArea(this);
     const int clientHeight = listClientHeight(ListBox1->count(), lineHeight());
     const int clientWidth = listClientWidth(textWidth(), area.width());
     resize(clientWidth, clientHeight + menuBar()->sizeHint().height());
-    move(area.center().x() - width() / 2, area.center().y() - height() / 2);
+    // Beside the image window when there is room, never past the screen's edges.
+    screenfit::centreBeside(this);
     Print1->setChecked(ReportWritten);
 }
 

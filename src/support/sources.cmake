@@ -11,4 +11,5 @@ list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/QtPrintHdr.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Getsstr.cpp
     ${CMAKE_CURRENT_LIST_DIR}/InfoList.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScreenFit.cpp
 )

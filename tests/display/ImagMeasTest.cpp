@@ -113,7 +113,7 @@ TEST(ImageWindow, ShowsTheImageInViewingThenMeasuringMode) {
     EXPECT_EQ(w.Disc.centreX, 32);
     EXPECT_EQ(w.Disc.left, 12);
     EXPECT_EQ(w.Disc.bottom, 52);
-    EXPECT_EQ(w.Zoom, 19.0L); // 380 / 20
+    EXPECT_EQ(w.Zoom, 1.6L); // the disc's diameter 40 fills the 64 pixels
     EXPECT_EQ(w.windowTitle().toStdString(), "2005-03-07        16:04:00          ");
     EXPECT_FALSE(w.Measuring);
     EXPECT_EQ(fx.helio.SemiDiameter(), 0.004652472638342832L);
@@ -153,7 +153,8 @@ TEST(ImageWindow, ShowsTheImageInViewingThenMeasuringMode) {
 TEST(ImageWindow, PressDragAndReleaseMeasureAtTheCursor) {
     Fixture fx(UnitSolarRadius);
     TImageForm1 &w = *fx.window;
-    // A press in viewing mode starts measuring and the drag at once; 10 pixels right of centre.
+    // While measuring a press starts the drag; 10 pixels right of centre.
+    w.Measure1Click();
     mouse(w.View, QEvent::MouseButtonPress, Qt::LeftButton, 42, 32);
     EXPECT_TRUE(w.Measuring);
     EXPECT_TRUE(w.Dragging);
@@ -294,6 +295,7 @@ TEST(ImageWindow, TwoRecordedSpotsWithTheirLabels) {
         fx.entry.IDEd->setText(id);
         fx.entry.OkBtn1Click();
     };
+    w.Measure1Click();
     record(40, 44, "A");
     record(14, 26, "B");
     ASSERT_EQ(fx.entry.list().Count(), 2);
