@@ -197,6 +197,16 @@ void TImageForm1::ShowImage(FITSFileObj &image, int shownImage) {
         show();
         raise();
         activateWindow();
+        // The first showing tells the real frame: fit and place again with it.
+        if (image_ != nullptr && !screenfit::availableArea(this).contains(frameGeometry())) {
+            FitWindow(fittedWidth_, fittedHeight_);
+            placeHelpers();
+            Disc = MakeDiscMarks(image_->Description().discCentreX, image_->Description().discCentreY,
+                                 image_->Description().discRadius, Size.scale);
+            Viewing = ViewingTransform(ClientWidth(), ClientHeight(), Disc);
+            Zoom = Viewing.zoom;
+            Redisplay();
+        }
     }
 }
 

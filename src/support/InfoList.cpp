@@ -13,6 +13,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -116,7 +117,6 @@ TInfoListForm1::TInfoListForm1(QWidget *parent) : QMainWindow(parent) {
     connect(ForReload1, &QAction::triggered, this, [this] { SaveDAT1Click(); });
     connect(AsDisplayed1, &QAction::triggered, this, [this] { SaveasText1Click(); });
     connect(ForSpreadsheet1, &QAction::triggered, this, [this] { CommaDelimitClick(); });
-    Close1->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(Close1, &QAction::triggered, this, [this] { Close1Click(); });
     connect(UndoEditDelete1, &QAction::triggered, this, [this] { UndoEditDelete1Click(); });
     connect(EditSelectedLine1, &QAction::triggered, this, [this] { EditSelectedLine1Click(); });
@@ -206,6 +206,15 @@ int TInfoListForm1::textWidth() const {
     for (int i = 0; i < ListBox1->count(); ++i)
         width = std::max(width, fm.horizontalAdvance(ListBox1->item(i)->text()));
     return width;
+}
+
+void TInfoListForm1::keyPressEvent(QKeyEvent *event) {
+    // Escape leaves the list as "&Close" does.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Close1Click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void TInfoListForm1::Close1Click() {
