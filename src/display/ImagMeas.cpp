@@ -99,6 +99,8 @@ TImageForm1::TImageForm1(OptionsRecord &options, HeliographicCoordObj &helio, TM
     CursorWindow = new TCursorWindow(*this, this);
     screenfit::reserve(this);
     ReadOut = new TRdOutDisp(options_, this);
+    for (QWidget *w : std::initializer_list<QWidget *>{this, CursorWindow, ReadOut, &entry_})
+        screenfit::keepInside(w);
     connect(CursorWindow, &TCursorWindow::shownChanged, ShowHide1, &QAction::setChecked);
     connect(ReadOut, &TRdOutDisp::shownChanged, ShowHide2, &QAction::setChecked);
 

@@ -4,7 +4,10 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
+#include <QVariant>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 namespace solar::screenfit {
@@ -19,8 +22,16 @@ bool isTool(const QWidget *w) {
     return (w->windowType() & Qt::Tool) == Qt::Tool;
 }
 
+// The platform window knows the frame as soon as the window manager told it; the widget's own
+// record of it may lag behind.
+QRect realFrame(const QWidget *w) {
+    if (const QWindow *h = w->windowHandle(); h && h->isVisible())
+        return h->frameGeometry();
+    return w->frameGeometry();
+}
+
 QMargins knownMargins(const QWidget *w) {
-    const QRect f = w->frameGeometry();
+    const QRect f = realFrame(w);
     const QRect g = w->geometry();
     return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
 }
@@ -38,7 +49,7 @@ long long overlapArea(const QRect &r, const QList<QRect> &avoid) {
 // A window's position is that of its frame; a made window whose frame is not known yet would get
 // its client area there instead, so the estimated frame is added.
 void moveFrameTo(QWidget *w, QPoint p) {
-    if (w->testAttribute(Qt::WA_WState_Created) && w->frameGeometry() == w->geometry()) {
+    if (w->testAttribute(Qt::WA_WState_Created) && realFrame(w) == w->geometry()) {
         const QMargins m = frameMargins(w);
         w->move(p + QPoint(m.left(), m.top()));
     } else {
@@ -46,7 +57,31 @@ void moveFrameTo(QWidget *w, QPoint p) {
     }
 }
 
+class FrameKeeper : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Show) {
+            QPointer<QWidget> w = qobject_cast<QWidget *>(watched);
+            // The frame extents arrive some time after the window is mapped.
+            for (int ms : {0, 150, 500})
+                QTimer::singleShot(ms, this, [w] {
+                    if (w && w->isVisible() && !w->isMinimized() && !availableArea(w).contains(realFrame(w)))
+                        placeFrame(w, realFrame(w).topLeft());
+                });
+        }
+        return false;
+    }
+};
+
 } // namespace
+
+void keepInside(QWidget *w) {
+    if (w->property("solarKeptInside").toBool())
+        return;
+    w->setProperty("solarKeptInside", true);
+    w->installEventFilter(new FrameKeeper(w));
+}
 
 QRect availableArea(const QWidget *w) {
     // The outermost parent is the main window for every window of the program.
@@ -69,12 +104,12 @@ QList<QRect> mainWindowFrame(const QWidget *w) {
 }
 
 QMargins frameMargins(const QWidget *w) {
-    if (w->testAttribute(Qt::WA_WState_Created) && w->frameGeometry() != w->geometry())
+    if (w->testAttribute(Qt::WA_WState_Created) && realFrame(w) != w->geometry())
         return knownMargins(w);
     // Not known before the window manager framed the window once: borrow a shown window's frame.
     QMargins best;
     for (QWidget *other : QApplication::topLevelWidgets()) {
-        if (other == w || !other->isVisible() || other->frameGeometry() == other->geometry())
+        if (other == w || !other->isVisible() || realFrame(other) == other->geometry())
             continue;
         const QMargins m = knownMargins(other);
         if (isTool(other) == isTool(w))
@@ -91,6 +126,8 @@ QRect frameRectAt(const QWidget *w, QPoint frameTopLeft) {
 }
 
 QRect frameRect(const QWidget *w) {
+    if (w->isVisible())
+        return realFrame(w);
     const QMargins m = frameMargins(w);
     return w->geometry().marginsAdded(m);
 }

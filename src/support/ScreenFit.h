@@ -40,6 +40,10 @@ void placeAmong(QWidget *w, const QList<QPoint> &frameCorners, const QList<QRect
 // Shrinks a window whose frame is larger than the available area and moves it inside.
 void fitInside(QWidget *w);
 
+// Each time the window is shown, once the window manager has framed it: a frame that reaches
+// past the available area (a title bar above the screen's top) is moved inside.
+void keepInside(QWidget *w);
+
 // Windows that lists and headers open beside rather than over (the image window).
 void reserve(QWidget *w);
 // Centres a window in the largest part of the available area beside the shown reserved windows
