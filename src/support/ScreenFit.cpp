@@ -224,9 +224,25 @@ void centreBeside(QWidget *w) {
         if (!largest.isEmpty())
             free = largest;
     }
-    QRect r(QPoint(0, 0), frame);
-    r.moveCenter(free.center());
-    moveFrameTo(w, clampInto(r, area).topLeft());
+    // Centred in that part, or at its top or bottom: whichever covers least of the other shown
+    // windows (the main window, idle while a list is read, counts only when nothing else fits).
+    QRect centred(QPoint(0, 0), frame);
+    centred.moveCenter(free.center());
+    QList<QRect> candidates{centred, centred, centred};
+    candidates[1].moveTop(free.top());
+    candidates[2].moveBottom(free.bottom());
+    QList<QRect> others;
+    QList<QRect> main = mainWindowFrame(w);
+    for (const QPointer<QWidget> &r : reserved())
+        if (main.isEmpty() && r)
+            main = mainWindowFrame(r);
+    for (QWidget *t : QApplication::topLevelWidgets())
+        if (t != w && t->isVisible() && !main.contains(frameRect(t)))
+            others << frameRect(t);
+    QRect best = firstFree(candidates, others + main, area);
+    if (overlapArea(best, others + main) > 0)
+        best = firstFree(candidates, others, area);
+    moveFrameTo(w, best.topLeft());
 }
 
 } // namespace solar::screenfit

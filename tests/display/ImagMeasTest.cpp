@@ -142,8 +142,16 @@ TEST(ImageWindow, ShowsTheImageInViewingThenMeasuringMode) {
     EXPECT_EQ(qRed(inverted), 255 - qRed(plain));
     EXPECT_EQ(qGreen(inverted), 255 - qGreen(plain));
 
-    // Another image shown: viewing again, companions closed.
+    // Another image shown: viewing again, companions closed, and nothing of the last spot left
+    // in the read-out or the magnifier.
+    w.FormMouseDown(Qt::LeftButton, 42, 32);
+    w.FormMouseUp(Qt::LeftButton, 42, 32);
+    ASSERT_EQ(w.ReadOut->XDispP->value(), 10);
+    ASSERT_EQ(w.CursorWindow->windowTitle(), "Locate Centroid");
     w.ShowImage(*fx.image, 0);
+    EXPECT_EQ(w.ReadOut->XDispP->value(), 0);
+    EXPECT_EQ(w.ReadOut->windowTitle(), "Cursor Position");
+    EXPECT_EQ(w.CursorWindow->windowTitle(), "Cursor Region");
     EXPECT_FALSE(w.Measuring);
     EXPECT_FALSE(w.ReadOut->isVisible());
     EXPECT_FALSE(w.ShowHide1->isChecked());
