@@ -15,6 +15,7 @@
 #include "imagefiles/GrFiles.h"
 #include "measure/MeasDataWin.h"
 #include "support/InfoList.h"
+#include "support/QtPrompt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -177,6 +179,13 @@ TEST(ScreenLayout, MeasuringSessionFitsTheScreenWithNoHelperOverAnyControl) {
     EXPECT_FALSE(header->frameGeometry().intersects(img.frameGeometry()));
     key(header->ListBox1, Qt::Key_Escape);
     EXPECT_FALSE(header->isVisible());
+    // Showing an image again in the open window (as the animation does) leaves the focus where it is.
+    w.activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &w);
+    w.DisplayImage1Click();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &w);
     w.FormClose();
 }
 
@@ -242,6 +251,27 @@ TEST(ScreenLayout, ClickResolvesTheDevicePixelUnderTheCursor) {
     EXPECT_NEAR(double(entry.Pending.X - x0), step, 1e-9);
     EXPECT_NEAR(double(entry.Pending.YOff), -(10.0 + step), 1e-9);
     EXPECT_LT(step / double(w.Size.scale), ratio > 1 ? 1.0 : 2.0) << "image pixels per device pixel";
+}
+
+// The program's own dialogs during a long operation: the arrow over them, the busy cursor after.
+TEST(ScreenLayout, FileDialogsShowTheArrowDuringALongOperation) {
+    TempDir folder;
+    setUiPrompt(nullptr);
+    uiPrompt().setBusy(true);
+    std::vector<Qt::CursorShape> seen;
+    const auto closeDialog = [&seen] {
+        seen.push_back(QGuiApplication::overrideCursor()->shape());
+        if (QWidget *dialog = QApplication::activeModalWidget())
+            dialog->close();
+    };
+    QTimer::singleShot(0, closeDialog);
+    EXPECT_FALSE(uiPrompt().openFile(FileDialogSetup{"Open", "All (*.*)|*.*", "", "", folder.dir()}));
+    QTimer::singleShot(0, closeDialog);
+    EXPECT_FALSE(uiPrompt().selectFolder("Folder", folder.dir(), true));
+    EXPECT_EQ(seen, (std::vector<Qt::CursorShape>{Qt::ArrowCursor, Qt::ArrowCursor}));
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    uiPrompt().setBusy(false);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST(ScreenLayout, XWaylandIsPreferredInAWaylandSession) {
