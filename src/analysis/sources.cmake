@@ -1,5 +1,18 @@
 # Sources of this subsystem: core (no Qt) and windows.
 list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/CurveFit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RsltsData.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LinrPlot.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SinWave.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RotnPlot.cpp
 )
 list(APPEND UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/LinrAnal.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LinrLink.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RsltsDlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RsltsLst.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ResultsLink.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AnalPrint.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RotnAnal.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RotnLink.cpp
 )

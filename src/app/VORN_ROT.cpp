@@ -1,6 +1,8 @@
 #include "app/VORN_ROT.h"
 #include "support/ScreenFit.h"
 
+#include "analysis/LinrAnal.h"
+#include "analysis/RsltsDlg.h"
 #include "app/About.h"
 #include "app/LoginDlg.h"
 #include "app/MountMsg.h"
@@ -111,6 +113,9 @@ TSolarRtn::TSolarRtn(const StartupEnv &env, QWidget *parent) : QMainWindow(paren
 TSolarRtn::~TSolarRtn() {
     if (SolarRtn == this)
         SolarRtn = nullptr;
+    // The result dialog must not call back into a main window that is gone.
+    setResultSettingsSource({});
+    setResultRecordedHook({});
 }
 
 void TSolarRtn::requestQuit() {
@@ -361,6 +366,9 @@ void TSolarRtn::FormCreate() {
     createImageStores();
     createMeasurementWindows();
     createImageWindow();
+    createResultWindows();
+    createLinearAnalysis();
+    createRotnAnalysis();
 }
 
 void TSolarRtn::StartExercise() {
@@ -714,6 +722,7 @@ void TSolarRtn::Load3Click() {
     if (loaded) {
         EnableDataCommands(true);
         emit MeasDataForm->measurementsChanged();
+        ResetRotnAnalysis();
     }
 }
 
@@ -724,11 +733,21 @@ void TSolarRtn::ClearallData1Click() {
     if (cleared) {
         EnableDataCommands(false);
         emit MeasDataForm->measurementsChanged();
+        // The sine analysis lets go of its spot (offering to record an unrecorded result first).
+        ResetRotnAnalysis();
     }
 }
 void TSolarRtn::Parameters1Click() {}
-void TSolarRtn::FindPeriod1Click() {}
-void TSolarRtn::ResultsList1Click() {}
+void TSolarRtn::FindPeriod1Click() {
+    if (Options.RawDataFormat == UnitHeliographic) {
+        runModal(*LinearAnalysis);
+        return;
+    }
+    if (Options.RawDataFormat == UnitSolarRadius) {
+        OpenRotnAnalysis();
+        return;
+    }
+}
 void TSolarRtn::Spreadsheet1Click() {}
 void TSolarRtn::OnHelp1Click() {}
 void TSolarRtn::Topics1Click() {}

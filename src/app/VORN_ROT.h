@@ -39,6 +39,10 @@ class TGaugeForm2;
 class TAnimRateDlg;
 class TGetSrchStrDlg;
 class TInfoListForm1;
+class TLinearAnalysis;
+class TRsltsListForm1;
+class TRotnAnalysis;
+class TIDListForm1;
 
 // A small round lamp: dark when off, else lit in its colour.
 class TLamp : public QWidget {
@@ -158,6 +162,12 @@ public:
     TGaugeForm2 *GaugeForm = nullptr;       // progress of a load of several images
     TAnimRateDlg *AnimRateDlg = nullptr;    // made at the first Set Rate, then kept
     TGetSrchStrDlg *SearchDlg = nullptr;    // search in the database list
+    TRotnAnalysis *RotnAnalysis = nullptr;  // the sine-curve analysis (solar radii)
+    TLinearAnalysis *LinearAnalysis = nullptr; // analysis of heliographic measurements
+
+    // The results list (its owner) and the spot-ID list of the analysis windows.
+    TRsltsListForm1 *RsltsListForm = nullptr;
+    TIDListForm1 *IDListForm = nullptr;
 
     // ---- Image database and loaded images ----
     SolrImgFileObj *ImageDB = nullptr; // owned
@@ -249,6 +259,16 @@ private:
     void setMeasFiles(const MeasFileState &s);
     void createImageStores();
     void createImageWindow();
+    void createLinearAnalysis();
+    // The results list and spot-ID windows and the result dialog's link to the options.
+    void createResultWindows();
+    // After a CSV report of the results: Analysis (unless pixels) and Spreadsheet.
+    void ResultsCsvExported(bool written, const std::string &folder, const std::string &file);
+    // The sine-curve analysis: made at start-up, opened by Plot/Fit Data for solar radii, reset
+    // (with its question about an unrecorded result) when the measurement data change.
+    void createRotnAnalysis();
+    void OpenRotnAnalysis();
+    void ResetRotnAnalysis();
     void releaseImageStores();
     // Gives every loaded image and the spare up to the image window before they are released.
     void forgetAllImages();

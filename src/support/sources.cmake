@@ -5,6 +5,7 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LinkLst.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintHdr.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/IDList.cpp
 )
 list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/QtPrompt.cpp
@@ -12,4 +13,5 @@ list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Getsstr.cpp
     ${CMAKE_CURRENT_LIST_DIR}/InfoList.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScreenFit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/IDListForm.cpp
 )

@@ -1,5 +1,8 @@
 // The main window: start-up checks, the three stages and their pictures, login, the search for
 // the image database, the enabling of the command set and the end of the exercise.
+#include "analysis/LinrAnal.h"
+#include "analysis/RsltsDlg.h"
+#include "analysis/RsltsLst.h"
 #include "app/LoginDlg.h"
 #include "app/MountMsg.h"
 #include "app/StrInput.h"
@@ -16,6 +19,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -748,6 +752,70 @@ TEST(MainWindowClose, ExitCommandRunsTheCloseQuestions) {
     w.Exit1->trigger();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(ends, 1); // the program ends even while other windows are open
+}
+
+TEST(MainWindowCommands, RecordedResultEnablesTheListAndItsCsvTheSpreadsheet) {
+    for (int format : {0, 2}) {
+        Machine m;
+        m.optionsFile([format](OptionsRecord &o) {
+            o.LoginRequired = false;
+            o.RawDataFormat = static_cast<std::uint8_t>(format);
+            o.ComputeSynodic = true;
+        });
+        ScriptedUiPrompt ui;
+        TSolarRtn w(m.env());
+        EXPECT_FALSE(on(w.ResultsList1));
+        RsltsRec rec;
+        rec.SpotID = "A";
+        rec.RtnRate = 12.0L;
+        ui.onDialog([format](QDialog &d) {
+            auto &dlg = dynamic_cast<TRsltsForm1 &>(d);
+            // The dialog reads the options: the period follows from the rate only for longitudes.
+            EXPECT_EQ(dlg.PrdEd->text().toStdString(), format == 2 ? "30.00000" : "");
+            dlg.OKBtn->click();
+            return dlg.result();
+        });
+        ASSERT_TRUE(RecordResult(&w, rec));
+        EXPECT_TRUE(on(w.ResultsList1));
+        w.ResultsList1Click();
+        EXPECT_TRUE(w.RsltsListForm->isVisible());
+        EXPECT_EQ(w.RsltsListForm->list().Count(), 1);
+
+        ui.script.answerFile("");
+        w.RsltsListForm->ForSpreadsheetCSV1Click();
+        EXPECT_FALSE(on(w.Spreadsheet1));
+        ui.script.answerFile(m.work.file("r.csv"));
+        ui.script.expect("CSV File Written");
+        w.RsltsListForm->ForSpreadsheetCSV1Click();
+        EXPECT_TRUE(on(w.Spreadsheet1));
+        EXPECT_EQ(w.LastCsvFile, "R.CSV");
+        EXPECT_EQ(w.LastCsvDir, m.work.dir());
+        EXPECT_EQ(on(w.Analysis1), format != 0) << format;
+        w.RsltsListForm->hide();
+    }
+}
+
+TEST(MainWindowCommands, PlotFitDataOpensTheLinearAnalysisForHeliographicData) {
+    for (int format : {0, 2}) {
+        Machine m;
+        m.optionsFile([format](OptionsRecord &o) { o.RawDataFormat = static_cast<std::uint8_t>(format); });
+        ScriptedUiPrompt ui;
+        TSolarRtn w(m.env());
+        ASSERT_NE(w.LinearAnalysis, nullptr);
+        // Pixels: nothing opens (a modal window without a handler would fail the test).
+        if (format == 0) {
+            w.FindPeriod1Click();
+            continue;
+        }
+        bool shown = false;
+        ui.onDialog([&](QDialog &d) {
+            auto *a = dynamic_cast<TLinearAnalysis *>(&d);
+            shown = a == w.LinearAnalysis && a->IDListForm == w.IDListForm;
+            return int(QDialog::Rejected);
+        });
+        w.FindPeriod1Click();
+        EXPECT_TRUE(shown);
+    }
 }
 
 } // namespace

@@ -1,0 +1,877 @@
+#include "analysis/LinrAnal.h"
+
+#include "analysis/RsltsDlg.h"
+#include "app/Options.h"
+#include "astro/DateTime.h"
+#include "astro/StringUt.h"
+#include "measure/MeasData.h"
+#include "support/IDListForm.h"
+#include "support/PrintHdr.h"
+#include "support/QtPrintHdr.h"
+#include "support/QtPrompt.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLCDNumber>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace solar {
+
+using namespace linrplot;
+
+namespace {
+
+constexpr long double RadToDeg = 57.295779513082320877L;
+constexpr long double DegToRad = 0.017453292519943295769L;
+
+// Colours as 0x00BBGGRR.
+constexpr std::uint32_t Navy = 0x800000, White = 0xFFFFFF, Yellow = 0x00FFFF, Black = 0x000000,
+                        Silver = 0xC0C0C0, Grey = 0x808080, Red = 0x0000FF, Lime = 0x00FF00;
+constexpr std::uint32_t DatasetColors[TLinearAnalysis::MaxDatasets] = {0x00FF00, 0xFFFF00, 0xFF00FF,
+                                                                       0xFF0000, 0x0000FF, 0x808000};
+
+QColor qcolor(std::uint32_t bgr) {
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+constexpr int SliderMax = 1000;
+
+const char *const NotRecordedText =
+    "You have not recorded your results.\r\n\r\nDo you want to record them now?";
+
+void drawFrame(QPainter &p, const LinrPlotState &s) {
+    const QColor fg = qcolor(s.Monochrome ? Black : Yellow);
+    p.fillRect(0, 0, ImageWidth, ImageHeight, qcolor(s.Monochrome ? White : Navy));
+    p.setPen(QPen(fg, 1, Qt::SolidLine));
+    p.setFont(s.Font);
+    p.drawLine(AxisX, Top, AxisX, Bottom);
+    p.drawLine(AxisX, AxisY, Right, AxisY);
+    // Angle ticks every 10 degrees, longer every 30.
+    for (int y = Top; y <= Bottom; y += 20) {
+        if (y == AxisY)
+            continue;
+        p.drawLine(AxisX, y, (y - Top) % 60 == 0 ? AxisX + 10 : AxisX + 5, y);
+    }
+    for (int x = DayTick; x <= PlotWidth; x += DayTick)
+        p.drawLine(AxisX + x, AxisY - 10, AxisX + x, AxisY + 10);
+    struct Text {
+        int x, y;
+        const char *t;
+    };
+    static const Text scale[] = {{42, 10, "90.0"},   {42, 70, "60.0"},   {42, 130, "30.0"}, {52, 190, "0.0"},
+                                 {36, 250, "-30.0"}, {36, 310, "-60.0"}, {36, 370, "-90.0"}};
+    for (const Text &t : scale)
+        drawTextTop(p, t.x, t.y, t.t);
+    drawTextTop(p, 330, ImageHeight - 50, "Time (Days)");
+    static const Text longitude[] = {{42, 158, "(E)"}, {38, 218, "(W)"}, {10, 63, "S"},  {11, 80, "p"},
+                                     {10, 100, "o"},   {12, 120, "t"},   {10, 163, "L"}, {10, 180, "o"},
+                                     {10, 200, "n"},   {10, 220, "g"},   {12, 243, "i"}, {12, 262, "t"},
+                                     {10, 280, "u"},   {10, 300, "d"},   {10, 320, "e"}};
+    static const Text latitude[] = {{42, 158, "(N)"}, {42, 218, "(S)"}, {10, 73, "S"},  {11, 90, "p"},
+                                    {10, 110, "o"},   {12, 130, "t"},   {10, 173, "L"}, {10, 190, "a"},
+                                    {12, 210, "t"},   {12, 233, "i"},   {12, 252, "t"}, {10, 270, "u"},
+                                    {10, 290, "d"},   {10, 310, "e"}};
+    if (s.Mode == ModeLongitude)
+        for (const Text &t : longitude)
+            drawTextTop(p, t.x, t.y, t.t);
+    else if (s.Mode == ModeLatitude)
+        for (const Text &t : latitude)
+            drawTextTop(p, t.x, t.y, t.t);
+}
+
+void drawPoints(QPainter &p, LinrPlotState &s, LinrAnalObj &d, bool selected) {
+    const bool mono = s.Monochrome;
+    p.setPen(qcolor(selected ? (mono ? Black : White) : (mono ? Grey : Silver)));
+    p.setBrush(qcolor(mono ? White : Navy));
+    int lastX = 0, lastY = 0;
+    bool any = false;
+    for (const MeasRec &m : d.Points) {
+        const long double angle = (s.Mode == ModeLongitude ? m.Long : m.Lat) * RadToDeg;
+        const std::optional<int> y = AngleRow(angle);
+        const std::optional<int> x = TimeColumn(m.Time, s.PlotOrigin, s.PlotOffset);
+        if (!x || !y)
+            continue;
+        p.drawEllipse(*x + AxisX - 3, *y - 3, 6, 6);
+        lastX = *x + AxisX;
+        lastY = *y;
+        any = true;
+    }
+    LatitudeStats(d.Points, d.MeanLat, d.LatSD);
+    if (d.TZero != 0) {
+        if (const std::optional<int> x = TimeColumn(d.TZero, s.PlotOrigin, s.PlotOffset)) {
+            p.setPen(qcolor(Red));
+            p.drawEllipse(*x + AxisX - 3, AxisY - 3, 6, 6);
+        }
+    }
+    const QString id = QString::fromStdString(d.SpotID.str());
+    const QFontMetrics fm = p.fontMetrics();
+    d.LabelW = fm.horizontalAdvance(id);
+    d.LabelH = fm.height();
+    if (!any) {
+        // No point on the axis: no label, and none to click.
+        d.LabelX = d.LabelY = -10000;
+        return;
+    }
+    p.setPen(mono ? qcolor(selected ? Black : Grey) : qcolor(d.Color));
+    d.LabelX = lastX - d.LabelW / 2;
+    d.LabelY = lastY - d.LabelH - 5;
+    drawTextTop(p, d.LabelX, d.LabelY, id);
+    if (selected) {
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(d.LabelX - 2, d.LabelY - 2, d.LabelW + 3, d.LabelH + 3);
+        p.setBrush(qcolor(mono ? White : Navy));
+    }
+}
+
+void drawLine(QPainter &p, const LinrPlotState &s, const LinrAnalObj &d, bool selected) {
+    p.setPen(s.Monochrome ? qcolor(selected ? Black : Grey) : qcolor(d.Color));
+    LinePlot line;
+    line.origin = s.PlotOrigin;
+    line.offset = s.PlotOffset;
+    line.firstTime = d.FirstTime;
+    line.lastTime = d.LastTime;
+    line.slope = d.Slope;
+    line.intercept = d.Intercept;
+    line.flat = s.Mode == ModeLatitude;
+    line.level = d.MeanLat * RadToDeg;
+    QPoint pts[PlotWidth + 1];
+    int n = 0;
+    for (int i = 0; i <= PlotWidth; ++i)
+        if (const std::optional<int> row = line.Row(i); row && *row >= 0 && *row < ImageHeight)
+            pts[n++] = QPoint(i + AxisX, *row);
+    p.drawPoints(pts, n);
+}
+
+} // namespace
+
+void DrawLinearPlot(QPainter &p, LinrPlotState &s) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    drawFrame(p, s);
+    std::vector<LinrAnalObj> &sets = *s.Datasets;
+    if (s.Selected >= int(sets.size()))
+        s.Selected = int(sets.size()) - 1;
+    if (s.Selected >= 0)
+        s.PlotOrigin = sets[std::size_t(s.Selected)].FirstTime;
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        LinrAnalObj &d = sets[i];
+        const bool selected = int(i) == s.Selected;
+        drawPoints(p, s, d, selected);
+        if (d.LineShown)
+            drawLine(p, s, d, selected);
+        if (s.Mode == ModeLatitude)
+            d.RMS = d.LatSD * RadToDeg;
+    }
+    if (s.Selected >= 0) {
+        const LinrAnalObj &d = sets[std::size_t(s.Selected)];
+        p.setPen(qcolor(s.Monochrome ? Black : White));
+        drawTextTop(p, 15, ImageHeight - 25, QString::fromStdString("Spot ID: " + d.SpotID.str()));
+        if (s.Mode == ModeLongitude && d.MeanLat != 0)
+            drawTextTop(p, 150, ImageHeight - 25,
+                        QString::fromStdString("Mean Latitude: " + FixedText(d.MeanLat * RadToDeg, 2) +
+                                               ",    RMS Error (Degs): " + FixedText(d.LatSD * RadToDeg, 2)));
+    }
+    p.restore();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TLinrPlotView::TLinrPlotView(QWidget *parent) : QWidget(parent) {
+    Image = QImage(ImageWidth, ImageHeight, QImage::Format_RGB32);
+    Image.fill(Qt::black);
+    setFixedSize(ImageWidth, ImageHeight);
+}
+
+void TLinrPlotView::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.drawImage(0, 0, Image);
+}
+
+void TLinrPlotView::mousePressEvent(QMouseEvent *e) {
+    if (pressed)
+        pressed(e->button(), int(e->position().x()), int(e->position().y()));
+}
+
+void TLinrPlotView::mouseReleaseEvent(QMouseEvent *e) {
+    if (released)
+        released(e->button(), int(e->position().x()), int(e->position().y()));
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TLinearAnalysis::TLinearAnalysis(const OptionsRecord &options, MeasList &list, QWidget *parent)
+    : QDialog(parent), Options(options), List(list) {
+    setWindowTitle("Solar Rotation Analysis");
+    build();
+    // FormCreate.
+    Plot.Datasets = &Datasets;
+    Plot.Mode = ModeNone;
+    Plot.Selected = -1;
+    for (int i = 0; i < MaxDatasets; ++i)
+        ColorTable[i] = {DatasetColors[i], false};
+    ResetWindow();
+    UpdateMenus();
+}
+
+TLinearAnalysis::~TLinearAnalysis() = default;
+
+void TLinearAnalysis::build() {
+    MenuBar = new QMenuBar(this);
+    File1 = MenuBar->addMenu("&File");
+    Dataset1 = File1->addMenu("&Dataset");
+    Load1 = Dataset1->addMenu("&Load");
+    LongitudeValues1 = Load1->addAction("&Longitude Values...", this, [this] { LongitudeValues1Click(); });
+    LatitudeValues1 = Load1->addAction("L&atitude Values...", this, [this] { LatitudeValues1Click(); });
+    Select1 = Dataset1->addAction("&Select...", this, [this] { Select1Click(); });
+    Delete1 = Dataset1->addAction("&Remove Selected Dataset...", this, [this] { Delete1Click(); });
+    ClearAll1 = Dataset1->addAction("&Clear All Datasets...", this, [this] { ClearAll1Click(); });
+    RecordResults1 = File1->addAction("&Record Results...", this, [this] { RecordResults1Click(); });
+    PrintScreen1 = File1->addAction("&Print Window...", this, [this] { PrintScreen1Click(); });
+    File1->addSeparator();
+    Exit1 = File1->addAction("E&xit", this, [this] { Exit1Click(); });
+    Help1 = MenuBar->addAction("&Help", this, [this] { Help1Click(); });
+    // The pop-up shares the two remove actions, so both always change together.
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->addAction(Delete1);
+    PopupMenu1->addAction(ClearAll1);
+
+    Display1 = new TLinrPlotView(this);
+    Display1->pressed = [this](Qt::MouseButton b, int x, int y) { Display1MouseDown(b, x, y); };
+    Display1->released = [this](Qt::MouseButton b, int x, int y) { Display1MouseUp(b, x, y); };
+
+    auto reading = [this](int digits) {
+        auto *r = new QLCDNumber(digits, this);
+        r->setSegmentStyle(QLCDNumber::Flat);
+        r->setSmallDecimalPoint(true);
+        r->setFixedHeight(30);
+        r->setAutoFillBackground(true);
+        return r;
+    };
+    RMSReading = reading(7);
+    TReading = reading(12);
+    SlReading = reading(8);
+    RMSLbl = new QLabel("Fit (RMS Degs)", this);
+    TLbl = new QLabel("T-Zero (X Intercept - Julian Day)", this);
+    SlLbl = new QLabel("Slope (Degrees per Day)", this);
+
+    auto slider = [this] {
+        auto *s = new QScrollBar(Qt::Horizontal, this);
+        s->setRange(-SliderMax, SliderMax);
+        s->setSingleStep(1);
+        s->setPageStep(50);
+        return s;
+    };
+    TScroll = slider();
+    SlScroll = slider();
+    connect(TScroll, &QScrollBar::valueChanged, this, [this] { TScrollChange(); });
+    connect(SlScroll, &QScrollBar::valueChanged, this, [this] { SlScrollChange(); });
+    TZRstBtn = new QPushButton("Reset the T-Zero Slider", this);
+    SlRstBtn = new QPushButton("Reset the Slope Slider", this);
+    connect(TZRstBtn, &QPushButton::clicked, this, [this] { TZRstBtnClick(); });
+    connect(SlRstBtn, &QPushButton::clicked, this, [this] { SlRstBtnClick(); });
+    CFToggle = new QCheckBox(this);
+    CFToggle->setToolTip("Coarse or fine slider steps");
+    connect(CFToggle, &QCheckBox::toggled, this, [this] { CFToggleChange(); });
+    CrsLbl = new QLabel("Coarse", this);
+    FineLbl = new QLabel("Fine", this);
+    PosLftBtn = new QPushButton("<<", this);
+    PosRtBtn = new QPushButton(">>", this);
+    PosLftBtn->setToolTip("Move the plot one day to the left");
+    PosRtBtn->setToolTip("Move the plot one day to the right");
+    connect(PosLftBtn, &QPushButton::pressed, this, [this] { PosLftBtnMouseDown(); });
+    connect(PosRtBtn, &QPushButton::pressed, this, [this] { PosRtBtnMouseDown(); });
+    connect(PosLftBtn, &QPushButton::released, this, [this] { PosBtnMouseUp(); });
+    connect(PosRtBtn, &QPushButton::released, this, [this] { PosBtnMouseUp(); });
+    PlotTimer = new QTimer(this);
+    PlotTimer->setInterval(250);
+    connect(PlotTimer, &QTimer::timeout, this, [this] { PlotTimerTimer(); });
+
+    auto *top = new QVBoxLayout(this);
+    top->setMenuBar(MenuBar);
+    top->setContentsMargins(6, 4, 6, 6);
+    top->setSpacing(4);
+    auto *plotRow = new QHBoxLayout;
+    plotRow->addWidget(PosLftBtn);
+    plotRow->addWidget(Display1);
+    plotRow->addWidget(PosRtBtn);
+    PosLftBtn->setFixedWidth(28);
+    PosRtBtn->setFixedWidth(28);
+    top->addLayout(plotRow);
+    auto *grid = new QGridLayout;
+    grid->addWidget(RMSLbl, 0, 0);
+    grid->addWidget(TLbl, 0, 1);
+    grid->addWidget(SlLbl, 0, 2);
+    grid->addWidget(RMSReading, 1, 0);
+    grid->addWidget(TReading, 1, 1);
+    grid->addWidget(SlReading, 1, 2);
+    grid->addWidget(TScroll, 2, 1);
+    grid->addWidget(SlScroll, 2, 2);
+    grid->addWidget(TZRstBtn, 3, 1);
+    grid->addWidget(SlRstBtn, 3, 2);
+    auto *toggle = new QHBoxLayout;
+    toggle->addWidget(CrsLbl);
+    toggle->addWidget(CFToggle);
+    toggle->addWidget(FineLbl);
+    toggle->addStretch();
+    grid->addLayout(toggle, 2, 0);
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(2, 2);
+    top->addLayout(grid);
+    setSizeGripEnabled(false);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// ---- Showing and drawing ---------------------------------------------------------------------
+
+void TLinearAnalysis::showEvent(QShowEvent *event) {
+    FormShow();
+    QDialog::showEvent(event);
+    // Centred in the screen's available area; the window is smaller than a 1366 x 768 screen.
+    if (const QScreen *screen = this->screen()) {
+        const QRect avail = screen->availableGeometry();
+        const QSize size = frameGeometry().size();
+        move(avail.x() + std::max(0, (avail.width() - size.width()) / 2),
+             avail.y() + std::max(0, (avail.height() - size.height()) / 2));
+    }
+}
+
+void TLinearAnalysis::FormShow() {
+    if (!IDListForm) {
+        if (!ownIDList_)
+            ownIDList_ = std::make_unique<TIDListForm1>(this);
+        IDListForm = ownIDList_.get();
+    }
+    IDListForm->BuildSpotList(List);
+    LeftDown = RightDown = false;
+    Plot.Monochrome = Options.MonochromeDisplay;
+    Help1->setEnabled(ShowHelp && !Options.LinearHelpList.empty());
+    ApplyColors();
+    FormPaint();
+}
+
+void TLinearAnalysis::ApplyColors() {
+    const QColor normal = qcolor(Plot.Monochrome ? White : Lime);
+    for (QLCDNumber *r : {RMSReading, TReading, SlReading}) {
+        QPalette pal = r->palette();
+        pal.setColor(QPalette::WindowText, normal);
+        pal.setColor(QPalette::Window, Qt::black);
+        r->setPalette(pal);
+    }
+}
+
+void TLinearAnalysis::ShowReading(QLCDNumber *reading, long double value, bool withSign) {
+    if (!std::isfinite(value))
+        value = 0; // no reading ever shows a value that is not a number
+    if (!withSign)
+        value = std::fabs(value);
+    const QString text = QString::fromStdString(FixedText(value, 5));
+    if (text.size() > reading->digitCount())
+        reading->setDigitCount(int(text.size()));
+    reading->display(text);
+}
+
+void TLinearAnalysis::FormPaint() {
+    {
+        QPainter p(&Display1->Image);
+        Plot.Font = font();
+        DrawLinearPlot(p, Plot);
+    }
+    Display1->update();
+    if (Plot.Selected < 0)
+        return;
+    LinrAnalObj &d = Datasets[std::size_t(Plot.Selected)];
+    const bool better = d.PrevRMS == 0 || d.RMS <= d.PrevRMS || !std::isfinite(d.RMS);
+    QPalette pal = RMSReading->palette();
+    pal.setColor(QPalette::WindowText,
+                 qcolor(better ? (Plot.Monochrome ? White : Lime) : (Plot.Monochrome ? Silver : Red)));
+    RMSReading->setPalette(pal);
+    ShowReading(RMSReading, d.RMS, false);
+    d.PrevRMS = std::isfinite(d.RMS) ? d.RMS : 0;
+    if (Plot.Mode == ModeLongitude) {
+        long double jd = 0;
+        if (d.TZero != 0) {
+            CalendarRec cal;
+            SetMoment(cal, d.TZero);
+            jd = JulianDate(cal);
+        }
+        ShowReading(TReading, jd, false);
+        ShowReading(SlReading, d.RtnRate, true);
+    } else if (Plot.Mode == ModeLatitude) {
+        ShowReading(TReading, d.MeanLat * RadToDeg, true);
+    }
+}
+
+// ---- Loading ----------------------------------------------------------------------------------
+
+void TLinearAnalysis::LongitudeValues1Click() {
+    LoadDataset(ModeLongitude);
+}
+
+void TLinearAnalysis::LatitudeValues1Click() {
+    LoadDataset(ModeLatitude);
+}
+
+void TLinearAnalysis::LoadDataset(int mode) {
+    if (Last() >= MaxDatasets - 1)
+        return;
+    Plot.Mode = mode;
+    if (!IDListForm)
+        FormShow();
+    // The spots as the measurement list holds them now.
+    IDListForm->BuildSpotList(List);
+    IDListForm->setWindowTitle(mode == ModeLongitude ? "Load Longitude Values" : "Load Latitude Values");
+    IDListForm->exec();
+    const std::string id = IDListForm->SelectedID.substr(0, 3);
+    if (id.empty())
+        return;
+    for (std::size_t i = 0; i < Datasets.size(); ++i) {
+        if (Datasets[i].SpotID.str() != id)
+            continue;
+        prompt().message("Data Already Loaded",
+                         std::string(mode == ModeLongitude ? "Longitude" : "Latitude") +
+                             " values for Spot \"" + id + "\" already loaded.",
+                         Icon::Information, Buttons::OK);
+        Plot.Selected = int(i);
+        FormPaint();
+        return;
+    }
+
+    LinrAnalObj d;
+    d.SpotID = id;
+    d.Entry = IDListForm->SelectedEntry;
+    d.Recorded = true;
+    d.LineShown = false;
+    // The first run of this spot's records in the list (the list is sorted by spot, then time).
+    List.Reset();
+    while (!List.AtLast()) {
+        const MeasRec *r = List.NextAs<MeasRec>();
+        if (r->ID.str() != id) {
+            if (!d.Points.empty())
+                break;
+            continue;
+        }
+        if (d.Points.empty()) {
+            d.FirstTime = r->Time;
+            d.RefTime = r->Time;
+            PlotPosition = 4 + (r->XOff >= 0 ? 3 : 0);
+            Plot.PlotOffset = PlotOffset(PlotPosition);
+        }
+        d.Points.push_back(*r);
+        d.LastTime = r->Time;
+    }
+    if (d.Points.empty()) {
+        // The spot list was older than the measurement list.
+        prompt().message("No Measurements", "There are no measurements of spot \"" + id + "\".",
+                         Icon::Information, Buttons::OK);
+        return;
+    }
+    for (ColorSlot &c : ColorTable)
+        if (!c.InUse) {
+            d.Color = c.Color;
+            c.InUse = true;
+            break;
+        }
+    if (mode == ModeLongitude) {
+        d.Slope = 12.0L;
+        SlopeBase = 12.0L;
+        d.Period = 0;
+        d.RtnRate = 12.0L;
+        const long double m = (static_cast<long double>(d.LastTime) + d.FirstTime) / 2;
+        d.Intercept = (d.FirstTime - m) * 12.0L;
+        d.TZero = static_cast<double>(m);
+        d.RMS = LineRMS(d);
+        d.PrevRMS = 0;
+    }
+    Datasets.push_back(std::move(d));
+    Plot.Selected = Last();
+    UpdateMenus();
+    PosLftBtn->setEnabled(true);
+    PosRtBtn->setEnabled(true);
+    // One kind of dataset at a time.
+    (mode == ModeLongitude ? LatitudeValues1 : LongitudeValues1)->setEnabled(false);
+
+    LinrAnalObj &s = Datasets.back();
+    if (mode == ModeLongitude) {
+        ShowReading(RMSReading, 0, false);
+        ApplyColors();
+        TLbl->setText("T-Zero (X Intercept - Julian Day)");
+        ShowReading(TReading, 0, false);
+        ShowReading(SlReading, 0, true);
+        if (Options.CurveFitting) {
+            s.LineShown = FitLine(s, Solver);
+            if (s.LineShown)
+                RecordResults1->setEnabled(true);
+            FormPaint();
+            return;
+        }
+        CFToggle->setEnabled(true);
+        {
+            const QSignalBlocker block(CFToggle);
+            CFToggle->setChecked(false);
+        }
+        CoarseFineSetup();
+        for (QWidget *w : std::initializer_list<QWidget *>{TScroll, SlScroll, TZRstBtn, SlRstBtn})
+            w->setEnabled(true);
+        s.LineShown = true;
+        s.Recorded = false;
+        RecordResults1->setEnabled(true);
+        FormPaint();
+        return;
+    }
+    s.LineShown = true;
+    ShowReading(RMSReading, 0, false);
+    TLbl->setText("Mean Latitude (Degs)");
+    ShowReading(TReading, 0, true);
+    ShowReading(SlReading, 0, true);
+    FormPaint();
+}
+
+void TLinearAnalysis::UpdateMenus() {
+    const int n = int(Datasets.size());
+    Load1->menuAction()->setEnabled(n < MaxDatasets);
+    Select1->setEnabled(n >= 2);
+    ClearAll1->setEnabled(n >= 2);
+    Delete1->setEnabled(n >= 1);
+    if (n == 0) {
+        LongitudeValues1->setEnabled(true);
+        LatitudeValues1->setEnabled(true);
+    }
+}
+
+// ---- Sliders ----------------------------------------------------------------------------------
+
+void TLinearAnalysis::CoarseFineSetup() {
+    const bool fine = CFToggle->isChecked();
+    TRange = fine ? DaysAcross / 200.0L : DaysAcross / 2.0L;
+    SlopeRange = fine ? 1.0L : 100.0L;
+    SlidersLive = false;
+    if (Plot.Selected >= 0) {
+        LinrAnalObj &d = Datasets[std::size_t(Plot.Selected)];
+        d.TZeroOffset = d.TZero - static_cast<long double>(d.FirstTime);
+        TScroll->setValue(0);
+        SlopeBase = d.Slope;
+        SlScroll->setValue(0);
+    }
+    CrsLbl->setEnabled(!fine);
+    FineLbl->setEnabled(fine);
+    SlidersLive = true;
+}
+
+void TLinearAnalysis::CFToggleChange() {
+    CoarseFineSetup();
+}
+
+void TLinearAnalysis::TScrollChange() {
+    if (!SlidersLive || Plot.Selected < 0)
+        return;
+    LinrAnalObj &d = Datasets[std::size_t(Plot.Selected)];
+    const long double offset = TScroll->value() * TRange / SliderMax + d.TZeroOffset;
+    d.Intercept = -offset * d.Slope;
+    d.TZero = static_cast<double>(offset + d.FirstTime);
+    d.RMS = LineRMS(d);
+    FormPaint();
+}
+
+void TLinearAnalysis::SlScrollChange() {
+    if (!SlidersLive || Plot.Selected < 0)
+        return;
+    LinrAnalObj &d = Datasets[std::size_t(Plot.Selected)];
+    const long double s = SlScroll->value() * SlopeRange / SliderMax + SlopeBase;
+    if (std::fabs(d.Slope) >= 1e-10L)
+        d.Intercept = s * d.Intercept / d.Slope; // the zero crossing stays
+    else if (d.TZero != 0)
+        // From a flat line the crossing is the T-zero the student set, not the reference time.
+        d.Intercept = -(d.TZero - static_cast<long double>(d.FirstTime)) * s;
+    d.Slope = s;
+    d.RtnRate = s;
+    d.RMS = LineRMS(d);
+    FormPaint();
+}
+
+void TLinearAnalysis::TZRstBtnClick() {
+    if (Plot.Selected < 0)
+        return;
+    LinrAnalObj &d = Datasets[std::size_t(Plot.Selected)];
+    d.TZeroOffset = d.TZero - static_cast<long double>(d.FirstTime);
+    const QSignalBlocker block(TScroll);
+    TScroll->setValue(0);
+}
+
+void TLinearAnalysis::SlRstBtnClick() {
+    if (Plot.Selected < 0)
+        return;
+    SlopeBase = Datasets[std::size_t(Plot.Selected)].Slope;
+    const QSignalBlocker block(SlScroll);
+    SlScroll->setValue(0);
+}
+
+// ---- Plot position ----------------------------------------------------------------------------
+
+void TLinearAnalysis::PosLftBtnMouseDown() {
+    PlotStep = -1;
+    PlotTimerTimer();
+    PlotTimer->start();
+}
+
+void TLinearAnalysis::PosRtBtnMouseDown() {
+    PlotStep = 1;
+    PlotTimerTimer();
+    PlotTimer->start();
+}
+
+void TLinearAnalysis::PosBtnMouseUp() {
+    PlotTimer->stop();
+}
+
+void TLinearAnalysis::PlotTimerTimer() {
+    // Far enough to move any dataset off the axis, short of overflowing the offset.
+    PlotPosition = std::clamp(PlotPosition + PlotStep, -100000, 100000);
+    Plot.PlotOffset = PlotOffset(PlotPosition);
+    FormPaint();
+}
+
+// ---- Selecting --------------------------------------------------------------------------------
+
+void TLinearAnalysis::Display1MouseDown(Qt::MouseButton button, int, int) {
+    LeftDown = button == Qt::LeftButton;
+    RightDown = button == Qt::RightButton;
+}
+
+void TLinearAnalysis::Display1MouseUp(Qt::MouseButton button, int X, int Y) {
+    if (button == Qt::LeftButton && LeftDown) {
+        LeftDown = false;
+        int best = -1;
+        double bestDist = 50.0;
+        for (std::size_t i = 0; i < Datasets.size(); ++i) {
+            const double dist = std::hypot(double(X - Datasets[i].LabelX), double(Y - Datasets[i].LabelY));
+            if (dist < bestDist) {
+                bestDist = dist;
+                best = int(i);
+            }
+        }
+        if (best < 0)
+            return;
+        Plot.Selected = best;
+        TZRstBtnClick();
+        SlRstBtnClick();
+        FormPaint();
+    } else if (button == Qt::RightButton && RightDown) {
+        RightDown = false;
+        if (Delete1->isEnabled() || ClearAll1->isEnabled())
+            PopupMenu1->popup(Display1->mapToGlobal(QPoint(X + 20, Y + 20)));
+    }
+}
+
+void TLinearAnalysis::Select1Click() {
+    prompt().message("Click Label to Select",
+                     "Click on the dataset ID label on the graph to select the dataset\r\nThe label of the "
+                     "currently selected dataset is highlighted by a rectangle.",
+                     Icon::Information, Buttons::OK);
+}
+
+// ---- Removing ---------------------------------------------------------------------------------
+
+Answer TLinearAnalysis::AskRecordFirst() {
+    const Answer a =
+        prompt().message("Results Not Recorded!", NotRecordedText, Icon::Question, Buttons::YesNoCancel);
+    if (a == Answer::Yes)
+        RecordResults1Click();
+    return a;
+}
+
+bool TLinearAnalysis::AllRecorded() const {
+    for (const LinrAnalObj &d : Datasets)
+        if (!d.Recorded)
+            return false;
+    return true;
+}
+
+bool TLinearAnalysis::RemoveDataset(int i) {
+    if (i < 0 || i > Last())
+        return false;
+    if (!Datasets[std::size_t(i)].Recorded) {
+        const Answer a = AskRecordFirst();
+        // Yes with the result dialog cancelled keeps the dataset, whose result would be lost.
+        if (a == Answer::Cancel || (a == Answer::Yes && !Datasets[std::size_t(i)].Recorded))
+            return false;
+    }
+    for (ColorSlot &c : ColorTable)
+        if (c.Color == Datasets[std::size_t(i)].Color)
+            c.InUse = false;
+    Datasets.erase(Datasets.begin() + i);
+    if (Plot.Selected >= i)
+        --Plot.Selected;
+    if (Plot.Selected < 0 && !Datasets.empty())
+        Plot.Selected = 0;
+    if (Datasets.empty())
+        ResetWindow();
+    return true;
+}
+
+void TLinearAnalysis::ResetWindow() {
+    for (QLCDNumber *r : {RMSReading, TReading, SlReading})
+        ShowReading(r, 0, false);
+    for (QWidget *w : std::initializer_list<QWidget *>{TScroll, SlScroll, TZRstBtn, SlRstBtn, CrsLbl, FineLbl,
+                                                       CFToggle, PosLftBtn, PosRtBtn})
+        w->setEnabled(false);
+    RecordResults1->setEnabled(false);
+    Plot.Mode = ModeNone;
+    Plot.Selected = -1;
+    SlidersLive = false;
+    if (isVisible())
+        FormPaint();
+}
+
+void TLinearAnalysis::Delete1Click() {
+    if (Plot.Selected < 0)
+        return;
+    const std::string id = Datasets[std::size_t(Plot.Selected)].SpotID.str();
+    if (prompt().message("Verify Deletion", "Remove dataset \"" + id + "\" from plot?", Icon::Question,
+                         Buttons::YesNo) != Answer::Yes)
+        return;
+    RemoveDataset(Plot.Selected);
+    UpdateMenus();
+    FormPaint();
+}
+
+void TLinearAnalysis::ClearAll1Click() {
+    if (prompt().message("Verify Delete All", "Remove all datasets from plot?", Icon::Question,
+                         Buttons::YesNo) != Answer::Yes)
+        return;
+    if (Datasets.size() == 1) {
+        RemoveDataset(0);
+    } else {
+        if (!AllRecorded()) {
+            const Answer a = AskRecordFirst();
+            if (a == Answer::Cancel || (a == Answer::Yes && !AllRecorded()))
+                return;
+        }
+        Datasets.clear();
+        for (ColorSlot &c : ColorTable)
+            c.InUse = false;
+        ResetWindow();
+    }
+    UpdateMenus();
+    FormPaint();
+}
+
+// ---- Recording --------------------------------------------------------------------------------
+
+void TLinearAnalysis::RecordResults1Click() {
+    for (LinrAnalObj &d : Datasets) {
+        if (d.Recorded)
+            continue;
+        RsltsRec rec;
+        rec.SpotID = d.Entry.ID.str().empty() ? d.SpotID : d.Entry.ID;
+        rec.FirstTime = d.Entry.FirstTime;
+        rec.LastTime = d.Entry.LastTime;
+        rec.MeanLat = d.MeanLat;
+        rec.LatRMS = d.LatSD;
+        rec.LongRMS = d.RMS * DegToRad;
+        rec.SidPeriod = 0;
+        rec.TZero = d.TZero;
+        rec.SynPeriod = d.Period;
+        rec.RtnRate = d.RtnRate;
+        SanitizeResult(rec);
+        if (!RecordResult(this, rec))
+            return; // Cancel ends the command; the rest stay unrecorded
+        d.Recorded = true;
+    }
+    prompt().message("Results Saved", "Result data added to list.", Icon::Information, Buttons::OK);
+    RecordResults1->setEnabled(false);
+}
+
+bool TLinearAnalysis::FormCloseQuery() {
+    // The datasets stay with the window, so closing loses nothing even when recording is cancelled.
+    return AllRecorded() || AskRecordFirst() != Answer::Cancel;
+}
+
+void TLinearAnalysis::reject() {
+    PlotTimer->stop();
+    if (FormCloseQuery())
+        QDialog::reject();
+}
+
+void TLinearAnalysis::Exit1Click() {
+    reject();
+}
+
+void TLinearAnalysis::Help1Click() {
+    if (ShowHelp)
+        ShowHelp();
+}
+
+// ---- Printing ---------------------------------------------------------------------------------
+
+void TLinearAnalysis::PrintScreen1Click() {
+    if (!uiPrompt().printDialog(programPrinter()))
+        return;
+    {
+        BusyCursor busy;
+        setEnabled(false);
+        Plot.Monochrome = !Options.PrintInColor;
+        ApplyColors();
+        FormPaint();
+        PrintWindow();
+        Plot.Monochrome = Options.MonochromeDisplay;
+        ApplyColors();
+    }
+    setEnabled(true);
+    FormPaint();
+}
+
+void TLinearAnalysis::PrintWindow() {
+    QPrinter &printer = programPrinter();
+    printer.setDocName(QString::fromStdString(printJobTitle()));
+    // The window's image is taken before the painter holds the printer.
+    const QPixmap shot = grab();
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    QFont f("MS Sans Serif");
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSize(10);
+    f.setBold(true);
+    painter.setFont(f);
+    const PrintHeaderLayout l = drawPrintHeader(painter, printer);
+    int y = l.lastNameY + 2 * l.lineHeight;
+    if (printer.pageLayout().orientation() == QPageLayout::Landscape) {
+        drawTextTop(painter, 700, y + 300, "(Screen Image Printed on Next Page)");
+        printer.newPage();
+        drawTextTop(painter, l.margin, 0, QString::fromStdString(printContext().students[0] + " - Page 2"));
+        y = 50;
+    } else {
+        y += 4 * l.lineHeight;
+    }
+    const int pageW = painter.device()->width(), pageH = painter.device()->height();
+    if (!shot.isNull() && shot.height() > 0 && shot.width() > 0) {
+        // The whole page height when the width allows, else the whole width (the height available
+        // below the header is what the page has left).
+        const int room = std::max(1, pageH - y);
+        const long long w = (long long)shot.width() * room / shot.height();
+        QRect target;
+        if (w < pageW)
+            target = QRect(0, y, int(w), room);
+        else
+            target = QRect(0, y, pageW, int((long long)shot.height() * pageW / shot.width()));
+        painter.drawPixmap(target, shot);
+    }
+    painter.end();
+}
+
+} // namespace solar

@@ -1,0 +1,642 @@
+#include "analysis/RotnAnal.h"
+
+#include "analysis/AnalPrint.h"
+#include "analysis/CurveFit.h"
+#include "analysis/RotnPlot.h"
+#include "analysis/RsltsData.h"
+#include "analysis/RsltsDlg.h"
+#include "app/Options.h"
+#include "astro/DateTime.h"
+#include "astro/StringUt.h"
+#include "support/IDListForm.h"
+#include "support/Prompt.h"
+#include "support/QtPrompt.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <cmath>
+#include <stdexcept>
+
+namespace solar {
+
+namespace {
+
+QColor qcolour(std::uint32_t c) {
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+// The whole text of an edit box as a real; false when it is no number.
+bool parseEntry(const QString &text, long double &out) {
+    std::string s = text.toStdString();
+    if (s.find_first_not_of(' ') == std::string::npos)
+        return false;
+    try {
+        out = NumberToken(s, '\n');
+    } catch (const std::invalid_argument &) {
+        return false;
+    }
+    return std::isfinite(out);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// TSinParmsForm1
+
+TSinParmsForm1::TSinParmsForm1(QWidget *parent) : QDialog(parent) {
+    setObjectName("SinParmsForm1");
+    setWindowTitle("Initial Curve Fit Parameters");
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    TZroEd = new QLineEdit(this);
+    PrdEd = new QLineEdit(this);
+    OKBtn = new QPushButton("OK", this);
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton("Cancel", this);
+    connect(OKBtn, &QPushButton::clicked, this, &TSinParmsForm1::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(new QLabel("TZero (Days):", this), 0, 0);
+    grid->addWidget(TZroEd, 0, 1);
+    grid->addWidget(new QLabel("Period (Days):", this), 1, 0);
+    grid->addWidget(PrdEd, 1, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TSinParmsForm1::FormShow() {
+    TZroEd->setText(QString::fromStdString(FixedText(SinTZero, 6)));
+    PrdEd->setText(QString::fromStdString(FixedText(SinPeriod, 6)));
+}
+
+void TSinParmsForm1::OKBtnClick() {
+    long double tzero = 0, period = 0;
+    const bool tOk = parseEntry(TZroEd->text(), tzero);
+    const bool pOk = parseEntry(PrdEd->text(), period);
+    std::string field;
+    if (!tOk || !pOk || !ValidSineParameters(tzero, period, field)) {
+        const bool tBad = !tOk || (pOk && field == "T-Zero");
+        const QLineEdit *bad = tBad ? TZroEd : PrdEd;
+        const std::string what = tBad ? "T-Zero" : "period";
+        std::string text = "\"" + bad->text().toStdString() + "\" is not a valid " + what + "!";
+        if (!tBad)
+            text += "\r\n\r\nThe period must be more than 0 days.";
+        prompt().message("Invalid Curve Fit Parameter!", text, Icon::Exclamation, Buttons::OK);
+        return;
+    }
+    SinTZero = tzero;
+    SinPeriod = period;
+    accept();
+}
+
+// ---------------------------------------------------------------------------------------------
+// TReadingBox
+
+TReadingBox::TReadingBox(int digits, QWidget *parent) : QLabel(parent) {
+    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    f.setPointSize(12);
+    f.setBold(true);
+    setFont(f);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setAutoFillBackground(true);
+    setMinimumWidth(fontMetrics().horizontalAdvance(QString(digits + 1, QChar('8'))) + 8);
+    setValue(0);
+}
+
+void TReadingBox::setValue(long double v, int decimals) {
+    text_ = std::isfinite(v) ? FixedText(v, decimals) : std::string();
+    setText(QString::fromStdString(text_));
+}
+
+void TReadingBox::setColours(std::uint32_t text, std::uint32_t background) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, qcolour(text));
+    p.setColor(QPalette::Window, qcolour(background));
+    setPalette(p);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The plot view
+
+TRotnPlotView::TRotnPlotView(TRotnAnalysis &form, QWidget *parent) : QWidget(parent), form_(form) {
+    setFixedSize(rotnplot::Width, rotnplot::Height);
+}
+
+void TRotnPlotView::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.drawImage(0, 0, form_.Plot);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TRotnAnalysis
+
+TRotnAnalysis::TRotnAnalysis(OptionsRecord &options, MeasList &measurements, TIDListForm1 *idList,
+                             RotnAnalysisHooks hooks, QWidget *parent)
+    : QDialog(parent), Hooks(std::move(hooks)), options_(options), measurements_(measurements),
+      idList_(idList), solver_(std::make_unique<LstSqrObj>()) {
+    setObjectName("RotnAnalysis");
+    setWindowTitle(Caption);
+    Plot = QImage(rotnplot::Width, rotnplot::Height, QImage::Format_RGB32);
+    buildControls();
+    SinParmsForm = new TSinParmsForm1(this);
+    // FormCreate: no dataset, sliders and their labels off, nothing to record.
+    Recorded = true;
+    SlidersLive = false;
+    enableEstimateControls(false);
+    FitSineCurve1->setEnabled(false);
+    FitSineCurve1->menuAction()->setEnabled(false);
+    PosLftBtn->setEnabled(false);
+    PosRtBtn->setEnabled(false);
+    TZRstBtn->setEnabled(false);
+    PRstBtn->setEnabled(false);
+    ApplyReadingColours();
+    FormPaint();
+}
+
+TRotnAnalysis::~TRotnAnalysis() = default;
+
+void TRotnAnalysis::buildControls() {
+    MainMenu1 = new QMenuBar(this);
+    File1 = MainMenu1->addMenu("&File");
+    LoadDataset1 = File1->addAction("&Load Dataset...", this, &TRotnAnalysis::LoadDataset1Click);
+    FitSineCurve1 = File1->addMenu("Fit &Sine Curve");
+    InitialEstimate1 =
+        FitSineCurve1->addAction("Initial &Estimate...", this, &TRotnAnalysis::InitialEstimate1Click);
+    FitSep = FitSineCurve1->addSeparator();
+    ComputeFit1 = FitSineCurve1->addAction("Compute &Fit", this, &TRotnAnalysis::ComputeFit1Click);
+    RecordResults1 = File1->addAction("&Record Results...", this, &TRotnAnalysis::RecordResults1Click);
+    PrintWindow1 = File1->addAction("&Print Window...", this, &TRotnAnalysis::PrintWindow1Click);
+    File1->addSeparator();
+    Exit1 = File1->addAction("E&xit", this, &TRotnAnalysis::Exit1Click);
+    Help1 = MainMenu1->addAction("&Help", this, &TRotnAnalysis::Help1Click);
+
+    Display1 = new TRotnPlotView(*this, this);
+
+    RMSLbl = new QLabel("Fit (RMS Degs)", this);
+    RMSDisp = new QLineEdit(this);
+    RMSDisp->setReadOnly(true);
+    RMSDisp->setFocusPolicy(Qt::NoFocus);
+    RMSDisp->setMinimumWidth(RMSDisp->fontMetrics().horizontalAdvance("-8.888888888E-88") + 16);
+    TLbl = new QLabel("T-Zero (Julian Day)", this);
+    TReading = new TReadingBox(12, this);
+    PLbl = new QLabel("Synodic Period (Days)", this);
+    PReading = new TReadingBox(8, this);
+    TScroll = new QScrollBar(Qt::Horizontal, this);
+    PScroll = new QScrollBar(Qt::Horizontal, this);
+    for (QScrollBar *s : {TScroll, PScroll}) {
+        s->setRange(-1000, 1000);
+        s->setPageStep(10);
+        s->setMinimumWidth(300);
+    }
+    connect(TScroll, &QScrollBar::valueChanged, this, [this] { TScrollChange(); });
+    connect(PScroll, &QScrollBar::valueChanged, this, [this] { PScrollChange(); });
+    TZRstBtn = new QPushButton("Reset the T-Zero Slider", this);
+    PRstBtn = new QPushButton("Reset the Period Slider", this);
+    connect(TZRstBtn, &QPushButton::clicked, this, &TRotnAnalysis::TZRstBtnClick);
+    connect(PRstBtn, &QPushButton::clicked, this, &TRotnAnalysis::PRstBtnClick);
+    CrsLbl = new QLabel("Coarse", this);
+    FineLbl = new QLabel("Fine", this);
+    CFToggle = new QCheckBox(this);
+    CFToggle->setToolTip("Coarse or fine slider steps");
+    connect(CFToggle, &QCheckBox::toggled, this, [this] { CFToggleChange(); });
+    PosLbl = new QLabel("Plot Position", this);
+    PosLftBtn = new QPushButton("<", this);
+    PosRtBtn = new QPushButton(">", this);
+    PosLftBtn->setFixedWidth(40);
+    PosRtBtn->setFixedWidth(40);
+    connect(PosLftBtn, &QPushButton::clicked, this, &TRotnAnalysis::PosLftBtnClick);
+    connect(PosRtBtn, &QPushButton::clicked, this, &TRotnAnalysis::PosRtBtnClick);
+
+    // Right of the plot: the fit, the coarse/fine switch and the plot position.
+    auto *side = new QVBoxLayout;
+    side->addWidget(RMSLbl);
+    side->addWidget(RMSDisp);
+    side->addSpacing(16);
+    auto *toggle = new QHBoxLayout;
+    toggle->addWidget(CrsLbl);
+    toggle->addWidget(CFToggle);
+    toggle->addWidget(FineLbl);
+    toggle->addStretch();
+    side->addLayout(toggle);
+    side->addSpacing(16);
+    side->addWidget(PosLbl);
+    auto *pos = new QHBoxLayout;
+    pos->addWidget(PosLftBtn);
+    pos->addWidget(PosRtBtn);
+    pos->addStretch();
+    side->addLayout(pos);
+    side->addStretch();
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(Display1);
+    top->addLayout(side);
+
+    // Under the plot: each reading with its slider and reset button.
+    auto *grid = new QGridLayout;
+    grid->addWidget(TLbl, 0, 0);
+    grid->addWidget(TReading, 0, 1);
+    grid->addWidget(TScroll, 0, 2);
+    grid->addWidget(TZRstBtn, 0, 3);
+    grid->addWidget(PLbl, 1, 0);
+    grid->addWidget(PReading, 1, 1);
+    grid->addWidget(PScroll, 1, 2);
+    grid->addWidget(PRstBtn, 1, 3);
+    grid->setColumnStretch(2, 1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setMenuBar(MainMenu1);
+    layout->addLayout(top);
+    layout->addLayout(grid);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+int TRotnAnalysis::Execute() {
+    FormShow();
+    return runModal(*this);
+}
+
+void TRotnAnalysis::FormShow() {
+    if (!idList_) {
+        ownIdList_ = std::make_unique<TIDListForm1>(this);
+        idList_ = ownIdList_.get();
+    }
+    idList_->BuildSpotList(measurements_);
+    FitSep->setVisible(options_.CurveFitting);
+    ComputeFit1->setVisible(options_.CurveFitting);
+    Monochrome = options_.MonochromeDisplay;
+    Help1->setEnabled(!options_.RotationHelpList.empty() && Hooks.showHelp);
+    ApplyReadingColours();
+    // Whole on the screen, centred on its available part.
+    adjustSize();
+    if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        const QRect desk = s->availableGeometry();
+        const int x = desk.left() + std::max(0, (desk.width() - frameGeometry().width()) / 2);
+        const int y = desk.top() + std::max(0, (desk.height() - frameGeometry().height()) / 2);
+        move(x, y);
+    }
+    FormPaint();
+}
+
+long double TRotnAnalysis::TZeroJulian(long double sinTZero) {
+    return sinTZero + FitTimeOffset + JulianDateBase();
+}
+
+int TRotnAnalysis::SliderMax() const {
+    return TScroll->maximum();
+}
+
+void TRotnAnalysis::ApplyReadingColours() {
+    const rotnplot::Scheme s = rotnplot::ColourScheme(Monochrome);
+    // Lit digits on a dark face in either scheme.
+    TReading->setColours(s.readings, 0x000000);
+    PReading->setColours(s.readings, 0x000000);
+    setRmsColour(rmsWorse_);
+}
+
+void TRotnAnalysis::setRmsColour(bool worse) {
+    rmsWorse_ = worse;
+    const rotnplot::Scheme s = rotnplot::ColourScheme(Monochrome);
+    QPalette p = RMSDisp->palette();
+    p.setColor(QPalette::Text, qcolour(worse ? s.rmsWorse : s.readings));
+    p.setColor(QPalette::Base, qcolour(0x000000));
+    RMSDisp->setPalette(p);
+}
+
+void TRotnAnalysis::FormPaint() {
+    QPainter painter(&Plot);
+    DrawPlot(painter);
+    painter.end();
+    Display1->update();
+}
+
+void TRotnAnalysis::DrawPlot(QPainter &painter) {
+    using namespace rotnplot;
+    const Scheme scheme = ColourScheme(Monochrome);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(0, 0, Width, Height, qcolour(scheme.background));
+    painter.setBrush(Qt::NoBrush);
+    QFont font = this->font();
+    font.setBold(false);
+    painter.setFont(font);
+    const int ascent = painter.fontMetrics().ascent();
+    auto textAt = [&](int x, int y, const std::string &s) {
+        painter.drawText(x, y + ascent, QString::fromStdString(s));
+    };
+
+    painter.setPen(QPen(qcolour(scheme.axes), 1, Qt::SolidLine));
+    for (const Segment &l : FrameLines())
+        painter.drawLine(l.x1, l.y1, l.x2, l.y2);
+    for (const Label &l : FrameLabels(Height))
+        textAt(l.x, l.y, l.text);
+
+    if (!SpotID.empty()) {
+        painter.setPen(QPen(qcolour(scheme.points), 1));
+        textAt(15, Height - 25, "Spot ID: " + SpotID);
+        for (const MeasRec &m : Points) {
+            const int x = TimeX(m.Time, PlotOrigin, PlotOffsetPx);
+            const int y = RadiusY(m.XRad);
+            painter.drawEllipse(QRect(x - 3, y - 3, 6, 6));
+        }
+        LatitudeStats(Points, MeanLat, LatSD);
+        if (MeanLat != 0)
+            textAt(150, Height - 25, LatitudeLine(MeanLat, LatSD));
+        if (Bases.TZeroBase != 0) {
+            painter.setPen(QPen(qcolour(scheme.sine), 1));
+            const int x = TimeX(Bases.TZeroBase, PlotOrigin, PlotOffsetPx);
+            painter.drawEllipse(QRect(x - 3, AxisY - 3, 6, 6));
+        }
+    }
+
+    if (TScroll->isEnabled()) {
+        painter.setPen(QPen(qcolour(scheme.sine), 1));
+        for (int i = 0; i <= 600; ++i)
+            painter.drawPoint(i + Left, RadiusY(SinValue(ColumnFitTime(i, PlotOffsetPx, PlotOrigin))));
+        const long double rms = SineRMS(Points);
+        setRmsColour(!(PreviousRMS == 0 || rms <= PreviousRMS));
+        RMSDisp->setText(QString::fromStdString(RmsText(rms)));
+        PreviousRMS = rms;
+    }
+}
+
+void TRotnAnalysis::enableEstimateControls(bool on) {
+    for (QWidget *w : std::initializer_list<QWidget *>{TLbl, TScroll, PLbl, PScroll, RMSLbl, CrsLbl, FineLbl,
+                                                       CFToggle, TZRstBtn, PRstBtn})
+        w->setEnabled(on);
+    ComputeFit1->setEnabled(on);
+    RecordResults1->setEnabled(on);
+}
+
+void TRotnAnalysis::setSliders(int t, int p) {
+    TScroll->setValue(t);
+    PScroll->setValue(p);
+}
+
+void TRotnAnalysis::showReadings() {
+    TReading->setValue(TZeroJulian(SinTZero));
+    PReading->setValue(SinPeriod);
+}
+
+bool TRotnAnalysis::Reset() {
+    if (!Recorded) {
+        const Answer a = prompt().message(
+            "Result Not Recorded!",
+            "You have not recorded your current result!\r\n\r\nDo you want to record it now?", Icon::Question,
+            Buttons::YesNoCancel);
+        if (a == Answer::Cancel)
+            return false;
+        if (a == Answer::Yes)
+            RecordResults1Click();
+    }
+    SlidersLive = false;
+    SpotID.clear();
+    // The old points go too, so that nothing can be estimated or recorded without a spot.
+    Points.clear();
+    Bases.TZeroBase = 0;
+    FitSineCurve1->setEnabled(false);
+    FitSineCurve1->menuAction()->setEnabled(false);
+    PosLftBtn->setEnabled(false);
+    PosRtBtn->setEnabled(false);
+    CFToggle->blockSignals(true);
+    CFToggle->setChecked(false);
+    CFToggle->blockSignals(false);
+    for (QScrollBar *s : {TScroll, PScroll})
+        s->setRange(-1000, 1000);
+    setSliders(0, 0);
+    enableEstimateControls(false);
+    Recorded = true;
+    TReading->setValue(0);
+    PReading->setValue(0);
+    MeanLat = 0;
+    LatSD = 0;
+    RMSDisp->clear();
+    PreviousRMS = 0;
+    rmsWorse_ = false;
+    ApplyReadingColours();
+    FormPaint();
+    return true;
+}
+
+void TRotnAnalysis::LoadDataset1Click() {
+    if (!idList_)
+        FormShow();
+    idList_->setWindowTitle("Load Dataset");
+    idList_->BuildSpotList(measurements_);
+    idList_->exec();
+    if (idList_->SelectedID.empty())
+        return;
+    if (!Reset())
+        return;
+    LoadSpot(idList_->SelectedEntry);
+}
+
+void TRotnAnalysis::LoadSpot(const IDEntry &entry) {
+    SpotID = entry.ID.str().substr(0, 3);
+    Entry = entry;
+    Points.clear();
+    bool inRun = false;
+    for (const MeasRec &m : measurements_.records()) {
+        if (m.ID.str() == SpotID) {
+            if (!inRun) {
+                PlotOrigin = m.Time;
+                PlotPosition = rotnplot::StartPosition(m.XOff);
+                PlotOffsetPx = rotnplot::PlotOffset(PlotPosition);
+                inRun = true;
+            }
+            Points.push_back(m);
+            LastTime = m.Time;
+        } else if (inRun) {
+            break;
+        }
+    }
+    Bases.TZeroBase = 0;
+    FitSineCurve1->setEnabled(!Points.empty());
+    FitSineCurve1->menuAction()->setEnabled(!Points.empty());
+    updatePositionButtons();
+    RMSDisp->clear();
+    TReading->setValue(0);
+    PReading->setValue(0);
+    FormPaint();
+}
+
+void TRotnAnalysis::sliderSetUp(bool fine) {
+    const int M = fine ? 10000 : 1000;
+    SlidersLive = false;
+    TScroll->setRange(-M, M);
+    PScroll->setRange(-M, M);
+    CrsLbl->setEnabled(!fine);
+    FineLbl->setEnabled(fine);
+    Bases.TZeroBase = SinTZero + FitTimeOffset;
+    Bases.PeriodBase = SinPeriod;
+    setSliders(0, 0);
+    SlidersLive = true;
+}
+
+void TRotnAnalysis::InitialEstimate1Click() {
+    if (!EstimateSine(Points, *solver_, Bases)) {
+        FormPaint();
+        return;
+    }
+    SinParmsForm->FormShow();
+    if (runModal(*SinParmsForm) != QDialog::Accepted) {
+        FormPaint(); // the estimate's T-zero mark
+        return;
+    }
+    enableEstimateControls(true);
+    RMSDisp->setEnabled(true);
+    CFToggle->blockSignals(true);
+    CFToggle->setChecked(false);
+    CFToggle->blockSignals(false);
+    sliderSetUp(false);
+    showReadings();
+    setSliders(0, 0);
+    SlidersLive = true;
+    setRmsColour(false);
+    PreviousRMS = SineRMS(Points);
+    Recorded = false;
+    Bases.PeriodBase = SinPeriod;
+    FormPaint();
+}
+
+void TRotnAnalysis::ComputeFit1Click() {
+    if (Points.empty() || !TScroll->isEnabled())
+        return;
+    SineFitReport report;
+    {
+        BusyCursor busy;
+        report = ComputeSineFit(Points, Bases);
+    }
+    showReadings();
+    setRmsColour(false);
+    PreviousRMS = SineRMS(Points);
+    CFToggle->blockSignals(true);
+    CFToggle->setChecked(true);
+    CFToggle->blockSignals(false);
+    sliderSetUp(true);
+    FormPaint();
+    if (report.limitReached)
+        prompt().message(
+            "Curve Fit Stopped",
+            "The fit did not settle within its step limit.\r\n\r\nThe best curve found so far is "
+            "shown; Compute Fit can be run again from it.",
+            Icon::Information, Buttons::OK);
+}
+
+void TRotnAnalysis::RecordResults1Click() {
+    if (SpotID.empty() || !RecordResults1->isEnabled())
+        return;
+    if (!(SinPeriod > 0)) {
+        prompt().message(
+            "Invalid Synodic Period!",
+            "A period of " + FixedText(SinPeriod, 5) +
+                " days cannot be recorded.\r\n\r\nMove the period slider to a period of more than 0 days.",
+            Icon::Exclamation, Buttons::OK);
+        return;
+    }
+    RsltsRec rec;
+    rec.SpotID = SpotID;
+    rec.FirstTime = Entry.FirstTime;
+    rec.LastTime = Entry.LastTime;
+    rec.MeanLat = MeanLat;
+    rec.LatRMS = LatSD;
+    // The RMS in solar radii goes into the angle field as it is.
+    rec.LongRMS = SineRMS(Points);
+    rec.SidPeriod = 0;
+    rec.TZero = SinTZero + FitTimeOffset;
+    rec.SynPeriod = SinPeriod;
+    rec.RtnRate = SinAmpl;
+    if (!RecordResult(this, rec))
+        return;
+    prompt().message("Results Saved", "Result data added to list.", Icon::Information, Buttons::OK);
+    RecordResults1->setEnabled(false);
+    Recorded = true;
+}
+
+void TRotnAnalysis::PrintWindow1Click() {
+    printAnalysisWindow(*this, options_, [this](bool monochrome) {
+        Monochrome = monochrome;
+        ApplyReadingColours();
+        FormPaint();
+    });
+}
+
+void TRotnAnalysis::Exit1Click() {
+    accept();
+}
+
+void TRotnAnalysis::Help1Click() {
+    if (Hooks.showHelp && !options_.RotationHelpList.empty())
+        Hooks.showHelp(options_.InstallDir.str() + options_.RotationHelpList.str());
+}
+
+void TRotnAnalysis::updatePositionButtons() {
+    PlotOffsetPx = rotnplot::PlotOffset(PlotPosition);
+    PosLftBtn->setEnabled(PlotPosition > 0);
+    PosRtBtn->setEnabled(rotnplot::TimeX(LastTime, PlotOrigin, PlotOffsetPx) < rotnplot::Right);
+}
+
+void TRotnAnalysis::PosLftBtnClick() {
+    if (SpotID.empty() || PlotPosition <= 0)
+        return;
+    --PlotPosition;
+    updatePositionButtons();
+    FormPaint();
+}
+
+void TRotnAnalysis::PosRtBtnClick() {
+    if (SpotID.empty() || rotnplot::TimeX(LastTime, PlotOrigin, PlotOffsetPx) >= rotnplot::Right)
+        return;
+    ++PlotPosition;
+    updatePositionButtons();
+    FormPaint();
+}
+
+void TRotnAnalysis::TScrollChange() {
+    if (!SlidersLive)
+        return;
+    SinTZero = static_cast<long double>(TScroll->value()) / SliderMax() + (Bases.TZeroBase - FitTimeOffset);
+    TReading->setValue(TZeroJulian(SinTZero));
+    FormPaint();
+}
+
+void TRotnAnalysis::PScrollChange() {
+    if (!SlidersLive)
+        return;
+    SinPeriod = static_cast<long double>(PScroll->value()) / PScroll->maximum() + Bases.PeriodBase;
+    PReading->setValue(SinPeriod);
+    FormPaint();
+}
+
+void TRotnAnalysis::TZRstBtnClick() {
+    Bases.TZeroBase = SinTZero + FitTimeOffset;
+    TScroll->setValue(0);
+}
+
+void TRotnAnalysis::PRstBtnClick() {
+    Bases.PeriodBase = SinPeriod;
+    PScroll->setValue(0);
+}
+
+void TRotnAnalysis::CFToggleChange() {
+    sliderSetUp(CFToggle->isChecked());
+}
+
+} // namespace solar
