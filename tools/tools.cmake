@@ -4,13 +4,12 @@ find_package(PkgConfig REQUIRED)
 pkg_check_modules(CFITSIO REQUIRED IMPORTED_TARGET cfitsio)
 
 add_library(solargenlib STATIC
-    ${CMAKE_CURRENT_LIST_DIR}/solargen/SunEphem.cpp
     ${CMAKE_CURRENT_LIST_DIR}/solargen/DiscProjection.cpp
     ${CMAKE_CURRENT_LIST_DIR}/solargen/Generator.cpp
     ${CMAKE_CURRENT_LIST_DIR}/solargen/FitsOut.cpp
 )
 target_include_directories(solargenlib PUBLIC ${CMAKE_CURRENT_LIST_DIR}/solargen)
-target_link_libraries(solargenlib PUBLIC PkgConfig::CFITSIO)
+target_link_libraries(solargenlib PUBLIC solarcore PkgConfig::CFITSIO)
 set_target_properties(solargenlib PROPERTIES AUTOMOC OFF)
 
 add_executable(solargen ${CMAKE_CURRENT_LIST_DIR}/solargen/main.cpp)
@@ -27,3 +26,8 @@ add_custom_command(
     COMMENT "Generating the synthetic solar image database in bin/IMAGES"
     VERBATIM)
 add_custom_target(solarimages ALL DEPENDS ${SOLARGEN_IMAGES_DIR}/synthlist.txt)
+
+# solarimport makes an exercise database from observatory images (the importer in solarimportlib).
+add_executable(solarimport ${CMAKE_CURRENT_LIST_DIR}/solarimport/main.cpp)
+target_link_libraries(solarimport PRIVATE solarimportlib)
+set_target_properties(solarimport PROPERTIES AUTOMOC OFF RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)

@@ -1,5 +1,6 @@
 #include "analysis/RsltsLst.h"
 
+#include "analysis/RateLat.h"
 #include "analysis/RsltsDlg.h"
 #include "support/ListText.h"
 #include "support/Prompt.h"
@@ -51,6 +52,10 @@ void TRsltsListForm1::FormCreate() {
     ForSpreadsheet1->setText("For &Spreadsheet (.CSV)");
     ForSpreadsheet1->setEnabled(true);
     Close1->setText("E&xit");
+    QAction *rateLat = new QAction("Rate against &Latitude...", this);
+    rateLat->setObjectName("RateLatitude1");
+    List1->insertAction(Close1, rateLat);
+    connect(rateLat, &QAction::triggered, this, [this] { ShowRateLatitude(this); });
     DeleteSelectedLine1->setText("&Delete Selected Line...");
     Edit2->setText("&Edit Selected Line...");
     Delete2->setText("&Delete Selected Line...");

@@ -2,6 +2,7 @@
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CurveFit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RsltsData.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DiffRot.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LinrPlot.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SinWave.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RotnPlot.cpp
@@ -15,4 +16,6 @@ list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AnalPrint.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RotnAnal.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RotnLink.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RateLat.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RateLatLink.cpp
 )

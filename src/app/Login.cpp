@@ -2,6 +2,7 @@
 
 #include "astro/StringUt.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -19,6 +20,17 @@ std::string cutUtf8(const std::string &s, std::size_t room) {
 }
 } // namespace
 
+std::string SafeFolderName(std::string name) {
+    // The name becomes one folder under "Users/": a "/" (or a "\\" that another system reads as
+    // one) would lead the student's files into another folder, and "." or ".." is no new folder.
+    for (char &c : name)
+        if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '_';
+    if (name.find_first_not_of('.') == std::string::npos)
+        std::fill(name.begin(), name.end(), '_');
+    return name;
+}
+
 std::string UserFolderNameFor(const std::string &student1) {
     std::string name = student1;
     if (const auto blank = student1.rfind(' '); blank != std::string::npos) {
@@ -28,12 +40,7 @@ std::string UserFolderNameFor(const std::string &student1) {
         name = student1.substr(0, first) + student1.substr(blank + 1);
     }
     name = cutUtf8(name, 8);
-    // The name becomes one folder under "Users/": a "/" in it would lead the student's files
-    // into another folder.
-    for (char &c : name)
-        if (c == '/' || c == '\0')
-            c = '_';
-    return name;
+    return SafeFolderName(name);
 }
 
 void LogFileObj::Setup(const std::string &tag, const std::string &path, const LoginRecord *login) {

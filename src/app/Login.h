@@ -20,7 +20,11 @@ struct LoginRecord {
 
 // First character followed by the characters after the last blank, at most 8 in all;
 // a name without a blank gives its first 8 characters.
+// The result is always a safe folder name (see SafeFolderName).
 std::string UserFolderNameFor(const std::string &student1);
+// A name that makes exactly one new folder: "/", "\" and control characters become "_", and a
+// name of dots only ("." or "..") becomes as many "_". An empty name stays empty.
+std::string SafeFolderName(std::string name);
 
 class LogFileObj {
 public:

@@ -1,16 +1,20 @@
 #include "app/Options.h"
 
 #include "astro/StringUt.h"
+#include "support/ListText.h"
 #include "support/Prompt.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <istream>
+#include <iterator>
 #include <ostream>
 #include <system_error>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -25,6 +29,7 @@ const char *const ContinueText = "Program will continue with defaults or alterna
 // The run-time's words for a read that runs into the end of the file.
 const char *const ReadBeyondEnd = "Read beyond end of file";
 constexpr std::size_t MaxFolderLength = 184;
+constexpr std::size_t DisplayOffset = 2106;
 
 std::string withSlash(std::string folder) {
     if (folder.empty() || folder.back() != '/')
@@ -140,19 +145,37 @@ void decodeOptionsFile(const std::uint8_t *bytes, std::size_t count, OptionsReco
     });
 }
 
-bool FolderHoldsImageDirectory(const std::string &folder) {
+std::string InstallationFolderFor(const std::string &programDir) {
+    const std::string own = withSlash(programDir);
+    std::error_code ec;
+    if (!existingFileNoCase(own + "VORNLOGO.BMP").empty() ||
+        fs::is_directory(resolveNoCase(own, "IMAGES/"), ec))
+        return own;
+    const fs::path shared = fs::path(own) / ".." / "share" / "SolarRtn";
+    if (fs::is_directory(shared, ec)) {
+        const fs::path clean = fs::weakly_canonical(shared, ec);
+        return withSlash(ec ? shared.lexically_normal().string() : clean.string());
+    }
+    return own;
+}
+
+std::string ImageDirectoryFileIn(const std::string &folder) {
     std::error_code ec;
     fs::directory_iterator it(folder, ec);
     if (ec)
-        return false;
+        return {};
     for (; it != fs::directory_iterator(); it.increment(ec)) {
         if (ec)
-            return false;
+            return {};
         const std::string name = upper(it->path().filename().string());
         if (name.size() >= 8 && name.compare(name.size() - 8, 8, "LIST.TXT") == 0 && it->is_regular_file(ec))
-            return true;
+            return it->path().string();
     }
-    return false;
+    return {};
+}
+
+bool FolderHoldsImageDirectory(const std::string &folder) {
+    return !ImageDirectoryFileIn(folder).empty();
 }
 
 bool OptsObj::Initialize(const std::string &fileName, const std::string &version,
@@ -204,49 +227,172 @@ bool OptsObj::Initialize(const std::string &fileName, const std::string &version
 
     const std::string work = Options.WorkDir.str();
     const std::string install = Options.InstallDir.str();
-    if (!ReadFile(work + fileName)) {
-        if (work == install || !ReadFile(install + fileName))
+    // The options file in whatever case it was copied or written.
+    if (!ReadFile(existingFileNoCase(work + fileName))) {
+        if (work == install || !ReadFile(existingFileNoCase(install + fileName)))
             SetDefaults();
     }
     Options.Administrator = false;
     return quit;
 }
 
-void OptsObj::SetDefaults() {
-    Options.FileVersion = DefaultVersion;
-    Options.LogoFile = "VORNLOGO.BMP";
-    Options.TitleFile = "SOLRTNSCRN.BMP";
-    Options.OnHelpFile = "";
-    Options.MainHelpList = "SOLRTNHLP.LST";
-    Options.MeasHelpList = "SLRMEASHLP.LST";
-    Options.CentroidHelpList = "SLRCNTRHLP.LST";
-    Options.LinearHelpList = "LANALHLP.LST";
-    Options.RotationHelpList = "RANALHLP.LST";
-    Options.UserHelpFile = "";
-    Options.ReminderFile = "REMINDER.ROT";
-    Options.GongUrl = "https://gong.nso.edu/";
-    Options.HomeUrl = "https://vorn.example.org/";
-    Options.SpreadsheetProgram = "";
-    Options.LogFileName = "VORNLOG.LOG";
-    ScramblePassword(DefaultPassword);
-    Options.MagRegionSize = 24;
-    Options.LabTable = "";
-    Options.LoginRequired = true;
-    Options.TestMode = false;
-    Options.Centroiding = false;
-    Options.CurveFitting = false;
-    Options.ComputeSynodic = false;
-    Options.ComputeRate = false;
-    Options.ComputeSidereal = false;
-    Options.PrintInColor = false;
-    Options.MonochromeDisplay = false;
-    Options.MagWindow = true;
-    Options.ReadOutWindow = true;
-    Options.Display = DisplayParams{};
-    Options.Box = BoxParams{};
-    Options.RawDataFormat = 2;
+void SetFileDefaults(OptionsRecord &rec) {
+    rec.FileVersion = DefaultVersion;
+    rec.LogoFile = "VORNLOGO.BMP";
+    rec.TitleFile = "SOLRTNSCRN.BMP";
+    rec.OnHelpFile = "";
+    rec.MainHelpList = "SOLRTNHLP.LST";
+    rec.MeasHelpList = "SLRMEASHLP.LST";
+    rec.CentroidHelpList = "SLRCNTRHLP.LST";
+    rec.LinearHelpList = "LANALHLP.LST";
+    rec.RotationHelpList = "RANALHLP.LST";
+    rec.UserHelpFile = "";
+    rec.ReminderFile = "REMINDER.ROT";
+    rec.GongUrl = "https://gong.nso.edu/";
+    rec.HomeUrl = "https://vorn.example.org/";
+    rec.SpreadsheetProgram = "";
+    rec.LogFileName = "VORNLOG.LOG";
+    OptsObj scrambler;
+    scrambler.ScramblePassword(DefaultPassword);
+    rec.ScrambledPassword = scrambler.Options.ScrambledPassword;
+    rec.PasswordLength = scrambler.Options.PasswordLength;
+    rec.MagRegionSize = 24;
+    rec.LabTable = "";
+    rec.LoginRequired = true;
+    rec.TestMode = false;
+    rec.Centroiding = false;
+    rec.CurveFitting = false;
+    rec.ComputeSynodic = false;
+    rec.ComputeRate = false;
+    rec.ComputeSidereal = false;
+    rec.PrintInColor = false;
+    rec.MonochromeDisplay = false;
+    rec.MagWindow = true;
+    rec.ReadOutWindow = true;
+    rec.Display = DisplayParams{};
+    rec.Box = BoxParams{};
+    rec.RawDataFormat = 2;
+}
 
-    std::string images = Options.InstallDir.str() + "IMAGES/";
+namespace {
+
+// A text field is sound when its length byte fits its room and no control character is in it.
+template <std::size_t N> bool soundText(const ShortString<N> &s) {
+    if (s.len > N)
+        return false;
+    for (char c : s.view())
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return false;
+    return true;
+}
+
+} // namespace
+
+std::vector<std::string> ValidateOptions(OptionsRecord &rec, const std::string &installDir,
+                                         const OptionsFileBytes *raw) {
+    OptionsRecord def;
+    SetFileDefaults(def);
+    std::vector<std::string> fixed;
+    auto text = [&](auto member, const char *name) {
+        if (!soundText(rec.*member)) {
+            rec.*member = def.*member;
+            fixed.emplace_back(name);
+        }
+    };
+    text(&OptionsRecord::LogoFile, "LogoFile");
+    text(&OptionsRecord::TitleFile, "TitleFile");
+    text(&OptionsRecord::OnHelpFile, "OnHelpFile");
+    text(&OptionsRecord::MainHelpList, "MainHelpList");
+    text(&OptionsRecord::MeasHelpList, "MeasHelpList");
+    text(&OptionsRecord::CentroidHelpList, "CentroidHelpList");
+    text(&OptionsRecord::LinearHelpList, "LinearHelpList");
+    text(&OptionsRecord::RotationHelpList, "RotationHelpList");
+    text(&OptionsRecord::UserHelpFile, "UserHelpFile");
+    text(&OptionsRecord::ReminderFile, "ReminderFile");
+    text(&OptionsRecord::GongUrl, "GongUrl");
+    text(&OptionsRecord::HomeUrl, "HomeUrl");
+    text(&OptionsRecord::SpreadsheetProgram, "SpreadsheetProgram");
+    text(&OptionsRecord::LogFileName, "LogFileName");
+    text(&OptionsRecord::LabTable, "LabTable");
+    if (!soundText(rec.ImagePath)) {
+        rec.ImagePath = withSlash(installDir) + "IMAGES/";
+        fixed.emplace_back("ImagePath");
+    } else if (!rec.ImagePath.empty() && rec.ImagePath.view().back() != '/') {
+        // A folder typed without its final "/": the program's folders always end in one.
+        if (rec.ImagePath.len < rec.ImagePath.room) {
+            rec.ImagePath = rec.ImagePath.str() + "/";
+        } else {
+            rec.ImagePath = withSlash(installDir) + "IMAGES/";
+            fixed.emplace_back("ImagePath");
+        }
+    }
+    // The scrambled password is kept as stored; only its length must fit the 16 bytes.
+    if (rec.PasswordLength > rec.ScrambledPassword.size()) {
+        rec.ScrambledPassword = def.ScrambledPassword;
+        rec.PasswordLength = def.PasswordLength;
+        fixed.emplace_back("PasswordLength");
+    }
+    // The region dialog offers 2 to 96 pixels.
+    if (rec.MagRegionSize < 2 || rec.MagRegionSize > 96) {
+        rec.MagRegionSize = def.MagRegionSize;
+        fixed.emplace_back("MagRegionSize");
+    }
+    // Flags: the file holds 0 or 1; any other byte was read as true and takes the default.
+    if (raw != nullptr) {
+        const std::pair<std::size_t, bool OptionsRecord::*> flags[] = {
+            {2095, &OptionsRecord::LoginRequired},     {2096, &OptionsRecord::TestMode},
+            {2097, &OptionsRecord::Centroiding},       {2098, &OptionsRecord::CurveFitting},
+            {2099, &OptionsRecord::ComputeSynodic},    {2100, &OptionsRecord::ComputeRate},
+            {2101, &OptionsRecord::ComputeSidereal},   {2102, &OptionsRecord::PrintInColor},
+            {2103, &OptionsRecord::MonochromeDisplay}, {2104, &OptionsRecord::MagWindow},
+            {2105, &OptionsRecord::ReadOutWindow}};
+        const char *const names[] = {"LoginRequired",     "TestMode",    "Centroiding",     "CurveFitting",
+                                     "ComputeSynodic",    "ComputeRate", "ComputeSidereal", "PrintInColor",
+                                     "MonochromeDisplay", "MagWindow",   "ReadOutWindow"};
+        for (std::size_t i = 0; i < std::size(flags); ++i) {
+            if ((*raw)[flags[i].first] > 1) {
+                rec.*flags[i].second = def.*flags[i].second;
+                fixed.emplace_back(names[i]);
+            }
+        }
+    }
+    if (rec.RawDataFormat > 2) {
+        rec.RawDataFormat = def.RawDataFormat;
+        fixed.emplace_back("RawDataFormat");
+    }
+
+    // Display: brightness and contrast as the adjustment dialog offers them, finite factors and
+    // 0/1 flags.
+    DisplayParams &d = rec.Display;
+    bool displayOk = (raw == nullptr || ((*raw)[DisplayOffset + 34] <= 1 && (*raw)[DisplayOffset + 35] <= 1 &&
+                                         (*raw)[DisplayOffset + 36] <= 1)) &&
+                     d.brightness >= -50 && d.brightness <= 50 && d.contrast >= -50 && d.contrast <= 50 &&
+                     std::isfinite(d.lowFactor) && std::isfinite(d.spanFactor);
+    // The ramp indices and the factor stay within what those ranges give (64 - 50 .. 64 + 50, a
+    // ramp of 63 * 1.5^-5 .. 63 * 1.5^5 steps); a file may hold them rounded by another build.
+    if (displayOk)
+        displayOk = d.lowerIndex >= 14 && d.lowerIndex <= 114 && d.upperIndex >= d.lowerIndex &&
+                    d.upperIndex <= d.lowerIndex + 480 && std::isfinite(d.contrastFactor) &&
+                    d.contrastFactor >= 0.13L && d.contrastFactor <= 7.7L;
+    if (!displayOk) {
+        d = def.Display;
+        fixed.emplace_back("DisplayParams");
+    }
+    // Box: the box dialog's ranges (search box 2..20 pixels, region 2..20 and not wider than the
+    // box, sky border 0..10).
+    const BoxParams &b = rec.Box;
+    if (b.searchHalfWidth < 1 || b.searchHalfWidth > 10 || b.centroidHalfDiameter < 1 ||
+        b.centroidHalfDiameter > b.searchHalfWidth || b.skyBorder > 10) {
+        rec.Box = def.Box;
+        fixed.emplace_back("BoxParams");
+    }
+    return fixed;
+}
+
+void OptsObj::SetDefaults() {
+    SetFileDefaults(Options);
+    // The image folder under the installation folder, in whatever case it was copied.
+    std::string images = resolveNoCase(Options.InstallDir.str(), "IMAGES/");
     if (!FolderHoldsImageDirectory(images))
         images = (locateCdrom_ ? locateCdrom_() : std::string()) + CdImageFolder;
     Options.ImagePath = images;
@@ -265,12 +411,12 @@ bool OptsObj::ReadFile(const std::string &path) {
         in.close();
         fs::remove(path, ec);
     };
+    OptionsFileBytes bytes{};
     try {
-        std::uint8_t bytes[OptionsFileSize];
-        in.read(reinterpret_cast<char *>(bytes), 72);
+        in.read(reinterpret_cast<char *>(bytes.data()), 72);
         if (in.gcount() != 72)
             throw ReadFailure{ReadBeyondEnd};
-        Options.FileVersion.fromBytes(bytes);
+        Options.FileVersion.fromBytes(bytes.data());
         if (!VersionMatches(Options.ProgramVersion.str(), Options.FileVersion.str())) {
             prompt().message("Version Error",
                              "Options File " + path + " is obsolete." + "\r\n" + ContinueText,
@@ -278,9 +424,9 @@ bool OptsObj::ReadFile(const std::string &path) {
             discard();
             return false;
         }
-        in.read(reinterpret_cast<char *>(bytes) + 72, OptionsFileSize - 72);
+        in.read(reinterpret_cast<char *>(bytes.data()) + 72, OptionsFileSize - 72);
         const auto got = static_cast<std::size_t>(in.gcount()) + 72;
-        decodeOptionsFile(bytes, got, Options);
+        decodeOptionsFile(bytes.data(), got, Options);
         if (got != OptionsFileSize)
             throw ReadFailure{ReadBeyondEnd};
         ReadExtra(in);
@@ -299,6 +445,17 @@ bool OptsObj::ReadFile(const std::string &path) {
         return false;
     }
     in.close();
+    const std::vector<std::string> fixed = ValidateOptions(Options, Options.InstallDir.str(), &bytes);
+    if (!fixed.empty()) {
+        std::string names;
+        for (const std::string &f : fixed)
+            names += (names.empty() ? "" : ", ") + f;
+        prompt().message("Options File Corrected",
+                         "Options File " + path + " held invalid values.\r\n" +
+                             "These settings take their default values: " + names + ".\r\n\r\n" +
+                             "Save the options to keep the corrected file.",
+                         Icon::Information, Buttons::OK);
+    }
     return true;
 }
 

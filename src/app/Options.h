@@ -11,6 +11,7 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace solar {
 
@@ -70,9 +71,29 @@ inline void decodeOptionsFile(const OptionsFileBytes &bytes, OptionsRecord &rec)
     decodeOptionsFile(bytes.data(), bytes.size(), rec);
 }
 
+// The defaults of every field the file holds, except ImagePath (searched for by SetDefaults).
+void SetFileDefaults(OptionsRecord &rec);
+
+// Checks every field the file holds against what the program itself can store: texts within
+// their room and free of control characters, flags 0 or 1, numbers within the ranges of their
+// dialogs, display indices within what brightness and contrast give. A bad field takes its
+// default (ImagePath: installDir + "IMAGES/"); an ImagePath without its final "/" gets one.
+// With the file image `raw` the flag bytes are checked as well (the record holds them as bool).
+// Returns the names of the fields that were replaced.
+std::vector<std::string> ValidateOptions(OptionsRecord &rec, const std::string &installDir,
+                                         const std::array<std::uint8_t, 2148> *raw = nullptr);
+
+// The folder the pictures, cursor and images are read from, for a program file in `programDir`
+// (ending in "/"): that folder itself when it holds the logo picture or an "IMAGES" folder (a
+// build, or a copy to one folder), else "../share/SolarRtn/" beside it when that exists (an
+// installation under a prefix); the result ends in "/".
+std::string InstallationFolderFor(const std::string &programDir);
+
 // True when folder (ending in "/") holds a file whose name ends in "LIST.TXT", in any case:
 // an image database directory file.
 bool FolderHoldsImageDirectory(const std::string &folder);
+// The path of the first such file, or "" when there is none.
+std::string ImageDirectoryFileIn(const std::string &folder);
 
 // What the core cannot find out by itself, handed in by the window side.
 struct OptsPlatform {
@@ -93,7 +114,8 @@ public:
     bool Initialize(const std::string &fileName, const std::string &version, const OptsPlatform &platform);
     // Every field of the file takes its default; ImagePath is searched for.
     void SetDefaults();
-    // True when the file at path was read completely; a bad file is reported and deleted.
+    // True when the file at path was read completely; a bad file is reported and deleted. Fields
+    // out of range take their defaults, and one message says so.
     bool ReadFile(const std::string &path);
     // Writes folder + OptionsFileName, keeping the previous file as BackupFileName.
     bool WriteFile(const std::string &folder);

@@ -1,5 +1,7 @@
 #include "app/Platform.h"
 
+#include "app/Options.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -17,11 +19,6 @@ namespace fs = std::filesystem;
 namespace solar {
 
 namespace {
-
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    return s;
-}
 
 // /proc/mounts writes blanks, tabs, newlines and backslashes in paths as three-digit octal escapes.
 std::string unescapeMount(const std::string &s) {
@@ -43,7 +40,7 @@ std::string unescapeMount(const std::string &s) {
 
 StartupEnv StartupEnv::fromSystem() {
     StartupEnv env;
-    env.installDir = programFolder();
+    env.installDir = InstallationFolderFor(programFolder());
     std::error_code ec;
     env.currentDir = withSlash(fs::current_path(ec).string());
     env.fallbackDir = userFallbackFolder();
@@ -103,15 +100,7 @@ std::string withSlash(std::string folder) {
 }
 
 bool folderHoldsListFile(const std::string &folder) {
-    std::error_code ec;
-    if (folder.empty() || !fs::is_directory(folder, ec))
-        return false;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = lower(it->path().filename().string());
-        if (name.size() >= 8 && name.compare(name.size() - 8, 8, "list.txt") == 0 && it->is_regular_file(ec))
-            return true;
-    }
-    return false;
+    return !folder.empty() && FolderHoldsImageDirectory(withSlash(folder));
 }
 
 bool curHotSpot(const std::string &bytes, int &x, int &y) {

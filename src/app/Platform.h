@@ -13,7 +13,7 @@ namespace solar {
 
 // Everything the main window learns from the machine at start-up; tests give their own.
 struct StartupEnv {
-    std::string installDir;  // folder of the program file, ending in "/"
+    std::string installDir;  // installation folder (InstallationFolderFor), ending in "/"
     std::string currentDir;  // the current folder, ending in "/"
     std::string fallbackDir; // per-user folder when the working folder is write-protected
     int screenWidth = 0;

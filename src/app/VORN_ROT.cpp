@@ -6,6 +6,7 @@
 #include "app/About.h"
 #include "app/LoginDlg.h"
 #include "app/MountMsg.h"
+#include "app/ShellCmds.h"
 #include "app/StrInput.h"
 #include "imagedb/SolrImages.h"
 #include "measure/MeasCmds.h"
@@ -107,6 +108,7 @@ TSolarRtn::TSolarRtn(const StartupEnv &env, QWidget *parent) : QMainWindow(paren
     setObjectName("SolarRtn");
     buildControls();
     buildMenus();
+    installShellHooks(*this);
     FormCreate();
 }
 
@@ -221,6 +223,9 @@ void TSolarRtn::buildMenus() {
     LoadList1 = item(ImageListMenu1, "&Load List...", &TSolarRtn::LoadList1Click);
     SaveList1 = item(ImageListMenu1, "&Save List...", &TSolarRtn::SaveList1Click, false);
     PrintList1 = item(ImageListMenu1, "&Print List...", &TSolarRtn::PrintList1Click, false);
+    MakeImageDatabase1 = item(File1, "Ma&ke Image Database...", &TSolarRtn::MakeImageDatabase1Click);
+    connect(File1, &QMenu::aboutToShow, this, &TSolarRtn::UpdateMakeDatabaseCommand);
+    MakeImageDatabase1->setVisible(false);
     MeasurementData1 = File1->addMenu("&Measurement Data");
     MeasurementData1->menuAction()->setEnabled(false);
     ViewEdit1 = item(MeasurementData1, "&View/Edit...", &TSolarRtn::ViewEdit1Click, false);
@@ -254,6 +259,7 @@ void TSolarRtn::buildMenus() {
     Analysis1->menuAction()->setEnabled(false);
     FindPeriod1 = item(Analysis1, "&Plot/Fit Data...", &TSolarRtn::FindPeriod1Click);
     ResultsList1 = item(Analysis1, "&Results List", &TSolarRtn::ResultsList1Click, false);
+    RateLatitude1 = item(Analysis1, "Rate against &Latitude...", &TSolarRtn::RateLatitude1Click, false);
     Spreadsheet1 = item(Analysis1, "&Spreadsheet...", &TSolarRtn::Spreadsheet1Click, false);
 
     Help1 = bar->addMenu("&Help");
@@ -369,6 +375,9 @@ void TSolarRtn::FormCreate() {
     createResultWindows();
     createLinearAnalysis();
     createRotnAnalysis();
+    createRateLatLink();
+    if (ExerciseStarted)
+        OfferRecovery();
 }
 
 void TSolarRtn::StartExercise() {
@@ -383,7 +392,7 @@ void TSolarRtn::StartExercise() {
     }
     if (Options.UserDir.empty()) {
         // A login closed without OK leaves no folder name: such a run files under "NOLOG".
-        std::string name = LoginRec.UserFolderName.str();
+        std::string name = SafeFolderName(LoginRec.UserFolderName.str());
         if (name.empty())
             name = "NOLOG";
         std::string folder = Options.WorkDir.str() + "Users/" + name + "/";
@@ -425,6 +434,8 @@ void TSolarRtn::StartExercise() {
     pc.students[2] = LoginRec.Student3.str();
     pc.students[3] = LoginRec.Student4.str();
     pc.labTable = LoginRec.TableNumber.empty() ? Options.LabTable.str() : LoginRec.TableNumber.str();
+    if (MeasDataForm)
+        OfferRecovery();
 }
 
 std::string TSolarRtn::LocateCdromDrive() {
@@ -660,15 +671,19 @@ void TSolarRtn::AboutThisExercise1Click() {
     runModal(box);
 }
 
-// The commands below belong to the measurement, analysis, options and help windows and are
-// filled in with them; the image commands are in imagedb/ImageCmds.cpp.
+// The commands below belong to the measurement and analysis windows and are filled in with
+// them; the image commands are in imagedb/ImageCmds.cpp, the options, spreadsheet, web and help
+// commands in app/ShellCmds.cpp.
 void TSolarRtn::createMeasurementWindows() {
     MeasDataForm = new TMeasDataForm1(this);
     MeasWindowHooks h;
     h.unit = [this] { return int(Options.RawDataFormat); };
     h.userDir = [this] { return Options.UserDir.str(); };
     h.dataSaved = [this] { return DataSaved; };
-    h.setDataSaved = [this](bool saved) { DataSaved = saved; };
+    h.setDataSaved = [this](bool saved) {
+        DataSaved = saved;
+        RefreshRecoveryCopy();
+    };
     h.enableMeasurementCommands = [this] { EnableDataCommands(true); };
     h.saveData = [this] { SaveData1Click(); };
     h.csvExported = [this](bool written, const std::string &dir, const std::string &file) {
@@ -676,9 +691,12 @@ void TSolarRtn::createMeasurementWindows() {
             LastCsvDir = dir;
             LastCsvFile = file;
             AfterCsvExport();
+        } else {
+            Spreadsheet1->setEnabled(false); // enabled exactly when a report was written
         }
     };
     MeasDataForm->setHooks(h);
+    connect(MeasDataForm, &TMeasDataForm1::measurementsChanged, this, [this] { RefreshRecoveryCopy(); });
     // Every list window proposes the student's folder for its reports.
     TInfoListForm1::setUserDirSource([this] { return Options.UserDir.str(); });
 }
@@ -700,6 +718,7 @@ void TSolarRtn::setMeasFiles(const MeasFileState &s) {
     LastDataLoadFile = s.LoadFileName;
     LastDataLoadDir = s.LoadFolder;
     DataSaved = s.DataSaved;
+    RefreshRecoveryCopy();
 }
 
 void TSolarRtn::ViewEdit1Click() {
@@ -737,7 +756,6 @@ void TSolarRtn::ClearallData1Click() {
         ResetRotnAnalysis();
     }
 }
-void TSolarRtn::Parameters1Click() {}
 void TSolarRtn::FindPeriod1Click() {
     if (Options.RawDataFormat == UnitHeliographic) {
         runModal(*LinearAnalysis);
@@ -748,11 +766,5 @@ void TSolarRtn::FindPeriod1Click() {
         return;
     }
 }
-void TSolarRtn::Spreadsheet1Click() {}
-void TSolarRtn::OnHelp1Click() {}
-void TSolarRtn::Topics1Click() {}
-void TSolarRtn::User1Click() {}
-void TSolarRtn::GONGProject1Click() {}
-void TSolarRtn::ProjectVORN1Click() {}
 
 } // namespace solar

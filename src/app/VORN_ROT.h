@@ -130,6 +130,10 @@ public:
     void EnableDataCommands(bool on);
     // After a CSV export: the Analysis menu (unless pixels) and Spreadsheet.
     void AfterCsvExport();
+    // The copy of unsaved measurements that a fatal fault writes to the user folder (app/Recovery.cpp):
+    // brought up to date, and the copy left by an earlier run offered back.
+    void RefreshRecoveryCopy();
+    void OfferRecovery();
 
     // ---- Image commands ----
     // Loads one database image and adds its line to the loaded-image list.
@@ -167,6 +171,7 @@ public:
 
     // The results list (its owner) and the spot-ID list of the analysis windows.
     TRsltsListForm1 *RsltsListForm = nullptr;
+    QAction *RateLatitude1 = nullptr; // Analysis: the rate-against-latitude plot
     TIDListForm1 *IDListForm = nullptr;
 
     // ---- Image database and loaded images ----
@@ -199,6 +204,10 @@ public:
     // Twins in the database pop-up (their captions differ from the menu's); kept in step with
     // SelectAll1, LoadSelected1, Search1 and Print1. The loaded-image pop-up shares its actions.
     QAction *SelectAll2 = nullptr, *LoadSelected2 = nullptr, *Search2 = nullptr, *Print2 = nullptr;
+    // The instructor's importer of observatory images; shown with the options access and in
+    // test or demonstration mode (checked each time the File menu opens).
+    QAction *MakeImageDatabase1 = nullptr;
+    void UpdateMakeDatabaseCommand();
 
 public slots:
     void Login1Click();
@@ -230,6 +239,7 @@ public slots:
     void SetRate1Click();
     void FindPeriod1Click();
     void ResultsList1Click();
+    void RateLatitude1Click();
     void Spreadsheet1Click();
     void OnHelp1Click();
     void Topics1Click();
@@ -237,6 +247,7 @@ public slots:
     void GONGProject1Click();
     void ProjectVORN1Click();
     void AboutThisExercise1Click();
+    void MakeImageDatabase1Click();
     void ImageTimerTimer();
     void UpdateSortIndicator();
 
@@ -262,6 +273,7 @@ private:
     void createLinearAnalysis();
     // The results list and spot-ID windows and the result dialog's link to the options.
     void createResultWindows();
+    void createRateLatLink();
     // After a CSV report of the results: Analysis (unless pixels) and Spreadsheet.
     void ResultsCsvExported(bool written, const std::string &folder, const std::string &file);
     // The sine-curve analysis: made at start-up, opened by Plot/Fit Data for solar radii, reset
@@ -272,7 +284,6 @@ private:
     void releaseImageStores();
     // Gives every loaded image and the spare up to the image window before they are released.
     void forgetAllImages();
-    void pruneHeaderWindows();
     void enableImagesMenu();
     void setPasteEnabled(bool on);
     void setAnimationMenu(bool on);
@@ -287,8 +298,6 @@ private:
     std::unique_ptr<LogFileObj> logOwner_;
     std::unique_ptr<SolrImgFileObj> imageDBOwner_;
     std::unique_ptr<SolrImagesObj> imagesOwner_;
-    // Header windows opened from the Images menu, one per image while the image exists.
-    std::map<const FITSFileObj *, std::unique_ptr<TInfoListForm1>> headerWindows_;
 };
 
 // The main window, set when it is created.

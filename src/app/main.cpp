@@ -1,11 +1,15 @@
 // Rotation of the Sun: program start.
-#include "app/VORN_ROT.h"
-#include "support/QtPrompt.h"
-
 #include "app/Platform.h"
+#include "app/SafeApp.h"
+#include "app/SelfCheck.h"
+#include "app/VORN_ROT.h"
+#include "measure/Recovery.h"
+#include "support/QtPrompt.h"
 
 #include <QApplication>
 #include <cstdlib>
+#include <cstring>
+#include <iostream>
 
 int main(int argc, char **argv) {
     // Wayland lets no program place its windows; under XWayland the image window, its read-out,
@@ -15,13 +19,18 @@ int main(int argc, char **argv) {
                                    std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"));
     if (!platform.empty())
         qputenv("QT_QPA_PLATFORM", platform.c_str());
-    QApplication app(argc, argv);
+    solar::TSolarApplication app(argc, argv);
     QApplication::setApplicationName("Rotation of the Sun");
+    if (argc > 1 && std::strcmp(argv[1], "--self-check") == 0)
+        return solar::RunSelfCheck(solar::StartupEnv::fromSystem().installDir, std::cout);
+    // From here on a fatal fault writes the unsaved measurements to the user folder.
+    solar::InstallRecoveryHandlers();
     solar::setUiPrompt(nullptr); // the real message boxes and dialogs
     solar::TSolarRtn window;
     // A start-up that met a too small screen or no writable storage ends here.
     if (window.QuitRequested)
         return 1;
+    app.afterInput = [&window] { window.RefreshRecoveryCopy(); };
     // The other windows must not keep the program alive once the exercise has ended.
     QObject::connect(&window, &solar::TSolarRtn::exerciseClosed, &app, &QApplication::quit);
     window.show();

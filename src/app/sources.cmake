@@ -2,6 +2,7 @@
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Options.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Login.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExecMod.cpp
 )
 list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LoginDlg.cpp
@@ -10,4 +11,10 @@ list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MountMsg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/About.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VORN_ROT.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Recovery.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SafeApp.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SelfCheck.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ShellCmds.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsDlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Passwd.cpp
 )

@@ -3,6 +3,7 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DateTime.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StringUt.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HelioCoord.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SunEphem.cpp
 )
 list(APPEND UI_SOURCES
 )

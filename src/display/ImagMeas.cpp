@@ -576,7 +576,7 @@ void TImageForm1::Adjust1Click() {
 
 void TImageForm1::ViewFITSHeader1Click() {
     if (image_ != nullptr)
-        ViewHeader(headerWindow_, *image_, "");
+        ViewHeader(*image_, ""); // the image's one header window, shared with the main window
 }
 
 void TImageForm1::Exit1Click() {

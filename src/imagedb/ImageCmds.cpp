@@ -5,6 +5,7 @@
 
 #include "display/ImagMeas.h"
 #include "imagedb/AnimDlg.h"
+#include "imagedb/ImageListFile.h"
 #include "imagedb/ImgPgrGage.h"
 #include "imagedb/SolrImages.h"
 #include "imagefiles/HdrView.h"
@@ -39,11 +40,6 @@ std::string trimRight(std::string s) {
     return s;
 }
 
-std::string trimLeft(std::string s) {
-    s.erase(0, s.find_first_not_of(' '));
-    return s;
-}
-
 std::vector<int> selectedRows(QListWidget *list) {
     std::vector<int> rows;
     for (int i = 0; i < list->count(); ++i)
@@ -52,53 +48,15 @@ std::vector<int> selectedRows(QListWidget *list) {
     return rows;
 }
 
-// What an image list line asks for: the date (before the first blank) and the time to the
-// minute (after it, cut before its last ":"). A date written with "-", as DATE-OBS has it, is
-// also looked for with the "/" of the database lines; "2005-03-07T13:45:07" is split at the "T".
-struct ListLineKey {
-    std::string date, time;
-};
-
-std::optional<ListLineKey> parseListLine(const std::string &raw) {
-    const std::string line = trimRight(raw);
-    if (line.empty())
-        return std::nullopt;
-    ListLineKey key;
-    const auto blank = line.find(' ');
-    key.date = line.substr(0, blank);
-    std::string time = blank == std::string::npos ? std::string() : trimLeft(line.substr(blank + 1));
-    const auto t = key.date.find('T');
-    if (time.empty() && t != std::string::npos) {
-        time = key.date.substr(t + 1);
-        key.date.resize(t);
-    }
-    const auto colon = time.rfind(':');
-    if (key.date.empty() || colon == std::string::npos)
-        return std::nullopt;
-    key.time = time.substr(0, colon);
-    return key;
-}
-
-bool lineHolds(const std::string &line, const ListLineKey &key) {
-    if (line.find(key.time) == std::string::npos)
-        return false;
-    if (line.find(key.date) != std::string::npos)
-        return true;
-    std::string slashed = key.date;
-    std::replace(slashed.begin(), slashed.end(), '-', '/');
-    return line.find(slashed) != std::string::npos;
-}
-
-std::vector<std::string> readTextLines(const std::string &path) {
-    std::vector<std::string> lines;
-    std::ifstream in(path, std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
+// The list lines that ask for no image of the open database, at most ten of them by name.
+void reportUnmatchedListLines(const std::string &file, const std::vector<std::string> &lines) {
+    std::string text = std::to_string(lines.size()) + (lines.size() == 1 ? " line" : " lines") + " of " +
+                       file + " match no image of the database:\r\n";
+    for (std::size_t i = 0; i < lines.size() && i < 10; ++i)
+        text += "\r\n" + lines[i];
+    if (lines.size() > 10)
+        text += "\r\n...";
+    prompt().message("Images Not Found", text, Icon::Exclamation, Buttons::OK);
 }
 
 } // namespace
@@ -128,20 +86,10 @@ void TSolarRtn::forgetAllImages() {
 
 void TSolarRtn::releaseImageStores() {
     forgetAllImages();
-    headerWindows_.clear();
     imagesOwner_.reset();
     Images = nullptr;
     imageDBOwner_.reset();
     ImageDB = nullptr;
-}
-
-void TSolarRtn::pruneHeaderWindows() {
-    for (auto it = headerWindows_.begin(); it != headerWindows_.end();) {
-        bool alive = Images && it->first == Images->Spare();
-        for (int i = 0; Images && !alive && i < Images->Count(); ++i)
-            alive = it->first == Images->Image(i);
-        it = alive ? std::next(it) : headerWindows_.erase(it);
-    }
 }
 
 bool TSolarRtn::eventFilter(QObject *watched, QEvent *event) {
@@ -385,7 +333,7 @@ void TSolarRtn::ViewFITSHeader1Click() {
         ImageList1->setCurrentRow(0);
     FITSFileObj *image = Images ? Images->Image(ImageList1->currentRow()) : nullptr;
     if (image)
-        ViewHeader(headerWindows_[image], *image, "");
+        ViewHeader(*image, "");
 }
 
 void TSolarRtn::ImageList1MouseDown(Qt::MouseButton button, int, int) {
@@ -441,7 +389,6 @@ void TSolarRtn::Cut1Click() {
     }
     markDirectoryLine(d, false);
     setPasteEnabled(true);
-    pruneHeaderWindows();
     syncShownImage();
     UpdateSortIndicator();
 }
@@ -490,7 +437,6 @@ void TSolarRtn::ClearAllImages1Click() {
         return;
     // The image window lets go of its image before the images are released.
     forgetAllImages();
-    headerWindows_.clear();
     imagesOwner_ = std::make_unique<SolrImagesObj>(Options.UserDir.str());
     Images = imagesOwner_.get();
 
@@ -660,20 +606,20 @@ void TSolarRtn::LoadList1Click() {
     LastImageListFile = fileNamePart(name);
     LastImageListDir = folderPart(name);
 
-    for (const std::string &line : readTextLines(name)) {
-        // Lines that ask for no image of this database are passed over.
-        const auto key = parseListLine(line);
-        if (!key)
-            continue;
-        for (int i = 0; i < ListBox1->count(); ++i) {
-            if (lineHolds(ListBox1->item(i)->text().toStdString(), *key)) {
-                ListBox1->clearSelection();
-                ListBox1->item(i)->setSelected(true);
-                ListBox1DblClick();
-                break;
-            }
-        }
+    std::vector<std::string> listLines, databaseLines;
+    ReadImageListFile(name, listLines);
+    for (int i = 0; i < ListBox1->count(); ++i)
+        databaseLines.push_back(ListBox1->item(i)->text().toStdString());
+    const ImageListMatch match = MatchImageList(listLines, databaseLines);
+    for (int i : match.databaseLines) {
+        if (i >= ListBox1->count())
+            break;
+        ListBox1->clearSelection();
+        ListBox1->item(i)->setSelected(true);
+        ListBox1DblClick();
     }
+    if (!match.unmatched.empty())
+        reportUnmatchedListLines(LastImageListFile, match.unmatched);
     SaveList1->setEnabled(false);
     PrintList1->setEnabled(true);
     UpdateSortIndicator();

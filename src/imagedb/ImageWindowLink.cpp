@@ -5,6 +5,7 @@
 
 #include "display/ImagMeas.h"
 #include "measure/MeasDataWin.h"
+#include "support/Helptxt.h"
 #include "support/ScreenFit.h"
 
 #include <QAction>
@@ -21,6 +22,7 @@ void TSolarRtn::createImageWindow() {
     hooks.animationOn = [this] { Animate1Click(); };
     hooks.animationOff = [this] { AnimateOff1Click(); };
     hooks.animationSetRate = [this] { SetRate1Click(); };
+    hooks.showHelp = [this](const std::string &list) { showHelpTopics(list, this); };
     ImageForm = new TImageForm1(Options, Helio, *MeasDataForm, hooks, this);
 
     ShowImageHook = [this](FITSFileObj &image, int index) {

@@ -109,8 +109,16 @@ bool SolrImgFileObj::ReadDirectory(const std::string &fileName) {
             }
         }
     }
-    if (std::ferror(f.get()))
-        throw std::runtime_error("Read error in image directory file " + fileName);
+    if (std::ferror(f.get())) {
+        // A directory read only in part would offer a database with images missing: none at all.
+        const int code = IOCodeFromErrno(errno == 0 ? EIO : errno);
+        records_.DeleteAll();
+        prompt().message("Image Directory File Error!",
+                         "Unable to Read Image Directory File!\r\n\r\nFile Name: " + fileName + "\r\n" +
+                             IOErrorText(code),
+                         Icon::Error, Buttons::OK);
+        return false;
+    }
     if (pending)
         addLine(line);
     records_.Reset();

@@ -555,7 +555,20 @@ long double HistogramObj::StdDev() const {
 
 GraphicsFileObj::GraphicsFileObj(std::string userDir) : raster_(userDir), userDir_(std::move(userDir)) {}
 
+namespace {
+std::function<void(const GraphicsFileObj *)> &releaseHook() {
+    static std::function<void(const GraphicsFileObj *)> hook;
+    return hook;
+}
+} // namespace
+
+void GraphicsFileObj::SetReleaseHook(std::function<void(const GraphicsFileObj *)> hook) {
+    releaseHook() = std::move(hook);
+}
+
 GraphicsFileObj::~GraphicsFileObj() {
+    if (releaseHook())
+        releaseHook()(this);
     discardTemporaryFiles();
 }
 
@@ -793,7 +806,8 @@ bool FITSFileObj::ReadHeader(const std::string &path) {
     const std::string listingPath = userDir_ + stem_ + ".HDR";
 
     // 4. The header listing.
-    std::FILE *listing = std::fopen(listingPath.c_str(), "w");
+    // Like every text file of the program, the listing ends its lines with CR LF.
+    std::FILE *listing = std::fopen(listingPath.c_str(), "wb");
     if (listing == nullptr) {
         const int code = IOCodeFromErrno(errno);
         prompt().message("File Error!",
@@ -812,7 +826,7 @@ bool FITSFileObj::ReadHeader(const std::string &path) {
 
     // 5. Its head.
     std::fputs(path.c_str(), listing);
-    std::fputs("\n** FITS Header Information **\n\n", listing);
+    std::fputs("\r\n** FITS Header Information **\r\n\r\n", listing);
 
     // 6, 7. Record by record until END (past a data-less primary header to its extension).
     bool anyCard = false;
@@ -829,7 +843,7 @@ bool FITSFileObj::ReadHeader(const std::string &path) {
                 --len;
             card = card.substr(0, len);
             std::fwrite(card.data(), 1, card.size(), listing);
-            std::fputc('\n', listing);
+            std::fputs("\r\n", listing);
             parseCard(card, endSeen);
             if (!header_.simple) {
                 std::fclose(listing);

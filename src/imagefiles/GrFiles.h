@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -197,6 +198,9 @@ public:
     GraphicsFileObj &operator=(const GraphicsFileObj &) = delete;
 
     virtual bool Load(const std::string &path) = 0;
+
+    // Called with every image object as it is destroyed (windows that belong to an image go with it).
+    static void SetReleaseHook(std::function<void(const GraphicsFileObj *)> hook);
 
     // Widens the value range of the description to the value and adds it to the histogram.
     void AddValue(std::int32_t value) {

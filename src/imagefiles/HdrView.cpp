@@ -4,7 +4,9 @@
 #include "support/InfoList.h"
 #include "support/Prompt.h"
 
+#include <QCoreApplication>
 #include <QMenu>
+#include <map>
 
 namespace solar {
 
@@ -32,6 +34,33 @@ bool ViewHeader(std::unique_ptr<TInfoListForm1> &window, const GraphicsFileObj &
                 const std::string &captionPrefix) {
     return ViewHeader(window, captionPrefix, image.DisplayName(), image.HeaderListingPath(),
                       image.BaseName());
+}
+
+namespace {
+std::map<const GraphicsFileObj *, std::unique_ptr<TInfoListForm1>> &imageWindows() {
+    static std::map<const GraphicsFileObj *, std::unique_ptr<TInfoListForm1>> windows;
+    return windows;
+}
+} // namespace
+
+bool ViewHeader(const GraphicsFileObj &image, const std::string &captionPrefix) {
+    static const bool hooked = [] {
+        GraphicsFileObj::SetReleaseHook([](const GraphicsFileObj *gone) { imageWindows().erase(gone); });
+        // Windows must go before the application object does.
+        qAddPostRoutine([] { imageWindows().clear(); });
+        return true;
+    }();
+    (void)hooked;
+    std::unique_ptr<TInfoListForm1> &window = imageWindows()[&image];
+    const bool shown = ViewHeader(window, image, captionPrefix);
+    if (!window)
+        imageWindows().erase(&image);
+    return shown;
+}
+
+TInfoListForm1 *HeaderWindowOf(const GraphicsFileObj &image) {
+    const auto it = imageWindows().find(&image);
+    return it == imageWindows().end() ? nullptr : it->second.get();
 }
 
 } // namespace solar

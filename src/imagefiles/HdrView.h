@@ -17,8 +17,16 @@ class TInfoListForm1;
 bool ViewHeader(std::unique_ptr<TInfoListForm1> &window, const std::string &captionPrefix,
                 const std::string &displayName, const std::string &hdrPath, const std::string &baseName);
 
-// The same for a loaded image: its header listing, display name and base name.
+// The same for a loaded image: its header listing, display name and base name, in a window the
+// caller keeps.
+
 bool ViewHeader(std::unique_ptr<TInfoListForm1> &window, const GraphicsFileObj &image,
                 const std::string &captionPrefix);
+
+// The image's own header window: one per image, whichever command shows it, closed when the
+// image object goes.
+bool ViewHeader(const GraphicsFileObj &image, const std::string &captionPrefix);
+// That window, or null when it has not been shown (or its image has gone).
+TInfoListForm1 *HeaderWindowOf(const GraphicsFileObj &image);
 
 } // namespace solar

@@ -456,8 +456,14 @@ void TDataListForm1::CommaDelimitClick() {
         CSVFileName = BaseName + ".CSV";
     const std::string path = chooseSavePath("Save Report in .CSV File for Spreadsheet?", CsvFilter, "*.CSV",
                                             CSVFileName, ReportFolder);
-    if (path.empty())
+    if (path.empty()) {
+        // No report was written: the flag and the main window's Spreadsheet command say so.
+        ReportWritten = false;
+        Print1->setChecked(false);
+        if (Entry.hooks().csvExported)
+            Entry.hooks().csvExported(false, ReportFolder, CSVFileName);
         return;
+    }
     CSVFileName = fileNamePart(path);
     ReportFolder = folderPart(path);
     std::string reason;

@@ -2,6 +2,7 @@
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MeasData.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MeasCmds.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Recovery.cpp
 )
 list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MeasDataWin.cpp

@@ -6,6 +6,8 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PrintHdr.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IDList.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Guarded.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Helplst.cpp
 )
 list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/QtPrompt.cpp
@@ -14,4 +16,5 @@ list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/InfoList.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScreenFit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IDListForm.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Helptxt.cpp
 )

@@ -34,6 +34,24 @@ TEST(LoginFolderName, FromTheFirstStudentsName) {
     EXPECT_EQ(UserFolderNameFor("Ann Stromb\xC3\xB6rg"), "AStromb");
 }
 
+TEST(LoginFolderName, EveryNameStaysOneFolderInsideUsers) {
+    // "." and ".." as a whole name (typed as the first name, or after the last blank) would be the
+    // working folder or its parent; "\\" and control characters are no part of a folder name.
+    EXPECT_EQ(UserFolderNameFor("."), "_");
+    EXPECT_EQ(UserFolderNameFor(".."), "__");
+    EXPECT_EQ(UserFolderNameFor("...."), "____");
+    EXPECT_EQ(UserFolderNameFor("A .."), "A..") << "dots after a letter are an ordinary name";
+    EXPECT_EQ(UserFolderNameFor("a\\b\tc"), "a_b_c");
+    EXPECT_EQ(SafeFolderName(".."), "__");
+    EXPECT_EQ(SafeFolderName(""), "");
+    const std::filesystem::path users = "/work/Users";
+    for (const std::string typed : {".", "..", "../x", "./..", "x/..", "\\..", "..\\", "\n", "A ..", "..."}) {
+        const std::string name = UserFolderNameFor(typed);
+        const auto folder = (users / name).lexically_normal();
+        EXPECT_EQ(folder.parent_path(), users) << "typed \"" << typed << "\" gave \"" << name << "\"";
+    }
+}
+
 std::vector<std::string> lines(const std::string &text) {
     std::vector<std::string> out;
     std::size_t start = 0;

@@ -1,6 +1,7 @@
 // The main window: start-up checks, the three stages and their pictures, login, the search for
 // the image database, the enabling of the command set and the end of the exercise.
 #include "analysis/LinrAnal.h"
+#include "analysis/RateLat.h"
 #include "analysis/RsltsDlg.h"
 #include "analysis/RsltsLst.h"
 #include "app/LoginDlg.h"
@@ -39,7 +40,8 @@ struct Machine {
 
     Machine() {
         QApplication::setQuitOnLastWindowClosed(false);
-        for (const char *f : {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR"})
+        for (const char *f :
+             {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR", "SOLRTNHLP.LST", "REMINDER.ROT"})
             fs::copy_file(DataDir + f, install.file(f));
         // An empty medium, so that the option defaults find no images and ask nothing.
         fs::create_directories(other.file("cdrom"));
@@ -336,8 +338,8 @@ TEST(MainWindowRun, ImagesInTheInstallationFolderAreFoundAndOfferedForSaving) {
     EXPECT_FALSE(w.DBLbl->isHidden());
     EXPECT_TRUE(w.StartPicture.isNull());
 
-    // The end: the plain quit question (no reminder viewer yet), then the pending options.
-    ui.script.expect("** Exercise Finished? **", Answer::Yes);
+    // The end: the reminder (OK quits), then the pending options.
+    ui.script.expect("** Exercise Finished? **", Answer::OK);
     ui.script.expect("Save Option Changes?", Answer::Yes);
     w.show();
     EXPECT_TRUE(w.close());
@@ -549,6 +551,9 @@ TEST(MainWindowCommands, DataCommandsOpenTheAnalysisOnlyBeyondPixels) {
         w.AfterCsvExport();
         EXPECT_TRUE(on(w.Spreadsheet1));
         EXPECT_EQ(on(w.Analysis1), format != 0) << "format " << format;
+        // A data list report that wrote no file leaves Spreadsheet off.
+        w.MeasDataForm->hooks().csvExported(false, "", "");
+        EXPECT_FALSE(on(w.Spreadsheet1));
     }
 }
 
@@ -765,6 +770,7 @@ TEST(MainWindowCommands, RecordedResultEnablesTheListAndItsCsvTheSpreadsheet) {
         ScriptedUiPrompt ui;
         TSolarRtn w(m.env());
         EXPECT_FALSE(on(w.ResultsList1));
+        EXPECT_FALSE(on(w.RateLatitude1));
         RsltsRec rec;
         rec.SpotID = "A";
         rec.RtnRate = 12.0L;
@@ -777,6 +783,10 @@ TEST(MainWindowCommands, RecordedResultEnablesTheListAndItsCsvTheSpreadsheet) {
         });
         ASSERT_TRUE(RecordResult(&w, rec));
         EXPECT_TRUE(on(w.ResultsList1));
+        EXPECT_TRUE(on(w.RateLatitude1));
+        w.RateLatitude1Click();
+        ASSERT_NE(w.findChild<TRateLatForm1 *>(), nullptr);
+        EXPECT_EQ(w.findChild<TRateLatForm1 *>()->Points().size(), 1u);
         w.ResultsList1Click();
         EXPECT_TRUE(w.RsltsListForm->isVisible());
         EXPECT_EQ(w.RsltsListForm->list().Count(), 1);

@@ -234,6 +234,91 @@ TEST(OptionsFile, ReadFileFailures) {
     }
 }
 
+TEST(OptionsFile, InvalidValuesTakeTheirDefaultsWithOneMessageAndTheSaveReadsBackQuietly) {
+    TempDir dir;
+    std::string bytes = handBuiltFile();
+    bytes[2106] = 60;                          // brightness 60 (the dialog stops at 50)
+    bytes[2110] = static_cast<char>(0x38);     // contrast -200 (0xFFFFFF38)
+    bytes[2147] = 7;                           // RawDataFormat beyond heliographic
+    bytes[2097] = 2;                           // Centroiding flag neither 0 nor 1
+    bytes[2089] = 0;                           // MagRegionSize 0
+    bytes[2088] = 20;                          // PasswordLength beyond the 16 bytes
+    bytes[72] = static_cast<char>(80);         // LogoFile length beyond its room of 71
+    putText(bytes, 1816, 255, "LAB\nLOG");     // LogFileName with a line break
+    bytes[2145] = 12;                          // centroid region wider than the search box
+    putText(bytes, 1304, 255, "/data/images"); // ImagePath without its final "/": mended quietly
+    const std::string path = dir.file("SOLNOPTS.INI");
+    writeFile(path, bytes);
+    ScriptedPrompt script;
+    script.expect("Options File Corrected");
+    OptsObj o = freshObj();
+    o.Options.InstallDir = dir.dir();
+    ASSERT_TRUE(o.ReadFile(path));
+    EXPECT_EQ(script.lastMessage().text,
+              "Options File " + path +
+                  " held invalid values.\r\nThese settings take their default values: "
+                  "LogoFile, LogFileName, PasswordLength, MagRegionSize, Centroiding, "
+                  "RawDataFormat, DisplayParams, BoxParams.\r\n\r\n"
+                  "Save the options to keep the corrected file.");
+    const OptionsRecord &r = o.Options;
+    EXPECT_EQ(r.Display.brightness, 0);
+    EXPECT_EQ(r.Display.contrast, 0);
+    EXPECT_EQ(r.Display.upperIndex, 127);
+    EXPECT_EQ(r.RawDataFormat, 2);
+    EXPECT_FALSE(r.Centroiding);
+    EXPECT_TRUE(r.TestMode) << "the sound flags around it stay as read";
+    EXPECT_EQ(r.MagRegionSize, 24);
+    EXPECT_EQ(o.UnscramblePassword(), "ZIRP");
+    EXPECT_EQ(r.LogoFile.str(), "VORNLOGO.BMP");
+    EXPECT_EQ(r.LogFileName.str(), "VORNLOG.LOG");
+    EXPECT_EQ(r.Box.searchHalfWidth, 8);
+    EXPECT_EQ(r.Box.centroidHalfDiameter, 7);
+    EXPECT_EQ(r.ImagePath.str(), "/data/images/");
+    EXPECT_EQ(r.TitleFile.str(), "MYTITLE.BMP");
+
+    // What the program writes reads back without a word and to the same bytes.
+    ASSERT_TRUE(o.WriteFile(dir.dir()));
+    OptsObj again = freshObj();
+    ASSERT_TRUE(again.ReadFile(path));
+    EXPECT_EQ(encodeOptionsFile(again.Options), encodeOptionsFile(o.Options));
+    EXPECT_EQ(script.messages().size(), 1u);
+}
+
+TEST(OptionsStart, OptionsFileAndImageFolderFoundInAnyCase) {
+    TempDir install, work;
+    fs::create_directory(install.path() / "images");
+    writeFile((install.path() / "images" / "synthlist.txt").string(), "x");
+    std::string file = handBuiltFile();
+    putText(file, 72, 71, "LOWER.BMP");
+    writeFile(work.file("solnopts.ini"), file);
+    ScriptedPrompt script;
+    OptsObj o;
+    o.Initialize("SOLNOPTS.INI", "1.014", platformFor(install.dir(), work.dir(), work.dir() + "never/"));
+    EXPECT_EQ(o.Options.LogoFile.str(), "LOWER.BMP");
+    // Without any options file the defaults look for the image folder in any case as well.
+    fs::remove(work.file("solnopts.ini"));
+    OptsObj d;
+    int cdrom = 0;
+    d.Initialize("SOLNOPTS.INI", "1.014",
+                 platformFor(install.dir(), work.dir(), work.dir() + "never/", &cdrom));
+    EXPECT_EQ(d.Options.ImagePath.str(), install.dir() + "images/");
+    EXPECT_EQ(cdrom, 0);
+}
+
+TEST(OptionsStart, InstallationFolderBesideTheProgramOrUnderShare) {
+    TempDir root;
+    fs::create_directories(root.path() / "bin");
+    fs::create_directories(root.path() / "share" / "SolarRtn");
+    // An installation under a prefix: the program in bin/, its folder in share/SolarRtn/.
+    EXPECT_EQ(InstallationFolderFor(root.dir() + "bin/"), root.dir() + "share/SolarRtn/");
+    // A build (or a copy into one folder): the pictures lie beside the program.
+    writeFile(root.dir() + "bin/vornlogo.bmp", "x");
+    EXPECT_EQ(InstallationFolderFor(root.dir() + "bin/"), root.dir() + "bin/");
+    // Neither: the program's own folder.
+    TempDir bare;
+    EXPECT_EQ(InstallationFolderFor(bare.dir()), bare.dir());
+}
+
 TEST(OptionsFile, ShortFileKeepsTheFieldsReadBeforeTheError) {
     TempDir dir;
     const std::string path = dir.file("SOLNOPTS.INI");

@@ -7,4 +7,5 @@ list(APPEND UI_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LoginDlgTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ShellCmdsTest.cpp
 )

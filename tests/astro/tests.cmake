@@ -3,6 +3,7 @@ list(APPEND CORE_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/DateTimeTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StringUtTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HelioCoordTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SunEphemTest.cpp
 )
 list(APPEND UI_TESTS
 )

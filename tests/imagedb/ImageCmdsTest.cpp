@@ -11,7 +11,9 @@
 #include "imagedb/AnimDlg.h"
 #include "imagedb/ImgPgrGage.h"
 #include "imagedb/SolrImages.h"
+#include "imagefiles/HdrView.h"
 #include "measure/MeasDataWin.h"
+#include "measure/Recovery.h"
 #include "support/Getsstr.h"
 #include "support/InfoList.h"
 
@@ -76,9 +78,11 @@ struct Session {
     std::vector<std::pair<std::string, int>> shown;
     std::vector<const FITSFileObj *> removed;
 
-    explicit Session(bool realWindow = false) {
+    // prepare: runs before the main window starts (files of an earlier run, answers to queue).
+    explicit Session(bool realWindow = false, const std::function<void(Session &)> &prepare = {}) {
         QApplication::setQuitOnLastWindowClosed(false);
-        for (const char *f : {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR"})
+        for (const char *f :
+             {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR", "SOLRTNHLP.LST", "REMINDER.ROT"})
             fs::copy_file(DataDir + f, install.file(f));
         OptsObj o;
         o.Options.InstallDir = install.dir();
@@ -94,6 +98,8 @@ struct Session {
         e.screenWidth = 1024;
         e.screenHeight = 768;
         e.opticalMounts = [] { return std::vector<std::string>{}; };
+        if (prepare)
+            prepare(*this);
         w = std::make_unique<TSolarRtn>(e);
         w->Run1Click();
         if (realWindow)
@@ -400,11 +406,15 @@ TEST(ImageListFile, SaveAndLoadGiveTheSameImagesInTheSameOrder) {
     EXPECT_EQ(s.w->SortLed->colour(), QColor(255, 0, 0));
     EXPECT_EQ(s.w->LastImageListFile, "MYLIST.LST");
 
-    // Loading a list clears what is loaded without asking; blank and foreign lines are passed over.
+    // Loading a list clears what is loaded without asking; blank lines are passed over, and the
+    // lines that ask for no image of this database are named once the others are loaded.
     writeFile(user + "OTHER.LST", "\r\n1999-01-01        10:00:00\r\n" + c[1] + "\r\nno time here\r\n");
     s.ui.script.answerFile(user + "OTHER.LST");
+    s.ui.script.expect("Images Not Found");
     s.w->LoadList1Click();
     EXPECT_EQ(s.lines(s.w->ImageList1), (std::vector<std::string>{c[1]}));
+    EXPECT_EQ(s.ui.script.lastMessage().text,
+              "2 lines of OTHER.LST match no image of the database:\r\n\r\n1999-01-01        10:00:00\r\nno time here");
 }
 
 TEST(Animation, OnStepsThroughTheListAndOffStopsAtTheNextTick) {
@@ -496,6 +506,60 @@ TEST(ImageHeader, ViewHeaderChoosesTheFirstLineAndShowsItsListing) {
     s.w->ClearAllImages1Click();
     for (QWidget *t : QApplication::topLevelWidgets())
         EXPECT_NE(t, found);
+}
+
+TEST(ImageHeader, OneWindowPerImageForBothCommandsGoingWithTheImage) {
+    Session s(true);
+    s.loadDirectory();
+    s.load({0, 1});
+    s.w->ImageList1->setCurrentRow(1);
+    s.w->ImageList1DblClick(); // the image window shows the second image
+    s.w->ViewFITSHeader1Click();
+    s.w->ImageForm->ViewFITSHeader1Click();
+    auto visibleHeaders = [] {
+        std::vector<TInfoListForm1 *> out;
+        for (QWidget *t : QApplication::topLevelWidgets())
+            if (auto *f = dynamic_cast<TInfoListForm1 *>(t); f && f->isVisible())
+                out.push_back(f);
+        return out;
+    };
+    const FITSFileObj *image = s.w->Images->Image(1);
+    ASSERT_EQ(visibleHeaders().size(), 1u) << "both commands show the image's one window";
+    EXPECT_EQ(visibleHeaders()[0], HeaderWindowOf(*image));
+    // Cut, the image waits as the spare and keeps its window; the next cut releases it and the
+    // window goes with it.
+    s.w->Cut1Click();
+    EXPECT_NE(HeaderWindowOf(*image), nullptr);
+    s.w->ImageList1->setCurrentRow(0);
+    s.w->Cut1Click();
+    EXPECT_TRUE(visibleHeaders().empty());
+}
+
+TEST(Recovery, MeasurementsKeptByAFaultAreOfferedAtTheNextStartOfTheSameUser) {
+    Session s(false, [](Session &p) {
+        // The demonstration user's folder holds the copy a fatal fault wrote.
+        const std::string user = p.work.dir() + "Users/SOLRTN/";
+        fs::create_directories(user);
+        MeasList kept;
+        MeasRec r;
+        r.ID = "A";
+        r.Time = 45894.8;
+        kept.Insert(r);
+        std::string reason;
+        ASSERT_TRUE(writeMeasFile(user + RecoveryFileName, kept, reason));
+        p.ui.script.expect("Recovered Measurements", Answer::Yes);
+    });
+    EXPECT_EQ(s.w->MeasDataForm->list().Count(), 1);
+    EXPECT_FALSE(s.w->DataSaved) << "recovered data are not saved yet";
+    EXPECT_TRUE(on(s.w->SaveData1));
+    // From now on the copy follows the list: a fault now would write it again.
+    const std::string copy = s.w->Options.UserDir.str() + RecoveryFileName;
+    EXPECT_FALSE(fs::exists(copy));
+    ASSERT_TRUE(WriteRecoveryCopy());
+    EXPECT_EQ(readFile(copy).size(), MeasRecordBytes);
+    s.w->DataSaved = true;
+    s.w->RefreshRecoveryCopy();
+    EXPECT_FALSE(WriteRecoveryCopy());
 }
 
 TEST(DatabaseList, SearchFindsALineAcrossLineEndsAndSaysWhenNothingIsFound) {

@@ -6,6 +6,7 @@
 #include "common/ScriptedPrompt.h"
 #include "common/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -126,4 +127,38 @@ TEST(SolrImgFileObj, MissingFileIsReported) {
               "Unable to Open Image Directory File!\r\n\r\nFile Name: " + path + "\r\nFile Not Found!");
     EXPECT_EQ(m.icon, Icon::Error);
     EXPECT_EQ(m.buttons, Buttons::OK);
+}
+
+TEST(SolrImgFileObj, ReadErrorIsReportedNotThrown) {
+    // A folder opens for reading but every read fails: the program must say so and go on.
+    TempDir dir;
+    std::filesystem::create_directory(dir.path() / "biglist.txt");
+    SolrImgFileObj db;
+    ScriptedPrompt script;
+    script.expect("Image Directory File Error!");
+    const std::string path = dir.file("biglist.txt");
+    bool read = true;
+    EXPECT_NO_THROW(read = db.ReadDirectory(path));
+    EXPECT_FALSE(read);
+    EXPECT_FALSE(db.Ready());
+    EXPECT_TRUE(records(db).empty());
+    EXPECT_EQ(
+        script.lastMessage().text.rfind("Unable to Read Image Directory File!\r\n\r\nFile Name: " + path, 0),
+        0u);
+}
+
+TEST(SolrImgFileObj, LongLineKeepsTheTimeOfTheWholeLine) {
+    // Found by fuzzing: the name keeps 22 characters, which may end inside the time stamp; the
+    // record still carries the time of the whole line (1998-03-04 16:30).
+    TempDir dir;
+    const std::string path = dir.file("longlist.txt");
+    solar::test::writeFile(path, "bbso_980304xxxxxxxT1630.fts\r\n");
+    SolrImgFileObj db;
+    ScriptedPrompt script;
+    ASSERT_TRUE(db.ReadDirectory(path));
+    const auto recs = records(db);
+    ASSERT_EQ(recs.size(), 1u);
+    EXPECT_EQ(recs[0].fileName.str(), "bbso_980304xxxxxxxT163");
+    EXPECT_NEAR(recs[0].imageTime, 35858.0 + 990.0 / 1440.0, Tol);
+    EXPECT_EQ(SolrImgFileObj::ImageTimeFromName(recs[0].fileName.view()), 0.0);
 }

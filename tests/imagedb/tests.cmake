@@ -2,7 +2,9 @@
 list(APPEND CORE_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/SolrImagesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SolrImagesObjTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ImageListFileTest.cpp
 )
 list(APPEND UI_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/ImageCmdsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MakeDbCmdTest.cpp
 )

@@ -208,14 +208,16 @@ TEST(FitsHeader, ListingLineForLine) {
     {
         FITSFileObj f(fx.user.dir());
         ASSERT_TRUE(f.Load(path));
-        std::string expected = path + "\n** FITS Header Information **\n\n";
-        expected += "SIMPLE  =                    T\nBITPIX  = 8\nNAXIS   = 2\nNAXIS1  = 1\nNAXIS2  = 1\n";
-        expected += "COMMENT " + std::string(64, 'x') + "\n";
+        // Lines end in CR LF, as in every text file the program writes.
+        std::string expected = path + "\r\n** FITS Header Information **\r\n\r\n";
+        expected +=
+            "SIMPLE  =                    T\r\nBITPIX  = 8\r\nNAXIS   = 2\r\nNAXIS1  = 1\r\nNAXIS2  = 1\r\n";
+        expected += "COMMENT " + std::string(64, 'x') + "\r\n";
         for (int i = 0; i < 35; ++i)
-            expected += "HISTORY = " + std::to_string(i) + "\n";
-        expected += "END\n";
+            expected += "HISTORY = " + std::to_string(i) + "\r\n";
+        expected += "END\r\n";
         for (int i = 0; i < 72 - 42; ++i) // 41 cards and END: the rest of the second record
-            expected += " \n";
+            expected += " \r\n";
         EXPECT_EQ(readFile(f.HeaderListingPath()), expected);
         EXPECT_EQ(pixels(f), std::vector<std::int32_t>{7}); // data after the two-record header
     }

@@ -355,6 +355,12 @@ TEST(MeasListWindow, ReportsAndSaveForReload) {
     EXPECT_EQ(p.csvFolder, p.dir.dir());
     EXPECT_EQ(p.csvFile, "MEAS.CSV");
 
+    // A cancelled report writes nothing: the flag falls and the main window hears of it.
+    p.ui.script.answerFile("");
+    w.CommaDelimitClick();
+    EXPECT_FALSE(w.ReportWritten);
+    EXPECT_FALSE(p.csvWritten);
+
     // Text as displayed goes through the generic window with this window's base name.
     p.ui.script.answerFile(p.dir.file("list.txt"));
     p.ui.script.expect("Text File Written");

@@ -3,7 +3,10 @@ list(APPEND CORE_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/ExtRealTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LinkLstTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListTextTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GuardedTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HelplstTest.cpp
 )
 list(APPEND UI_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/InfoListTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HelptxtTest.cpp
 )

@@ -2,8 +2,9 @@
 // surface point drawn at a pixel must convert back to its latitude and its longitude from the
 // central meridian within 0.01 deg, over the range of B0 and distance a year brings.
 #include "DiscProjection.h"
-#include "SunEphem.h"
+#include "GenConfig.h"
 #include "astro/HelioCoord.h"
+#include "astro/SunEphem.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ TEST(DiscProjection, ProgramConversionInvertsIt) {
             g.b0Deg = b0;
             g.radiusPx = 440 / d;
             solar::HeliographicCoordObj conv;
-            conv.SetImageGeometry(d, b0, 0, 0, ProgramSolarRadiusKm / (d * KmPerAu));
+            conv.SetImageGeometry(d, b0, 0, 0, solar::ProgramSolarRadiusKm / (d * solar::KmPerAu));
             for (long double lat = -60; lat <= 60; lat += 7.5L) {
                 for (long double lon = -88; lon <= 88; lon += 4) {
                     const PixelPoint px = toPixel(g, {lat, lon});
@@ -56,4 +57,12 @@ TEST(DiscProjection, NorthIsUpAndWestIsRight) {
     // Orthographic view from afar: sin(30 deg) * 440 = 220 pixels, and a finite distance moves
     // the point outwards by under 1/200 of that.
     EXPECT_NEAR(static_cast<double>(512 - north.row), 220, 220 / 200.0);
+}
+
+TEST(DiscProjection, SpotRotationLaw) {
+    // Newton and Nunn (1951): 14.38 - 2.77 sin^2(latitude); sin^2(30 deg) = 1/4, sin^2(90) = 1.
+    EXPECT_NEAR(static_cast<double>(spotSiderealRate(0)), 14.38, 1e-12);
+    EXPECT_NEAR(static_cast<double>(spotSiderealRate(30)), 14.38 - 2.77 / 4, 1e-12);
+    EXPECT_NEAR(static_cast<double>(spotSiderealRate(-30)), 14.38 - 2.77 / 4, 1e-12);
+    EXPECT_NEAR(static_cast<double>(spotSiderealRate(90)), 11.61, 1e-12);
 }

@@ -2,7 +2,6 @@
 # generated files in bin/IMAGES (which the solarimages target makes first).
 add_executable(solargen_tests
     ${CMAKE_CURRENT_LIST_DIR}/GenTestData.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/SunEphemTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DiscProjectionTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DatabaseTest.cpp
 )

@@ -11,7 +11,7 @@ namespace solar::gen {
 namespace {
 
 constexpr long double Pi = 3.14159265358979323846264338327950288L;
-constexpr long double CarringtonRate = 360.0L / 25.38L; // sidereal, degrees per day (Meeus ch. 29)
+constexpr long double CarringtonRate = CarringtonSiderealRate;
 
 // splitmix64 (Steele, Lea and Flood 2014): small, fast and the same on every platform, so the
 // database is identical wherever it is built.

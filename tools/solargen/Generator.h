@@ -5,7 +5,7 @@
 
 #include "DiscProjection.h"
 #include "GenConfig.h"
-#include "SunEphem.h"
+#include "astro/SunEphem.h"
 
 #include <cstdint>
 #include <string>

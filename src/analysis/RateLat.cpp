@@ -1,0 +1,432 @@
+#include "analysis/RateLat.h"
+
+#include "support/ListText.h"
+#include "support/PrintHdr.h"
+#include "support/Prompt.h"
+#include "support/QtPrintHdr.h"
+#include "support/QtPrompt.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPrinter>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+namespace solar {
+namespace {
+
+RateLatSources &sources() {
+    static RateLatSources s;
+    return s;
+}
+
+QColor Bgr(std::uint32_t c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+// Colours of the analysis windows (0x00BBGGRR), colour display / monochrome.
+constexpr std::uint32_t Background[2] = {0x800000, 0xFFFFFF};
+constexpr std::uint32_t AxesColour[2] = {0x00FFFF, 0x000000};
+// The four published laws and the student's law: colour and dash pattern (the dashes tell the
+// curves apart in monochrome and on a grey printer).
+constexpr std::uint32_t LawColours[4] = {0xFFFFFF, 0x00A5FF, 0xF0CAA6, 0xC0C0C0};
+constexpr Qt::PenStyle LawDashes[4] = {Qt::SolidLine, Qt::DashLine, Qt::DashDotLine, Qt::DotLine};
+constexpr std::uint32_t StudentColour = 0x0000FF;
+
+std::string Fixed(long double v, int decimals) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*Lf", decimals, v);
+    return buf;
+}
+
+std::string Signed(long double v, int decimals) {
+    return (v >= 0 ? "+ " : "- ") + Fixed(std::fabs(v), decimals);
+}
+
+QPen LawPen(int lawIndex, bool mono) {
+    if (lawIndex < 0)
+        return QPen(mono ? Qt::black : Bgr(StudentColour), 2, Qt::SolidLine);
+    return QPen(mono ? Qt::black : Bgr(LawColours[lawIndex]), 1, LawDashes[lawIndex]);
+}
+
+std::string LawText(const RotationLaw &l) {
+    std::string s =
+        l.Name + ", " + l.Source + ": " + Fixed(l.A, 2) + " " + Signed(l.B, 2) + " sin\xC2\xB2\xCF\x86";
+    if (l.C != 0)
+        s += " " + Signed(l.C, 2) + " sin\xE2\x81\xB4\xCF\x86";
+    return s;
+}
+
+} // namespace
+
+void setRateLatSources(RateLatSources s) {
+    sources() = std::move(s);
+}
+
+TRateLatForm1::TRateLatForm1(QWidget *parent) : QMainWindow(parent) {
+    setWindowTitle(Caption);
+    QMenu *file = menuBar()->addMenu("&File");
+    Print1 = file->addAction("&Print...", this, &TRateLatForm1::Print1Click);
+    QMenu *save = file->addMenu("Save &Picture");
+    SavePng1 = save->addAction("As &PNG Image...", this, &TRateLatForm1::SavePng1Click);
+    SavePdf1 = save->addAction("As P&DF Document...", this, &TRateLatForm1::SavePdf1Click);
+    file->addSeparator();
+    Exit1 = file->addAction("E&xit", this, &QWidget::hide);
+
+    auto *central = new QWidget(this);
+    auto *col = new QVBoxLayout(central);
+    Display1 = new QLabel(central);
+    Display1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    col->addWidget(Display1, 0);
+    auto *boxes = new QHBoxLayout;
+    for (const RotationLaw &l : PublishedLaws()) {
+        auto *b = new QCheckBox(QString::fromStdString(l.Name).replace("&", "&&"), central);
+        b->setChecked(LawBoxes.empty()); // the sunspot law the sample database follows
+        connect(b, &QCheckBox::toggled, this, &TRateLatForm1::Redraw);
+        boxes->addWidget(b);
+        LawBoxes.push_back(b);
+    }
+    FitBox = new QCheckBox("Your Law", central);
+    FitBox->setChecked(true);
+    RuleBox = new QCheckBox("365.25-Day Rule", central);
+    connect(FitBox, &QCheckBox::toggled, this, &TRateLatForm1::Redraw);
+    connect(RuleBox, &QCheckBox::toggled, this, &TRateLatForm1::Redraw);
+    boxes->addWidget(FitBox);
+    boxes->addWidget(RuleBox);
+    boxes->addStretch(1);
+    col->addLayout(boxes);
+    Table1 = new QPlainTextEdit(central);
+    Table1->setReadOnly(true);
+    Table1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Table1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    col->addWidget(Table1, 1);
+    setCentralWidget(central);
+}
+
+bool TRateLatForm1::Monochrome() const {
+    return sources().monochrome && sources().monochrome();
+}
+
+std::vector<bool> TRateLatForm1::LawsShown() const {
+    std::vector<bool> v;
+    for (QCheckBox *b : LawBoxes)
+        v.push_back(b->isChecked());
+    return v;
+}
+
+void TRateLatForm1::FormShow() {
+    Points_.clear();
+    NoRate = 0;
+    const std::vector<RsltsRec> recs = sources().results ? sources().results() : std::vector<RsltsRec>{};
+    const std::vector<MeasRec> meas = sources().measures ? sources().measures() : std::vector<MeasRec>{};
+    for (const RsltsRec &r : recs) {
+        RatePoint p;
+        if (PointOfResult(r, meas, p))
+            Points_.push_back(p);
+        else
+            ++NoRate;
+    }
+    Fit_ = FitStudentLaw(Points_);
+    Redraw();
+    // Beside the plot's natural size, inside the screen's available area.
+    QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect area = s ? s->availableGeometry() : QRect(0, 0, 1366, 768);
+    resize(std::min(area.width(), 800), std::min(area.height(), 900));
+}
+
+void TRateLatForm1::Redraw() {
+    // The screen gives the plot what is left after the check boxes and at least six table lines.
+    QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const int avail = s ? s->availableGeometry().height() : 768;
+    const int h = std::clamp(avail - 260, 420, 560);
+    Geom = ComputeRateLatGeometry(Points_, LawsShown(), FitBox->isChecked() ? &Fit_ : nullptr, 760, h);
+    // Sharp on a HiDPI screen: painted at the screen's pixel ratio, shown at the plot's size.
+    const qreal dpr = std::max<qreal>(1, devicePixelRatioF());
+    QImage img(QSize(Geom.Width, Geom.Height) * dpr, QImage::Format_RGB32);
+    img.setDevicePixelRatio(dpr);
+    {
+        QPainter p(&img);
+        PaintPlot(p, Monochrome());
+    }
+    Display1->setPixmap(QPixmap::fromImage(img));
+    Display1->setFixedSize(Geom.Width, Geom.Height);
+    QStringList lines;
+    for (const std::string &l : TableLines())
+        lines << QString::fromStdString(l);
+    Table1->setPlainText(lines.join('\n'));
+}
+
+std::vector<std::string> TRateLatForm1::TableLines() const {
+    std::vector<std::string> out;
+    char buf[200];
+    out.push_back("Spot  Mean Lat   Synodic   Sidereal (Degs/Day)      Std Error  Residual");
+    out.push_back(" ID    (Degs)  (Degs/Day)  365.25-Day    At T-Zero  (Degs/Day) (Degs/Day)");
+    for (std::size_t i = 0; i < Points_.size(); ++i) {
+        const RatePoint &p = Points_[i];
+        const std::string err = p.Sigma > 0 ? Fixed(p.Sigma, 4) : "  none";
+        const std::string res = Fit_.Ok && i < Fit_.Residuals.size() ? Fixed(Fit_.Residuals[i], 4) : "";
+        std::snprintf(buf, sizeof buf, "%-4s %8s %10s %11s %12s %10s %10s", p.ID.c_str(),
+                      Fixed(p.LatDeg, 2).c_str(), Fixed(p.SynRate, 4).c_str(), Fixed(p.RuleRate, 4).c_str(),
+                      Fixed(p.ExactRate, 4).c_str(), err.c_str(), res.c_str());
+        out.push_back(buf);
+    }
+    out.push_back("");
+    if (Points_.empty())
+        out.push_back("No results with a rotation rate have been recorded yet.");
+    if (NoRate > 0)
+        out.push_back(std::to_string(NoRate) +
+                      " recorded result(s) without a rotation rate or period are not shown.");
+    if (Fit_.Ok) {
+        std::string l = "Your law: rate = " + Fixed(Fit_.A, 3);
+        if (Fit_.HasErrors)
+            l += " (\xC2\xB1" + Fixed(Fit_.SeA, 3) + ")";
+        l += " " + Signed(Fit_.B, 3);
+        if (Fit_.HasErrors)
+            l += " (\xC2\xB1" + Fixed(Fit_.SeB, 3) + ")";
+        l += " sin\xC2\xB2(lat) degrees per day, sidereal at T-zero";
+        out.push_back(l);
+        out.push_back(std::string(Fit_.Weighted ? "Weighted by 1 / (standard error)\xC2\xB2 of each rate"
+                                                : "Every point counted alike (not every rate has an error)") +
+                      (Fit_.HasErrors ? "" : "; two points leave no room for standard errors") + ".");
+    } else if (!Points_.empty()) {
+        out.push_back(Fit_.Message);
+    }
+    out.push_back(
+        "Sidereal at T-zero: the synodic rate plus the true sidereal motion of the central meridian");
+    out.push_back(
+        "(Carrington rate plus the rate of change of L0); the 365.25-day rule adds 0.98563 always.");
+    return out;
+}
+
+QImage TRateLatForm1::PlotImage(bool mono) const {
+    QImage img(Geom.Width, Geom.Height, QImage::Format_RGB32);
+    QPainter p(&img);
+    PaintPlot(p, mono);
+    return img;
+}
+
+void TRateLatForm1::PaintPlot(QPainter &p, bool mono) const {
+    const int m = mono ? 1 : 0;
+    const RateLatGeometry &g = Geom;
+    // Sized in plot pixels, so the screen, a scaled printer page and a PDF all look alike.
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(12);
+    p.setFont(font);
+    p.fillRect(0, 0, g.Width, g.Height, Bgr(Background[m]));
+    const QColor axes = Bgr(AxesColour[m]);
+    p.setPen(QPen(axes, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(g.Left, g.Top, g.Right - g.Left, g.Bottom - g.Top);
+    const QFontMetrics fm = p.fontMetrics();
+    for (const PlotTick &t : g.XTicks) {
+        p.drawLine(t.pos, g.Bottom, t.pos, g.Bottom + 5);
+        const QString s = QString::fromStdString(t.text);
+        p.drawText(t.pos - fm.horizontalAdvance(s) / 2, g.Bottom + 8 + fm.ascent(), s);
+    }
+    for (const PlotTick &t : g.YTicks) {
+        p.drawLine(g.Left - 5, t.pos, g.Left, t.pos);
+        const QString s = QString::fromStdString(t.text);
+        p.drawText(g.Left - 8 - fm.horizontalAdvance(s), t.pos + fm.ascent() / 2 - 1, s);
+    }
+    const QString xTitle = "Mean Latitude (Degrees, North Positive)";
+    p.drawText((g.Left + g.Right - fm.horizontalAdvance(xTitle)) / 2, g.Bottom + 26 + fm.ascent(), xTitle);
+    p.save();
+    p.translate(14, (g.Top + g.Bottom) / 2);
+    p.rotate(-90);
+    const QString yTitle = "Sidereal Rotation Rate (Degrees per Day)";
+    p.drawText(-fm.horizontalAdvance(yTitle) / 2, fm.ascent() / 2, yTitle);
+    p.restore();
+
+    p.setClipRect(g.Left, g.Top, g.Right - g.Left + 1, g.Bottom - g.Top + 1);
+    for (const PlotCurve &c : g.Curves) {
+        p.setPen(LawPen(c.lawIndex, mono));
+        QPolygon poly;
+        for (const PlotPx &q : c.pts)
+            poly << QPoint(q.x, q.y);
+        p.drawPolyline(poly);
+    }
+    for (std::size_t i = 0; i < g.Points.size() && i < Points_.size(); ++i) {
+        const PlotPointGeom &q = g.Points[i];
+        const QColor c = mono ? Qt::black : Bgr(SpotColours[q.colourIndex]);
+        p.setPen(QPen(c, 1));
+        if (q.hasBar) {
+            p.drawLine(q.at.x, q.barTop, q.at.x, q.barBottom);
+            p.drawLine(q.at.x - 3, q.barTop, q.at.x + 3, q.barTop);
+            p.drawLine(q.at.x - 3, q.barBottom, q.at.x + 3, q.barBottom);
+        }
+        if (RuleBox->isChecked()) {
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(q.ruleAt.x - 3, q.ruleAt.y - 3, 6, 6);
+        }
+        p.setBrush(c);
+        p.drawEllipse(QPoint(q.at.x, q.at.y), 3, 3);
+        p.setBrush(Qt::NoBrush);
+        p.drawText(q.label.x, q.label.y + fm.ascent(), QString::fromStdString(Points_[i].ID));
+    }
+    p.setClipping(false);
+
+    // Legend: one line per curve shown, then what the points are.
+    int y = g.LegendTop;
+    auto legendLine = [&](const QPen &pen, const std::string &text) {
+        p.setPen(pen);
+        p.drawLine(g.Left, y + fm.height() / 2, g.Left + 30, y + fm.height() / 2);
+        p.setPen(axes);
+        p.drawText(g.Left + 38, y + fm.ascent(), QString::fromStdString(text));
+        y += g.LineHeight;
+    };
+    const std::vector<RotationLaw> &laws = PublishedLaws();
+    for (const PlotCurve &c : g.Curves) {
+        if (c.lawIndex >= 0) {
+            legendLine(LawPen(c.lawIndex, mono), LawText(laws[c.lawIndex]));
+        } else {
+            std::string t = "Your law: A = " + Fixed(Fit_.A, 3);
+            if (Fit_.HasErrors)
+                t += " \xC2\xB1 " + Fixed(Fit_.SeA, 3);
+            t += ", B = " + Fixed(Fit_.B, 3);
+            if (Fit_.HasErrors)
+                t += " \xC2\xB1 " + Fixed(Fit_.SeB, 3);
+            t += " deg/day (A + B sin\xC2\xB2\xCF\x86)";
+            legendLine(LawPen(-1, mono), t);
+        }
+    }
+    p.setPen(axes);
+    std::string pts = "\xE2\x97\x8F sidereal rate at T-zero (true central-meridian motion), bars \xC2\xB1"
+                      "1 standard error";
+    if (RuleBox->isChecked())
+        pts += "; \xE2\x96\xA1 by the 365.25-day rule";
+    p.drawText(g.Left, y + fm.ascent(), QString::fromStdString(pts));
+    if (Points_.empty()) {
+        const QString none = "No results recorded";
+        p.drawText((g.Left + g.Right - fm.horizontalAdvance(none)) / 2, (g.Top + g.Bottom) / 2, none);
+    }
+}
+
+void TRateLatForm1::Print1Click() {
+    QPrinter &printer = programPrinter();
+    if (!uiPrompt().printDialog(printer))
+        return;
+    BusyCursor busy;
+    setEnabled(false);
+    // On paper the plot is in colour only with "Print in Color".
+    const bool mono = !(sources().printInColor && sources().printInColor());
+    printer.setDocName(QString::fromStdString(printJobTitle()));
+    QPainter p;
+    if (p.begin(&printer)) {
+        p.setFont(QFont("Helvetica", 10, QFont::Bold));
+        PrintHeaderLayout layout;
+        const int y = drawPrintHeaderAndCaption(p, printer, Caption, &layout);
+        const QRect page = p.viewport();
+        const double scale =
+            std::min(double(page.width()) / Geom.Width, double(page.height() - y) / Geom.Height / 1.5);
+        p.save();
+        p.translate(0, y);
+        p.scale(scale, scale);
+        PaintPlot(p, mono);
+        p.restore();
+        QStringList lines;
+        for (const std::string &l : TableLines())
+            lines << QString::fromStdString(l);
+        p.setFont(printTextFont());
+        layout.lineHeight = QFontMetrics(p.font(), p.device()).height();
+        drawPagedLines(p, printer, layout, y + int(Geom.Height * scale) + layout.lineHeight, lines);
+        p.end();
+    }
+    setEnabled(true);
+}
+
+std::string TRateLatForm1::ChooseFile(const char *title, const char *ext, const char *filter) {
+    FileDialogSetup setup;
+    setup.title = title;
+    setup.filter = filter;
+    setup.defaultExt = ext;
+    setup.fileName = std::string("SOLRTN_RATELAT.") + ext;
+    setup.folder = !LastFolder.empty() ? LastFolder : (sources().folder ? sources().folder() : std::string());
+    const std::optional<std::string> path = chooseSavePath(setup);
+    if (!path)
+        return {};
+    LastFolder = folderPart(*path);
+    return *path;
+}
+
+namespace {
+// Moves the finished file over the target; a failed write leaves no part file behind.
+bool Commit(bool written, const std::string &temp, const std::string &path) {
+    std::error_code ec;
+    if (written)
+        std::filesystem::rename(temp, path, ec);
+    if (!written || ec) {
+        std::filesystem::remove(temp, ec);
+        return false;
+    }
+    return true;
+}
+void Report(bool ok, const std::string &path) {
+    if (ok)
+        prompt().message("Picture Saved", "Plot Saved in " + path + ".", Icon::Information, Buttons::OK);
+    else
+        prompt().message("Picture Not Saved", "The plot could not be written to " + path + ".", Icon::Error,
+                         Buttons::OK);
+}
+} // namespace
+
+void TRateLatForm1::SavePng1Click() {
+    const std::string path =
+        ChooseFile("Save Plot as PNG Image", "PNG", "PNG Image (*.PNG)|*.PNG|All Files|*.*");
+    if (path.empty())
+        return;
+    const std::string temp = path + ".part";
+    const bool ok = Commit(PlotImage(Monochrome()).save(QString::fromStdString(temp), "PNG"), temp, path);
+    Report(ok, path);
+}
+
+void TRateLatForm1::SavePdf1Click() {
+    const std::string path =
+        ChooseFile("Save Plot as PDF Document", "PDF", "PDF Document (*.PDF)|*.PDF|All Files|*.*");
+    if (path.empty())
+        return;
+    const std::string temp = path + ".part";
+    bool written = false;
+    {
+        QPdfWriter pdf(QString::fromStdString(temp));
+        pdf.setResolution(72); // one plot pixel to the point
+        pdf.setPageSize(QPageSize(QSizeF(Geom.Width, Geom.Height), QPageSize::Point));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setTitle(Caption);
+        QPainter p;
+        if (p.begin(&pdf)) {
+            PaintPlot(p, Monochrome());
+            written = p.end();
+        }
+    }
+    std::error_code ec;
+    written = written && std::filesystem::file_size(temp, ec) > 0 && !ec;
+    Report(Commit(written, temp, path), path);
+}
+
+TRateLatForm1 &ShowRateLatitude(QWidget *parent) {
+    static QPointer<TRateLatForm1> form;
+    if (!form)
+        form = new TRateLatForm1(parent);
+    form->FormShow();
+    form->show();
+    form->raise();
+    return *form;
+}
+
+} // namespace solar

@@ -1,0 +1,357 @@
+#include "app/OptionsDlg.h"
+
+#include "app/Passwd.h"
+#include "display/BoxDlg.h"
+#include "display/MgRgnDlg.h"
+#include "imagefiles/ImgAdjst.h"
+#include "support/Prompt.h"
+#include "support/QtPrompt.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace solar {
+
+TOptionsDlg::TOptionsDlg(OptsObj *opts, QWidget *parent) : QDialog(parent), opts_(opts) {
+    setObjectName("OptionsDlg");
+    setWindowTitle("Software Options");
+    QFont f = font();
+    f.setPixelSize(11);
+    f.setBold(true);
+    setFont(f);
+
+    auto *outer = new QHBoxLayout(this);
+    PageControl1 = new QTabWidget(this);
+    outer->addWidget(PageControl1, 1);
+    auto *buttons = new QVBoxLayout;
+    outer->addLayout(buttons);
+    auto button = [this, buttons](const char *caption, const char *hint) {
+        auto *b = new QPushButton(caption, this);
+        b->setToolTip(hint);
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    ImagBtn = button("&Image", "Set default image display parameters.");
+    BoxBtn = button("\"&Box\"", "Set regions for centroiding and sky measurement.");
+    RgnBtn = button("&Mag Rgn", "Set default magnification region.");
+    buttons->addStretch();
+    OKBtn = button("&OK", "");
+    CancelBtn = button("&Cancel", "");
+    OKBtn->setDefault(true);
+
+    // Page General.
+    OptsTab = new QWidget;
+    auto *general = new QHBoxLayout(OptsTab);
+    auto *optsGroup = new QGroupBox("Options", OptsTab);
+    auto *optsCol = new QVBoxLayout(optsGroup);
+    auto check = [optsGroup, optsCol](const char *caption, const char *hint) {
+        auto *c = new QCheckBox(caption, optsGroup);
+        c->setToolTip(hint);
+        optsCol->addWidget(c);
+        return c;
+    };
+    DemoBox = check("Demonstration Mode", "In Demonstration Mode the login is not required.");
+    TestBox = check("Test Mode", "In Test Mode preferences are always enabled.");
+    CntrBox = check("Centroiding", "Automatically compute spot image centroid.");
+    FitBox = check("Curve Fitting", "Automatically compute best fit to data.");
+    RateBox = check("Compute Rotation Rate", "Automatic computation - solar radius data only.");
+    PrdBox = check("Compute Synodic Period", "Automatic computation - Heliographic data only.");
+    SidrBox = check("Compute Sidereal Period", "Automatic computation - all data types.");
+    PrClrBox = check("Print in Color", "Print the analysis displays in color.");
+    MDsplyBox = check("Monochrome Display", "Show the analysis displays in grayscale.");
+    CrsrWinBox = check("Magnification Window", "Automatically open the Mag. Window when measuring.");
+    RdOutWinBox = check("Read-Out Window", "Automatically open the cursor position read-out when measuring.");
+    general->addWidget(optsGroup);
+    auto *right = new QVBoxLayout;
+    general->addLayout(right);
+    RawDataGrp = new QGroupBox("Raw Data Format", OptsTab);
+    RawDataGrp->setToolTip("Measured from disk center.");
+    auto *rawCol = new QVBoxLayout(RawDataGrp);
+    auto *rawButtons = new QButtonGroup(this);
+    const char *const items[3] = {"Pixels", "Fraction of Solar Radius", "Heliographic Latitude, Longitude"};
+    for (int i = 0; i < 3; ++i) {
+        RawData[i] = new QRadioButton(items[i], RawDataGrp);
+        rawButtons->addButton(RawData[i], i);
+        rawCol->addWidget(RawData[i]);
+    }
+    connect(rawButtons, &QButtonGroup::idClicked, this, [this](int) { RawDataGrpClick(); });
+    right->addWidget(RawDataGrp);
+    auto *edits = new QFormLayout;
+    PWEd = new QLineEdit(OptsTab);
+    PWEd->setMaxLength(16);
+    PWEd->setToolTip("Alphanumeric, case sensitive, 16 characters max.");
+    setPasswordMask(PWEd, '#');
+    TblNumEd = new QLineEdit(OptsTab);
+    TblNumEd->setMaxLength(4);
+    TblNumEd->setToolTip("Alphanumeric, 4 characters max.");
+    edits->addRow("Passwd:", PWEd);
+    edits->addRow("Lab Tbl #:", TblNumEd);
+    right->addLayout(edits);
+    auto *special = new QGroupBox("\"Special\"", OptsTab);
+    auto *specialCol = new QVBoxLayout(special);
+    AdminBox = new QCheckBox("\"Administrator\"", special);
+    AdminBox->setToolTip("Ck if you are the administrator of this program in a multi-user environment.");
+    specialCol->addWidget(AdminBox);
+    right->addWidget(special);
+    right->addStretch();
+    PageControl1->addTab(OptsTab, "&General");
+
+    auto edit = [](QWidget *page, int room, const char *hint = nullptr) {
+        auto *e = new QLineEdit(page);
+        e->setMaxLength(room);
+        e->setMinimumWidth(260);
+        if (hint)
+            e->setToolTip(hint);
+        return e;
+    };
+    // Page Files.
+    FilesTab = new QWidget;
+    auto *files = new QVBoxLayout(FilesTab);
+    auto *bmp = new QGroupBox(".BMP Files in Installation Folder", FilesTab);
+    auto *bmpForm = new QFormLayout(bmp);
+    LogoEd = edit(bmp, 71);
+    TitleEd = edit(bmp, 71);
+    bmpForm->addRow("VORN Logo:", LogoEd);
+    bmpForm->addRow("Main Title:", TitleEd);
+    files->addWidget(bmp);
+    files->addWidget(new QLabel("Path to Solar Images Folder", FilesTab));
+    ImagePathEd = edit(FilesTab, 255, "Double-click to browse");
+    files->addWidget(ImagePathEd);
+    files->addWidget(new QLabel("Spreadsheet Program (.EXE).", FilesTab));
+    SpShtEd = edit(FilesTab, 255, "Leave blank to access system default processor for .CSV");
+    files->addWidget(SpShtEd);
+    files->addWidget(new QLabel("Log File (May Include Path)", FilesTab));
+    LogFlEd = edit(FilesTab, 255);
+    files->addWidget(LogFlEd);
+    files->addStretch();
+    ImagePathEd->installEventFilter(this);
+    SpShtEd->installEventFilter(this);
+    PageControl1->addTab(FilesTab, "&Files");
+
+    // Page Help Files.
+    HelpTab = new QWidget;
+    auto *help = new QVBoxLayout(HelpTab);
+    auto *helpGroup = new QGroupBox("&Help Files in Installation Folder", HelpTab);
+    auto *helpForm = new QFormLayout(helpGroup);
+    MnHlpEd = edit(helpGroup, 71);
+    MeasHlpEd = edit(helpGroup, 71);
+    CntrHlpEd = edit(helpGroup, 71);
+    LAnalHlpEd = edit(helpGroup, 71);
+    RAnalHlpEd = edit(helpGroup, 71);
+    UsrHlpEd = edit(helpGroup, 71);
+    RmdrEd = edit(helpGroup, 71);
+    helpForm->addRow("Main Help List:", MnHlpEd);
+    helpForm->addRow("Meas. Hlp List:", MeasHlpEd);
+    helpForm->addRow("Centr. Hlp List:", CntrHlpEd);
+    helpForm->addRow("Lnr Anal Hlp Lst:", LAnalHlpEd);
+    helpForm->addRow("Rot Anal Hlp Lst:", RAnalHlpEd);
+    helpForm->addRow("User Help File:", UsrHlpEd);
+    helpForm->addRow("Reminder File:", RmdrEd);
+    help->addWidget(helpGroup);
+    auto *urls = new QGroupBox("URLs", HelpTab);
+    auto *urlForm = new QFormLayout(urls);
+    GONGEd = edit(urls, 255);
+    VORNEd = edit(urls, 255);
+    urlForm->addRow("GONG Project URL", GONGEd);
+    urlForm->addRow("Project VORN URL", VORNEd);
+    help->addWidget(urls);
+    help->addStretch();
+    PageControl1->addTab(HelpTab, "&Help Files");
+
+    connect(ImagBtn, &QPushButton::clicked, this, &TOptionsDlg::ImagBtnClick);
+    connect(BoxBtn, &QPushButton::clicked, this, &TOptionsDlg::BoxBtnClick);
+    connect(RgnBtn, &QPushButton::clicked, this, &TOptionsDlg::RgnBtnClick);
+    connect(OKBtn, &QPushButton::clicked, this, &TOptionsDlg::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &TOptionsDlg::CancelBtnClick);
+
+    // FormCreate: the first page is active. The controls are filled once, now; Cancel restores
+    // the record as it was here, sub-dialog changes included.
+    PageControl1->setCurrentIndex(0);
+    FormActivate();
+}
+
+int TOptionsDlg::rawDataIndex() const {
+    for (int i = 0; i < 3; ++i)
+        if (RawData[i]->isChecked())
+            return i;
+    return 0;
+}
+
+void TOptionsDlg::setRawDataIndex(int index) {
+    RawData[index >= 0 && index < 3 ? index : 0]->setChecked(true);
+    RawDataGrpClick();
+}
+
+void TOptionsDlg::FormActivate() {
+    if (!opts_) {
+        prompt().message("Cannot Modify Options!", "No Options Assigned!", Icon::Exclamation, Buttons::OK);
+        return;
+    }
+    const OptionsRecord &r = opts_->Options;
+    Backup = r;
+    DemoBox->setChecked(!r.LoginRequired);
+    TestBox->setChecked(r.TestMode);
+    CntrBox->setChecked(r.Centroiding);
+    FitBox->setChecked(r.CurveFitting);
+    RateBox->setChecked(r.ComputeRate);
+    PrdBox->setChecked(r.ComputeSynodic);
+    SidrBox->setChecked(r.ComputeSidereal);
+    PrClrBox->setChecked(r.PrintInColor);
+    MDsplyBox->setChecked(r.MonochromeDisplay);
+    CrsrWinBox->setChecked(r.MagWindow);
+    RdOutWinBox->setChecked(r.ReadOutWindow);
+    AdminBox->setChecked(r.Administrator);
+    setRawDataIndex(r.RawDataFormat);
+    auto put = [](QLineEdit *e, const std::string &s) { e->setText(QString::fromStdString(s)); };
+    put(LogoEd, r.LogoFile.str());
+    put(TitleEd, r.TitleFile.str());
+    put(ImagePathEd, r.ImagePath.str());
+    put(SpShtEd, r.SpreadsheetProgram.str());
+    put(LogFlEd, r.LogFileName.str());
+    put(MnHlpEd, r.MainHelpList.str());
+    put(MeasHlpEd, r.MeasHelpList.str());
+    put(CntrHlpEd, r.CentroidHelpList.str());
+    put(LAnalHlpEd, r.LinearHelpList.str());
+    put(RAnalHlpEd, r.RotationHelpList.str());
+    put(UsrHlpEd, r.UserHelpFile.str());
+    put(RmdrEd, r.ReminderFile.str());
+    put(GONGEd, r.GongUrl.str());
+    put(VORNEd, r.HomeUrl.str());
+    put(TblNumEd, r.LabTable.str());
+    put(PWEd, opts_->UnscramblePassword());
+    ShownPassword = PWEd->text();
+}
+
+void TOptionsDlg::RawDataGrpClick() {
+    const int format = rawDataIndex();
+    FitBox->setEnabled(format != 0);
+    PrdBox->setEnabled(format == 2);
+    RateBox->setEnabled(format == 1);
+    SidrBox->setEnabled(format != 0);
+}
+
+void TOptionsDlg::OKBtnClick() {
+    if (opts_) {
+        OptionsRecord &r = opts_->Options;
+        r.LoginRequired = !DemoBox->isChecked();
+        r.TestMode = TestBox->isChecked();
+        r.Centroiding = CntrBox->isChecked();
+        r.CurveFitting = FitBox->isChecked();
+        r.ComputeRate = RateBox->isChecked();
+        r.ComputeSynodic = PrdBox->isChecked();
+        r.ComputeSidereal = SidrBox->isChecked();
+        r.PrintInColor = PrClrBox->isChecked();
+        r.MonochromeDisplay = MDsplyBox->isChecked();
+        r.MagWindow = CrsrWinBox->isChecked();
+        r.ReadOutWindow = RdOutWinBox->isChecked();
+        r.Administrator = AdminBox->isChecked();
+        r.RawDataFormat = static_cast<std::uint8_t>(rawDataIndex());
+        auto text = [](QLineEdit *e) { return e->text().toStdString(); };
+        r.LogoFile = text(LogoEd);
+        r.TitleFile = text(TitleEd);
+        r.ImagePath = text(ImagePathEd);
+        r.SpreadsheetProgram = text(SpShtEd);
+        r.LogFileName = text(LogFlEd);
+        r.MainHelpList = text(MnHlpEd);
+        r.MeasHelpList = text(MeasHlpEd);
+        r.CentroidHelpList = text(CntrHlpEd);
+        r.LinearHelpList = text(LAnalHlpEd);
+        r.RotationHelpList = text(RAnalHlpEd);
+        r.UserHelpFile = text(UsrHlpEd);
+        r.ReminderFile = text(RmdrEd);
+        r.GongUrl = text(GONGEd);
+        r.HomeUrl = text(VORNEd);
+        r.LabTable = text(TblNumEd);
+
+        const std::string newPassword = text(PWEd);
+        if (PWEd->text() != ShownPassword && newPassword != opts_->UnscramblePassword()) {
+            TPasswordDlg1 confirm(newPassword, this);
+            runModal(confirm);
+            if (confirm.Confirmed) {
+                opts_->ScramblePassword(newPassword);
+                prompt().message("Password Confirmed",
+                                 "Password Change is Confirmed.\r\n\r\nYou Must Save " +
+                                     r.OptionsFileName.str() + " To Complete the Change.",
+                                 Icon::Information, Buttons::OK);
+            } else {
+                prompt().message("Password Not Changed!",
+                                 "Password Change Not Confirmed!\r\n\r\nCurrent Password Will Be Retained.",
+                                 Icon::Error, Buttons::OK);
+            }
+        }
+    }
+    done(QDialog::Accepted);
+}
+
+void TOptionsDlg::CancelBtnClick() {
+    if (opts_)
+        opts_->Options = Backup;
+    done(QDialog::Rejected);
+}
+
+void TOptionsDlg::reject() {
+    CancelBtnClick();
+}
+
+void TOptionsDlg::BoxBtnClick() {
+    if (opts_)
+        TBoxDlgForm1::editBox(opts_->Options.Box, this);
+}
+
+void TOptionsDlg::RgnBtnClick() {
+    if (opts_)
+        TMagnRgnDlg::editDefaultSize(opts_->Options.MagRegionSize, this);
+}
+
+void TOptionsDlg::ImagBtnClick() {
+    if (opts_)
+        TImgAdjstDlg::setDefaults(opts_->Options.Display, this);
+}
+
+void TOptionsDlg::ImagePathEdDblClick() {
+    std::string start = ImagePathEd->text().toStdString();
+    if (start.empty() && opts_)
+        start = opts_->Options.InstallDir.str() + "IMAGES/";
+    if (auto folder = prompt().selectFolder("Path to Solar Images Folder", start, false)) {
+        std::string f = *folder;
+        if (f.empty() || f.back() != '/')
+            f += '/';
+        ImagePathEd->setText(QString::fromStdString(f));
+    }
+}
+
+void TOptionsDlg::SpShtEdDblClick() {
+    FileDialogSetup setup;
+    setup.title = "Locate Spreadsheet Program";
+    setup.filter = "Programs|*|All Files|*";
+    setup.folder = "/usr/bin/";
+    if (auto file = prompt().openFile(setup))
+        SpShtEd->setText(QString::fromStdString(*file));
+}
+
+bool TOptionsDlg::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == ImagePathEd) {
+            ImagePathEdDblClick();
+            return true;
+        }
+        if (watched == SpShtEd) {
+            SpShtEdDblClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace solar

@@ -1,0 +1,87 @@
+// The main window's "Make Image Database..." command: the instructor picks a folder of downloaded
+// full-disk images and a folder for the database; each image is imported with a progress window,
+// and a closing note lists what was written and what was refused, and why.
+#include "app/VORN_ROT.h"
+#include "imagedb/ImgPgrGage.h"
+#include "imagedb/ImportImg.h"
+#include "support/ListText.h"
+
+#include <QDir>
+#include <QMenu>
+
+namespace solar {
+
+void TSolarRtn::UpdateMakeDatabaseCommand() {
+    MakeImageDatabase1->setVisible(OptionsAccess || Options.TestMode || !Options.LoginRequired);
+}
+
+void TSolarRtn::MakeImageDatabase1Click() {
+    UpdateMakeDatabaseCommand();
+    if (!MakeImageDatabase1->isVisible())
+        return;
+    const std::string caption = "Make Image Database";
+    const auto source = prompt().selectFolder("Folder of Downloaded Solar Images (FITS)",
+                                              QDir::homePath().toStdString() + "/", false);
+    if (!source)
+        return;
+    const std::vector<std::string> files = importCandidates(*source);
+    if (files.empty()) {
+        prompt().message(
+            caption, "No FITS images (.fits, .fit, .fts, .fz, also gzipped) were found in\r\n\r\n" + *source,
+            Icon::Information, Buttons::OK);
+        return;
+    }
+    const auto target = prompt().selectFolder("Folder for the Image Database", *source, true);
+    if (!target)
+        return;
+    ImportImg importer;
+    std::string error;
+    if (!importer.Open(*target, ImportOptions{}, error)) {
+        prompt().message(caption, "The image database cannot be made:\r\n\r\n" + error, Icon::Error,
+                         Buttons::OK);
+        return;
+    }
+
+    const int total = static_cast<int>(files.size());
+    GaugeForm->StartProgress("Making Image Database", "Stop Making the Image Database?", total);
+    int written = 0, n = 0;
+    std::vector<std::string> refused;
+    bool cancelled = false;
+    for (const std::string &file : files) {
+        GaugeForm->StepProgress(fileNamePart(file), n);
+        if (!GaugeForm->Running()) {
+            cancelled = true;
+            break;
+        }
+        const ImportImg::Result r = importer.ImportFile(file);
+        r.ok ? ++written : (refused.push_back(r.message), 0);
+        ++n;
+    }
+    if (GaugeForm->Running()) {
+        GaugeForm->StepProgress("", n);
+        GaugeForm->FinishProgress();
+        GaugeForm->hide();
+    }
+
+    std::string text = std::to_string(written) + " image(s) written to " + *target +
+                       "\r\nDirectory file: " + importer.DirectoryPath() + " (" +
+                       std::to_string(importer.Lines().size()) + " image(s))";
+    if (cancelled)
+        text += "\r\n\r\nStopped after " + std::to_string(n) + " of " + std::to_string(total) + " file(s).";
+    if (!refused.empty()) {
+        text += "\r\n\r\n" + std::to_string(refused.size()) + " file(s) refused:";
+        for (std::size_t i = 0; i < refused.size() && i < 12; ++i)
+            text += "\r\n" + refused[i];
+        if (refused.size() > 12)
+            text += "\r\n...";
+    }
+    if (!importer.Lines().empty()) {
+        // The directory dialog starts in the new database.
+        Options.ImagePath = importer.DirectoryPath().substr(0, importer.DirectoryPath().rfind('/') + 1);
+        text += "\r\n\r\nOpen it with Image Database > Image Directory > Load.";
+    }
+    prompt().message(caption, text, refused.empty() && !cancelled ? Icon::Information : Icon::Exclamation,
+                     Buttons::OK);
+}
+
+} // namespace solar

@@ -1,0 +1,263 @@
+#include "support/Helplst.h"
+
+#include "astro/StringUt.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+namespace solar {
+
+namespace {
+
+constexpr std::size_t ListLineRoom = 80;
+
+std::string lower(std::string s) {
+    for (char &c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string trimmed(const std::string &s) {
+    const auto b = s.find_first_not_of(' ');
+    if (b == std::string::npos)
+        return {};
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+// One line of a text file without its end (LF or CR LF), cut to `room` characters; false at the
+// end of the stream. The rest of a longer line is skipped without being kept.
+bool readLine(std::istream &in, std::string &line, std::size_t room) {
+    line.clear();
+    if (!in.good())
+        return false;
+    bool any = false;
+    std::streambuf *buf = in.rdbuf();
+    for (;;) {
+        const int c = buf->sbumpc();
+        if (c == std::char_traits<char>::eof()) {
+            in.setstate(std::ios::eofbit);
+            break;
+        }
+        any = true;
+        if (c == '\n')
+            break;
+        if (line.size() < room)
+            line.push_back(static_cast<char>(c));
+    }
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return any;
+}
+
+void addEntry(LinkList &list, const std::string &title, const std::string &key) {
+    HelpEntry e;
+    e.Title = title;
+    e.Key = key;
+    list.Reset();
+    if (!list.IsEmpty())
+        list.Item(list.LastIndex());
+    list.InsertAfter(&e);
+}
+
+} // namespace
+
+SelectList::SelectList() : Entries(sizeof(HelpEntry)) {}
+
+void SelectList::Read(std::istream &in) {
+    Entries.DeleteAll();
+    Loaded = false;
+    std::string indent;
+    bool previousBlank = true;
+    std::string line;
+    while (readLine(in, line, ListLineRoom)) {
+        std::string rest = line;
+        const std::string title = QuotedToken(rest, ' ');
+        const std::string key = QuotedToken(rest, ' ');
+        const std::string k = lower(key);
+        if (k == "begin") {
+            if (!previousBlank)
+                addEntry(Entries, "", "");
+            addEntry(Entries, indent + "-" + title + "-", "begin");
+            indent += "  ";
+            previousBlank = false;
+        } else if (k == "end") {
+            indent.erase(indent.size() >= 2 ? indent.size() - 2 : 0);
+            if (!previousBlank)
+                addEntry(Entries, "", "");
+            previousBlank = true;
+        } else if (title.empty() && key.empty()) {
+            if (!previousBlank)
+                addEntry(Entries, "", "");
+            previousBlank = true;
+        } else {
+            addEntry(Entries, indent + title, key);
+            previousBlank = false;
+        }
+    }
+    Loaded = true;
+    Error = 0;
+    Entries.Reset();
+    LastFetched = -1;
+}
+
+bool SelectList::ReadFile(const std::string &path) {
+    Error = 2;
+    Entries.DeleteAll();
+    Loaded = false;
+    std::ifstream in;
+    int code = 2;
+    if (!path.empty()) {
+        errno = 0;
+        in.open(path, std::ios::binary);
+        if (!in)
+            code = IOCodeFromErrno(errno ? errno : ENOENT);
+    }
+    if (path.empty() || !in) {
+        Error = static_cast<std::int16_t>(code);
+        prompt().message("Help File Error",
+                         "Help List File " + path + " is Invalid." + "\r\n" +
+                             "Program will continue with defaults or alternative file." + "\r\n\r\n" +
+                             IOErrorText(code),
+                         Icon::Information, Buttons::OK);
+        Entries.Reset();
+        return false;
+    }
+    Read(in);
+    if (in.bad()) {
+        // A read error part-way: what was read does not count.
+        Entries.DeleteAll();
+        Loaded = false;
+        Error = 100;
+        prompt().message("Help File Error",
+                         "Help List File " + path + " is Invalid." + "\r\n" +
+                             "Program will continue with defaults or alternative file." + "\r\n\r\n" +
+                             IOErrorText(100),
+                         Icon::Information, Buttons::OK);
+        return false;
+    }
+    return true;
+}
+
+const HelpEntry *SelectList::GetEntry(int index) {
+    if (!Loaded)
+        return nullptr;
+    const auto *e = Entries.ItemAs<HelpEntry>(index);
+    if (e)
+        LastFetched = static_cast<std::int16_t>(index);
+    return e;
+}
+
+std::unique_ptr<HelpList> LoadHelpList(const std::string &path) {
+    auto list = std::make_unique<HelpList>();
+    if (!list->ReadFile(path)) {
+        prompt().message("File Error",
+                         "Cannot Access Help List.\r\nFile Name: " + path + "\r\n\r\n" + IOErrorText(2),
+                         Icon::Exclamation, Buttons::OK);
+        return nullptr;
+    }
+    list->SelectedIndex = 0;
+    return list;
+}
+
+int FindTopic(HelpList &list, const std::string &title, int start, bool caseDependent) {
+    const std::string want = caseDependent ? trimmed(title) : lower(trimmed(title));
+    for (int i = std::max(start, 0); i < list.Count(); ++i) {
+        const HelpEntry *e = list.GetEntry(i);
+        if (!e)
+            break;
+        const std::string t = trimmed(e->Title.str());
+        if ((caseDependent ? t : lower(t)) == want)
+            return i;
+    }
+    return -1;
+}
+
+HelpTopicText ExtractHelpTopic(std::istream &in, const std::string &title) {
+    HelpTopicText out;
+    std::string line;
+    if (!readLine(in, line, MaxHelpLine))
+        return out; // an empty file holds no text
+    if (line.empty() || line[0] != '*') {
+        out.found = true;
+        do
+            out.lines.push_back(line);
+        while (readLine(in, line, MaxHelpLine));
+        return out;
+    }
+    std::string want = title;
+    want.erase(0,
+               want.find_first_not_of(' ') == std::string::npos ? want.size() : want.find_first_not_of(' '));
+    want = lower(want);
+    // The start: the first line, the first one included, with "*" and the title.
+    do {
+        if (line.find('*') != std::string::npos && lower(line).find(want) != std::string::npos) {
+            out.found = true;
+            break;
+        }
+    } while (readLine(in, line, MaxHelpLine));
+    if (!out.found)
+        return out;
+    while (readLine(in, line, MaxHelpLine)) {
+        if (!line.empty() && line.front() == '*' && line.back() == '*')
+            break;
+        out.lines.push_back(line);
+    }
+    return out;
+}
+
+HelpDisplay LayoutHelpText(const std::vector<std::string> &text) {
+    HelpDisplay d;
+    d.lines.emplace_back(" ");
+    auto add = [&d](const std::string &piece) {
+        d.lines.push_back("  " + piece + "  ");
+        if (piece.size() < 73) {
+            std::string upper = piece;
+            for (char &c : upper)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            if (upper.find("RELATED TOPICS") != std::string::npos)
+                d.relatedLine = static_cast<int>(d.lines.size()) - 1;
+        }
+    };
+    for (const std::string &line : text) {
+        if (line.size() < 73) {
+            add(line);
+            continue;
+        }
+        WrapState w;
+        WrapInit(w, line, 72);
+        while (!w.done)
+            add(WrapNextLine(w));
+        WrapDone(w);
+    }
+    d.lines.emplace_back(" ");
+    return d;
+}
+
+std::optional<Answer> ShowReminderFile(const std::string &path, const std::string &caption) {
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        const int code = IOCodeFromErrno(errno ? errno : ENOENT);
+        prompt().message("File Error!",
+                         "Cannot Access Reminder File!\r\nFile Name: " + path + "\r\n\r\n" +
+                             IOErrorText(code),
+                         Icon::Error, Buttons::OK);
+        return std::nullopt;
+    }
+    std::string text;
+    std::string line;
+    while (readLine(in, line, 255)) {
+        text += line + "\r\n";
+        if (text.size() >= 1023)
+            break;
+    }
+    if (text.size() > 1023)
+        text.resize(1023);
+    text += "\r\nSelect \"OK\" to Quit Exercise, \"Cancel\" to Continue.";
+    return prompt().message(caption, text, Icon::Stop, Buttons::OKCancel);
+}
+
+} // namespace solar

@@ -1,0 +1,109 @@
+// "Make Image Database..." in the main window: shown only with the options access or in test or
+// demonstration mode; a folder of images (three sample images and one that is not FITS) becomes a
+// database that the Image Directory command opens; Cancel in the progress window stops it.
+#include "app/VORN_ROT.h"
+
+#include "common/ScriptedUiPrompt.h"
+#include "common/TempDir.h"
+#include "imagedb/ImgPgrGage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace solar::test {
+namespace {
+
+const std::string DataDir = std::string(SOLARRTN_SOURCE_DIR) + "/data/";
+const std::string SampleDir = std::string(SOLARRTN_BIN_DIR) + "/IMAGES/";
+
+struct Demo {
+    TempDir install, work, other, images, db;
+    ScriptedUiPrompt ui;
+    std::unique_ptr<TSolarRtn> w;
+    Demo() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        for (const char *f : {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR"})
+            fs::copy_file(DataDir + f, install.file(f));
+        OptsObj o;
+        o.Options.InstallDir = install.dir();
+        o.SetDefaults();
+        o.Options.LoginRequired = false;
+        o.Options.ImagePath = SampleDir;
+        const OptionsFileBytes bytes = encodeOptionsFile(o.Options);
+        writeFile(work.file("SOLNOPTS.INI"), std::string(bytes.begin(), bytes.end()));
+        StartupEnv e;
+        e.installDir = install.dir();
+        e.currentDir = work.dir();
+        e.fallbackDir = other.dir() + "fallback/";
+        e.screenWidth = 1024;
+        e.screenHeight = 768;
+        e.opticalMounts = [] { return std::vector<std::string>{}; };
+        w = std::make_unique<TSolarRtn>(e);
+        w->Run1Click();
+        for (const char *f : {"synth250826t1402.fts", "synth250825t1949.fts", "synth250827t1711.fts"})
+            fs::copy_file(SampleDir + f, images.file(std::string("obs_") + f));
+        writeFile(images.file("readme.fits"), "not an image");
+    }
+    ~Demo() { w->FormClose(); }
+    void run(bool cancelOnce = false) {
+        ui.script.answerFolder(images.dir());
+        ui.script.answerFolder(db.dir());
+        if (cancelOnce)
+            ui.script.expect("Cancel Current Processing?", Answer::Yes);
+        ui.script.expect("Make Image Database");
+        w->MakeImageDatabase1Click();
+    }
+};
+
+} // namespace
+
+TEST(MakeDbCmd, ShownOnlyToTheInstructorOrInTestOrDemonstrationMode) {
+    Demo d;
+    d.w->UpdateMakeDatabaseCommand();
+    EXPECT_TRUE(d.w->MakeImageDatabase1->isVisible());
+    d.w->Options.LoginRequired = true;
+    d.w->OptionsAccess = false;
+    d.w->Options.TestMode = false;
+    d.w->UpdateMakeDatabaseCommand();
+    EXPECT_FALSE(d.w->MakeImageDatabase1->isVisible());
+    d.w->MakeImageDatabase1Click(); // hidden: no dialog at all
+    EXPECT_TRUE(d.ui.script.calls.empty());
+    d.w->OptionsAccess = true;
+    d.w->UpdateMakeDatabaseCommand();
+    EXPECT_TRUE(d.w->MakeImageDatabase1->isVisible());
+}
+
+TEST(MakeDbCmd, FolderOfImagesBecomesADatabaseTheDirectoryCommandOpens) {
+    Demo d;
+    d.run();
+    const std::string text = d.ui.script.lastMessage().text;
+    EXPECT_NE(text.find("3 image(s) written"), std::string::npos) << text;
+    EXPECT_NE(text.find("1 file(s) refused:\r\nreadme.fits: refused: "), std::string::npos) << text;
+    EXPECT_EQ(readFile(d.db.file("solarlist.txt")),
+              "solar250825t1949.fts\r\nsolar250826t1402.fts\r\nsolar250827t1711.fts\r\n");
+    EXPECT_EQ(d.w->Options.ImagePath.str(), d.db.dir());
+
+    d.ui.script.answerFile(d.db.file("solarlist.txt"));
+    d.w->Load1Click();
+    ASSERT_EQ(d.w->ListBox1->count(), 3);
+    EXPECT_EQ(d.w->ListBox1->item(0)->text().toStdString(), "2025/08/25    19:49 UT");
+}
+
+TEST(MakeDbCmd, CancelStopsAfterTheImageInHand) {
+    Demo d;
+    QObject::connect(d.w->GaugeForm, &TGaugeForm2::stepped, [&](int n) {
+        if (n == 1)
+            d.w->GaugeForm->CancelBtnClick();
+    });
+    d.run(true);
+    const std::string text = d.ui.script.lastMessage().text;
+    EXPECT_NE(text.find("Stopped after 1 of 4 file(s)."), std::string::npos) << text;
+    EXPECT_EQ(readFile(d.db.file("solarlist.txt")), "solar250825t1949.fts\r\n"); // files go in name order
+}
+
+} // namespace solar::test
