@@ -102,7 +102,8 @@ TEST(ScreenLayout, MeasuringSessionFitsTheScreenWithNoHelperOverAnyControl) {
     TempDir install, work, other;
     ScriptedUiPrompt ui;
     const std::string data = std::string(SOLARRTN_SOURCE_DIR) + "/data/";
-    for (const char *name : {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR"})
+    for (const char *name :
+         {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR", "SOLRTNHLP.LST", "REMINDER.ROT"})
         fs::copy_file(data + name, install.file(name));
     OptsObj o;
     o.Options.InstallDir = install.dir();
