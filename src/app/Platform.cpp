@@ -56,6 +56,15 @@ std::string programFolder() {
     return withSlash(QCoreApplication::applicationDirPath().toStdString());
 }
 
+std::string preferredQtPlatform(const char *qpaPlatform, const char *sessionType, const char *waylandDisplay,
+                                const char *x11Display) {
+    const auto set = [](const char *v) { return v != nullptr && *v != '\0'; };
+    if (set(qpaPlatform))
+        return "";
+    const bool wayland = set(waylandDisplay) || (set(sessionType) && std::string(sessionType) == "wayland");
+    return wayland && set(x11Display) ? "xcb" : "";
+}
+
 std::string userFallbackFolder() {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return withSlash(data.toStdString()) + "VORN/SolarRtn/";

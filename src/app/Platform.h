@@ -24,6 +24,13 @@ struct StartupEnv {
     static StartupEnv fromSystem();
 };
 
+// The window system to ask Qt for, from the session's environment (null: not set): "xcb" in a
+// Wayland session that offers X11 through XWayland, where the program can place its measuring
+// windows side by side; "" to leave Qt's own choice (a platform the user set, X11, or Wayland
+// without XWayland, where the helpers still open as tool windows of the image window).
+std::string preferredQtPlatform(const char *qpaPlatform, const char *sessionType, const char *waylandDisplay,
+                                const char *x11Display);
+
 // Folder of the program file, ending in "/".
 std::string programFolder();
 // The user's data folder + "VORN/SolarRtn/".

@@ -1,4 +1,5 @@
 #include "app/VORN_ROT.h"
+#include "support/ScreenFit.h"
 
 #include "analysis/LinrAnal.h"
 #include "analysis/RsltsDlg.h"
@@ -303,7 +304,8 @@ void TSolarRtn::FormCreate() {
     // 2. Fixed window at the top-left corner.
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    move(0, 0);
+    screenfit::placeFrame(this, screenfit::availableArea(this).topLeft());
+    screenfit::keepInside(this); // its title bar stays on the screen
     setWindowTitle(MainCaption);
     DisplayStage = 0;
 

@@ -1,4 +1,5 @@
 // Rotation of the Sun: program start.
+#include "app/Platform.h"
 #include "app/SafeApp.h"
 #include "app/SelfCheck.h"
 #include "app/VORN_ROT.h"
@@ -6,10 +7,18 @@
 #include "support/QtPrompt.h"
 
 #include <QApplication>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
 int main(int argc, char **argv) {
+    // Wayland lets no program place its windows; under XWayland the image window, its read-out,
+    // magnifier and entry window can be laid out side by side.
+    const std::string platform =
+        solar::preferredQtPlatform(std::getenv("QT_QPA_PLATFORM"), std::getenv("XDG_SESSION_TYPE"),
+                                   std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"));
+    if (!platform.empty())
+        qputenv("QT_QPA_PLATFORM", platform.c_str());
     solar::TSolarApplication app(argc, argv);
     QApplication::setApplicationName("Rotation of the Sun");
     if (argc > 1 && std::strcmp(argv[1], "--self-check") == 0)

@@ -9,7 +9,8 @@
 namespace solar {
 
 CentroidResult FindCentroid(const IntArrayList &pixels, int width, int height, std::int32_t maximum,
-                            long double scale, int X, int Y, const BoxParams &box, const DiscMarks &disc) {
+                            long double scale, long double X, long double Y, const BoxParams &box,
+                            const DiscMarks &disc) {
     CentroidResult res;
     res.x = X;
     res.y = Y;

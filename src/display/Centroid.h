@@ -23,6 +23,7 @@ struct CentroidResult {
 // pixels: the image's pixel table (width x height image pixels) whose largest value is
 // `maximum`; (X, Y) the click in display pixels, `scale` display pixels per image pixel.
 CentroidResult FindCentroid(const IntArrayList &pixels, int width, int height, std::int32_t maximum,
-                            long double scale, int X, int Y, const BoxParams &box, const DiscMarks &disc);
+                            long double scale, long double X, long double Y, const BoxParams &box,
+                            const DiscMarks &disc);
 
 } // namespace solar

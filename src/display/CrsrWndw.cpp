@@ -16,7 +16,8 @@
 namespace solar {
 
 TCursorWindow::TCursorWindow(TImageForm1 &imageWindow, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), image_(imageWindow) {
+    // A tool window of the image window: above it, below message boxes and dialogs.
+    : QWidget(parent, Qt::Tool), image_(imageWindow) {
     setWindowTitle("Cursor Region");
     HorzScroll = new QScrollBar(Qt::Horizontal, this);
     VertScroll = new QScrollBar(Qt::Vertical, this);
@@ -60,17 +61,36 @@ void TCursorWindow::closeEvent(QCloseEvent *event) {
     QWidget::closeEvent(event);
 }
 
+void TCursorWindow::Clear() {
+    CentreX = CentreY = 0;
+    CaptionText.clear();
+    RefX = RefY = 0;
+    setWindowTitle("Cursor Region");
+    Canvas.fill(Qt::black);
+    update();
+}
+
 void TCursorWindow::render(long double x, long double y) {
     View = MagnifierRegion(x, y, RegionSize(), HorzScroll->value(), VertScroll->value());
-    // The region as the image window shows it; beyond its edge whatever lies there (black).
-    QImage region(View.source.width(), View.source.height(), QImage::Format_RGB32);
+    // The region as the image window shows it, in its device pixels; beyond its edge whatever
+    // lies there (black).
+    const QImage &screen = image_.ScreenImage();
+    const qreal ratio = screen.devicePixelRatio();
+    const QSize side(qRound(View.source.width() * ratio), qRound(View.source.height() * ratio));
+    QImage region(side, QImage::Format_RGB32);
     region.fill(Qt::black);
     {
         QPainter p(&region);
-        p.drawImage(-View.source.left, -View.source.top, image_.ScreenImage());
+        QImage plain = screen;
+        plain.setDevicePixelRatio(1.0);
+        p.drawImage(QPointF(-View.source.left * ratio, -View.source.top * ratio), plain);
     }
-    Canvas = region.scaled(Target.width(), Target.height(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+    const qreal own = std::max<qreal>(1.0, devicePixelRatioF());
+    Canvas = region
+                 .scaled(qRound(Target.width() * own), qRound(Target.height() * own), Qt::IgnoreAspectRatio,
+                         Qt::FastTransformation)
                  .convertToFormat(QImage::Format_RGB32);
+    Canvas.setDevicePixelRatio(own);
     QPainter p(&Canvas);
     p.setCompositionMode(QPainter::RasterOp_NotDestination);
     p.setPen(QPen(Qt::white, 1, Qt::SolidLine));

@@ -36,6 +36,8 @@ public:
 
     void FormShow();
     void ShowRegion(const std::string &caption, bool reset, long double x, long double y);
+    // Forgets the last region: a black picture under the window's own caption.
+    void Clear();
     // Either bar moved: the cross and the measured position follow.
     void VertScrollScroll();
     void SetRegionSize1Click();

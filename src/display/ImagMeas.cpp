@@ -13,6 +13,7 @@
 #include "measure/MeasDataWin.h"
 #include "support/InfoList.h"
 #include "support/Prompt.h"
+#include "support/ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -30,13 +31,6 @@ namespace {
 
 const QColor Magenta(255, 0, 255);
 const QColor SpotGreen(0, 128, 0);
-
-QRect screenRect(const QWidget *w, bool available) {
-    QScreen *s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    if (!s)
-        return QRect(0, 0, 800, 600);
-    return available ? s->availableGeometry() : s->geometry();
-}
 
 // Shows a hidden window, restores a minimised one, closes a shown one.
 void toggleWindow(QWidget *w) {
@@ -68,27 +62,27 @@ void TImageView::paintEvent(QPaintEvent *) {
     p.drawImage(0, 0, form_.ScreenImage());
 }
 
+// Positions keep their fractions: at a device pixel ratio of 2 a click resolves half a pixel.
 void TImageView::mousePressEvent(QMouseEvent *event) {
-    const QPoint at = event->position().toPoint();
-    form_.FormMouseDown(event->button(), at.x(), at.y());
+    form_.FormMouseDown(event->button(), event->position().x(), event->position().y());
 }
 
 void TImageView::mouseMoveEvent(QMouseEvent *event) {
-    const QPoint at = event->position().toPoint();
-    form_.FormMouseMove(at.x(), at.y());
+    form_.FormMouseMove(event->position().x(), event->position().y());
 }
 
 void TImageView::mouseReleaseEvent(QMouseEvent *event) {
-    const QPoint at = event->position().toPoint();
-    form_.FormMouseUp(event->button(), at.x(), at.y());
+    form_.FormMouseUp(event->button(), event->position().x(), event->position().y());
 }
 
 // ---------------------------------------------------------------- image window
 
 TImageForm1::TImageForm1(OptionsRecord &options, HeliographicCoordObj &helio, TMeasDataForm1 &entry,
                          ImageWindowHooks hooks, QWidget *parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowStaysOnTopHint), options_(options), helio_(helio),
-      entry_(entry), hooks_(std::move(hooks)) {
+    // Not on top of the whole desktop: the window stays above the main window it belongs to, its
+    // helpers above it, and message boxes and dialogs above them all.
+    : QMainWindow(parent, Qt::Window), options_(options), helio_(helio), entry_(entry),
+      hooks_(std::move(hooks)) {
     setWindowTitle(" ");
     View = new TImageView(*this, this); // black client area; the menu keeps its own colours
     View->setCursor(hooks_.crossHair);
@@ -103,7 +97,10 @@ TImageForm1::TImageForm1(OptionsRecord &options, HeliographicCoordObj &helio, TM
         },
         this);
     CursorWindow = new TCursorWindow(*this, this);
+    screenfit::reserve(this);
     ReadOut = new TRdOutDisp(options_, this);
+    for (QWidget *w : std::initializer_list<QWidget *>{this, CursorWindow, ReadOut, &entry_})
+        screenfit::keepInside(w);
     connect(CursorWindow, &TCursorWindow::shownChanged, ShowHide1, &QAction::setChecked);
     connect(ReadOut, &TRdOutDisp::shownChanged, ShowHide2, &QAction::setChecked);
 
@@ -119,7 +116,7 @@ TImageForm1::TImageForm1(OptionsRecord &options, HeliographicCoordObj &helio, TM
     if (!eh.repaintImage)
         eh.repaintImage = [this] { Repaint(); };
     if (!eh.imageWindowWidth)
-        eh.imageWindowWidth = [this] { return isVisible() ? frameGeometry().width() : 0; };
+        eh.imageWindowWidth = [this] { return isVisible() ? screenfit::frameRect(this).width() : 0; };
     entry_.setHooks(eh);
 }
 
@@ -191,12 +188,33 @@ void TImageForm1::ShowImage(FITSFileObj &image, int shownImage) {
     ReadOut->close();
     CursorWindow->close();
     Measuring = false;
+    DragInView = false;
+    resetHelpers();
     PrepareImage();
     Redisplay();
     Dragging = false;
-    show();
-    raise();
-    activateWindow();
+    // Only a hidden window comes forward: stepping through images (animation, several loaded at
+    // once) must not take the focus from the window the student works in.
+    if (!isVisible()) {
+        show();
+        raise();
+        activateWindow();
+        // The first showing tells the real frame: fit and place again with it.
+        if (image_ != nullptr && !screenfit::availableArea(this).contains(frameGeometry())) {
+            FitWindow(fittedWidth_, fittedHeight_);
+            placeHelpers();
+            Disc = MakeDiscMarks(image_->Description().discCentreX, image_->Description().discCentreY,
+                                 image_->Description().discRadius, Size.scale);
+            Viewing = ViewingTransform(ClientWidth(), ClientHeight(), Disc);
+            Zoom = Viewing.zoom;
+            Redisplay();
+        }
+    }
+}
+
+void TImageForm1::resetHelpers() {
+    ReadOut->ShowValues("Cursor Position", ReadoutValues{});
+    CursorWindow->Clear();
 }
 
 void TImageForm1::ImageRemoved(const FITSFileObj *image) {
@@ -215,39 +233,72 @@ void TImageForm1::PrepareImage() {
         return;
     const ImageDescription &d = image_->Description();
     Bitmap = QImage();
-    if (FirstShow) {
+    // Each image is measured with its own scale: an image of another size fits the window anew.
+    if (FirstShow || d.width != fittedWidth_ || d.height != fittedHeight_) {
         FitWindow(d.width, d.height);
-        const QRect desk = screenRect(this, true);
-        const QRect me = frameGeometry();
-        ReadOut->FormShow();
-        ReadOut->adjustSize();
-        ReadOut->move(me.left() + (me.width() - ReadOut->frameGeometry().width()) / 2,
-                      std::max(0, me.top() - ReadOut->frameGeometry().height()));
-        CursorWindow->FormShow();
-        const QRect mag = CursorWindow->frameGeometry();
-        const int shift = options_.Centroiding ? 16 : 0;
-        CursorWindow->move(me.left() - mag.width() + shift, desk.top() + desk.height() -
-                                                                entry_.frameGeometry().height() -
-                                                                mag.height() - 32 + shift);
+        placeHelpers();
         FirstShow = false;
     }
     Disc = MakeDiscMarks(d.discCentreX, d.discCentreY, d.discRadius, Size.scale);
-    Zoom = image_->Zoom();
+    Viewing = ViewingTransform(ClientWidth(), ClientHeight(), Disc);
+    Zoom = Viewing.zoom;
     loadBitmap();
     setWindowTitle(QString::fromStdString(image_->DateText() + image_->TimeText()));
     helio_.SetImageGeometry(image_->Header());
 }
 
 void TImageForm1::FitWindow(int imageWidth, int imageHeight) {
-    Size = FitDisplay(imageWidth, imageHeight, screenRect(this, false).width());
+    // The whole window, its frame and menu included, and the read-out above it fit the screen
+    // area the panels leave.
+    ReadOut->FormShow();
+    ReadOut->adjustSize();
+    const int readOutHeight = screenfit::frameRect(ReadOut).height();
+    const int menuHeight = menuBar()->sizeHint().height();
+    const QSize most = screenfit::maxClientSize(this, menuHeight + readOutHeight);
+    Size = FitDisplay(imageWidth, imageHeight, screenfit::availableArea(this).width(), most.height());
+    fittedWidth_ = imageWidth;
+    fittedHeight_ = imageHeight;
     View->setFixedSize(Size.displayWidth, Size.displayHeight);
-    adjustSize();
-    setFixedSize(sizeHint());
-    const QRect desk = screenRect(this, true);
-    const QRect frame = frameGeometry();
-    const int extraW = frame.width() - width();
-    const int extraH = frame.height() - height();
-    move(desk.left() + desk.width() - width() - extraW, desk.top() + desk.height() - height() - extraH - 32);
+    setFixedSize(QSize(Size.displayWidth, Size.displayHeight + menuHeight));
+    // At the right edge, its bottom 32 pixels above the area's bottom where there is room.
+    const QRect area = screenfit::availableArea(this);
+    const QRect frame = screenfit::frameRectAt(this, QPoint(0, 0));
+    screenfit::placeFrame(
+        this, QPoint(area.right() + 1 - frame.width(),
+                     std::max(area.top() + readOutHeight, area.bottom() + 1 - frame.height() - 32)));
+}
+
+void TImageForm1::placeHelpers() {
+    using screenfit::frameRect;
+    using screenfit::frameRectAt;
+    const QRect area = screenfit::availableArea(this);
+    const QRect me = frameRect(this);
+    QList<QRect> taken{me};
+    if (QWidget *main = parentWidget() ? parentWidget()->window() : nullptr; main && main->isVisible())
+        taken << frameRect(main);
+    // The entry window: at the bottom, left of this window (its own show places it so).
+    entry_.adjustSize();
+    const QRect entry = entry_.PlaceBeside(me, taken);
+    taken << entry;
+    // The read-out: centred just above this window, else beside it at the top.
+    const QSize ro = frameRectAt(ReadOut, QPoint(0, 0)).size();
+    screenfit::placeAmong(
+        ReadOut,
+        {QPoint(me.left() + (me.width() - ro.width()) / 2, std::max(area.top(), me.top() - ro.height())),
+         QPoint(me.left() - ro.width(), area.top()), QPoint(entry.left() - ro.width(), area.top())},
+        taken);
+    taken << frameRect(ReadOut);
+    // The magnifier: left of this window just above the entry window, else left of the entry
+    // window; shifted 16 pixels right and down with centroiding, whose bars it lacks.
+    CursorWindow->FormShow();
+    const QSize mag = frameRectAt(CursorWindow, QPoint(0, 0)).size();
+    const int shift = options_.Centroiding ? 16 : 0;
+    screenfit::placeAmong(CursorWindow,
+                          {QPoint(me.left() - mag.width() + shift, entry.top() - mag.height() + shift),
+                           QPoint(entry.left() - mag.width(), entry.bottom() + 1 - mag.height()),
+                           QPoint(entry.left() - mag.width(), area.bottom() + 1 - mag.height()),
+                           QPoint(me.left() - mag.width(), area.top())},
+                          taken);
 }
 
 void TImageForm1::loadBitmap() {
@@ -311,8 +362,13 @@ void TImageForm1::FormPaint() {
 void TImageForm1::renderFrame() {
     const int cw = std::max(1, ClientWidth());
     const int ch = std::max(1, ClientHeight());
-    if (Frame.width() != cw || Frame.height() != ch)
-        Frame = QImage(cw, ch, QImage::Format_RGB32);
+    // Drawn at the screen's device pixel ratio, so that a HiDPI screen shows every image pixel.
+    const qreal dpr = std::max<qreal>(1.0, View->devicePixelRatioF());
+    const QSize device(qRound(cw * dpr), qRound(ch * dpr));
+    if (Frame.size() != device || Frame.devicePixelRatio() != dpr) {
+        Frame = QImage(device, QImage::Format_RGB32);
+        Frame.setDevicePixelRatio(dpr);
+    }
     Frame.fill(Qt::black);
     if (Bitmap.isNull())
         return;
@@ -326,9 +382,14 @@ void TImageForm1::renderFrame() {
                 c = qRgb(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c));
             source.setColorTable(colours);
         }
-        const IntRect dest = Measuring ? IntRect{0, 0, cw, ch} : ViewingDestination(cw, ch, Zoom);
-        p.drawImage(QRect(dest.left, dest.top, dest.width(), dest.height()), source);
-        if (Measuring) {
+        // The whole image at the display scale; viewing magnifies it about the disc centre.
+        const bool viewing = !Measuring || DragInView;
+        const ViewTransform t = viewing ? Viewing : ViewTransform{};
+        const QRectF dest(static_cast<qreal>(t.offsetX), static_cast<qreal>(t.offsetY),
+                          static_cast<qreal>(Size.displayWidth * t.zoom),
+                          static_cast<qreal>(Size.displayHeight * t.zoom));
+        p.drawImage(dest, source);
+        if (!viewing) {
             p.setPen(QPen(Magenta, 1));
             const int cx = Disc.centreX, cy = Disc.centreY;
             p.drawLine(cx - 15, cy, cx + 15, cy);
@@ -341,7 +402,7 @@ void TImageForm1::renderFrame() {
     }
     // Recorded spots of this image. They are drawn in display pixels of the whole image, so only
     // while measuring: on the magnified view they would not sit on their spots.
-    if (Measuring && image_ != nullptr) {
+    if (Measuring && !DragInView && image_ != nullptr) {
         const double moment = image_->Header().observationMoment;
         for (const MeasRec &rec : entry_.list().records())
             if (rec.Time == moment)
@@ -399,40 +460,51 @@ void TImageForm1::Measure1Click() {
     entry_.show();
 }
 
-void TImageForm1::FormMouseDown(Qt::MouseButton button, int X, int Y) {
+void TImageForm1::FormMouseDown(Qt::MouseButton button, qreal X, qreal Y) {
     if (image_ == nullptr)
         return;
-    if (!Measuring)
+    if (!Measuring) {
+        // The magnified view stays until the button comes up, so the spot under the cursor is
+        // the one measured; positions map through the view meanwhile.
+        DragInView = button == Qt::LeftButton;
         Measure1Click();
+    }
     if (button == Qt::LeftButton) {
         Dragging = true;
-        CursorReadout(X, Y);
+        CursorReadout(DragInView ? Viewing.displayX(X) : X, DragInView ? Viewing.displayY(Y) : Y);
     }
 }
 
-void TImageForm1::FormMouseMove(int X, int Y) {
+void TImageForm1::FormMouseMove(qreal X, qreal Y) {
     if (Measuring && Dragging && X > 0 && X < ClientWidth() && Y > 0 && Y < ClientHeight()) {
-        CursorReadout(X, Y);
+        CursorReadout(DragInView ? Viewing.displayX(X) : X, DragInView ? Viewing.displayY(Y) : Y);
+        // The magnifier copies what the window shows, so it takes the position on the screen.
         CursorWindow->ShowRegion("Cursor Region", true, X, Y);
     }
 }
 
-void TImageForm1::FormMouseUp(Qt::MouseButton button, int X, int Y) {
+void TImageForm1::FormMouseUp(Qt::MouseButton button, qreal X, qreal Y) {
     if (button != Qt::LeftButton || !Dragging)
         return;
     Dragging = false;
+    long double x = X, y = Y;
+    if (DragInView) {
+        x = Viewing.displayX(X);
+        y = Viewing.displayY(Y);
+        DragInView = false;
+    }
     Repaint();
-    MeasureSpot(X, Y);
+    MeasureSpot(x, y);
 }
 
-void TImageForm1::CursorReadout(int X, int Y) {
+void TImageForm1::CursorReadout(long double X, long double Y) {
     ReadoutValues v;
     if (!solar::CursorReadout(X, Y, Disc, helio_, options_.RawDataFormat, v))
         return;
     ReadOut->ShowValues("Cursor Position", v);
 }
 
-void TImageForm1::MeasureSpot(int X, int Y) {
+void TImageForm1::MeasureSpot(long double X, long double Y) {
     if (image_ == nullptr)
         return;
     if (!(Disc.radius > 0.0L)) {
@@ -461,9 +533,7 @@ void TImageForm1::MeasureSpot(int X, int Y) {
             entry_.ShowMeasurement(CurrentMeasurement);
             if (!entry_.isVisible())
                 entry_.show();
-            entry_.raise();
-            entry_.activateWindow();
-            entry_.IDEd->setFocus();
+            entry_.FocusIdentifier();
         }
         return;
     }
@@ -475,10 +545,9 @@ void TImageForm1::MeasureSpot(int X, int Y) {
     if (!entry_.isVisible())
         entry_.show();
     CursorWindow->ShowRegion("Locate Centroid", true, X, Y);
-    if (CursorWindow->isVisible()) {
-        CursorWindow->raise();
-        CursorWindow->activateWindow();
-    }
+    // The student names the spot next: the identifier takes the keys and Enter records. The
+    // magnifier's bars still fine-tune the position with the mouse.
+    entry_.FocusIdentifier();
 }
 
 void TImageForm1::ShowSpotPosition() {

@@ -100,8 +100,10 @@ public:
     bool Dragging = false;
     bool Measuring = false;
     MeasRec CurrentMeasurement;
-    long double Zoom = 1.0L;
+    long double Zoom = 1.0L; // viewing: the magnification that makes the disc fill the window
     DiscMarks Disc;
+    ViewTransform Viewing;   // where the whole-image display lies in the viewing window
+    bool DragInView = false; // the button went down on the magnified view: positions map through it
     DisplaySize Size;
     DisplayParams Display; // this image's brightness, contrast and invert
     QImage Bitmap;         // the 8-bit raster with its palette
@@ -112,11 +114,13 @@ public:
     void FitWindow(int imageWidth, int imageHeight);
     void FormShow();
     void FormPaint();
-    void FormMouseDown(Qt::MouseButton button, int X, int Y);
-    void FormMouseMove(int X, int Y);
-    void FormMouseUp(Qt::MouseButton button, int X, int Y);
-    void CursorReadout(int X, int Y);
-    void MeasureSpot(int X, int Y);
+    // Positions are in the client area's pixels; at a device pixel ratio above 1 they carry
+    // fractions.
+    void FormMouseDown(Qt::MouseButton button, qreal X, qreal Y);
+    void FormMouseMove(qreal X, qreal Y);
+    void FormMouseUp(Qt::MouseButton button, qreal X, qreal Y);
+    void CursorReadout(long double X, long double Y);
+    void MeasureSpot(long double X, long double Y);
     void ShowSpotPosition();
     void DrawSpotMark(const std::string &identifier, QColor colour, long double x, long double y);
     void DrawClickMark(QColor colour, long double x, long double y);
@@ -154,7 +158,9 @@ protected:
 
 private:
     void buildMenus();
-    void renderFrame(); // draws bitmap, limb marks and recorded spots into Frame
+    void placeHelpers(); // read-out, magnifier and entry window beside this window
+    void resetHelpers(); // a new image: nothing measured on it yet
+    void renderFrame();  // draws bitmap, limb marks and recorded spots into Frame
     void loadBitmap();
 
     OptionsRecord &options_;
@@ -162,7 +168,8 @@ private:
     TMeasDataForm1 &entry_;
     ImageWindowHooks hooks_;
     FITSFileObj *image_ = nullptr;
-    QImage Frame; // the client area as drawn (RGB32)
+    QImage Frame; // the client area as drawn (RGB32, at the screen's device pixel ratio)
+    int fittedWidth_ = 0, fittedHeight_ = 0; // the image size the window was fitted to
     std::unique_ptr<TInfoListForm1> headerWindow_;
 };
 

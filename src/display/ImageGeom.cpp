@@ -16,11 +16,14 @@ int roundInt(long double v) {
 
 } // namespace
 
-DisplaySize FitDisplay(int imageWidth, int imageHeight, int screenWidth) {
+DisplaySize FitDisplay(int imageWidth, int imageHeight, int screenWidth, int maxHeight) {
     DisplaySize d;
     if (imageWidth <= 0 || imageHeight <= 0)
         return d;
-    const int width = std::max(1, std::min(screenWidth / 2 - 8, imageWidth));
+    int width = std::max(1, std::min(screenWidth / 2 - 8, imageWidth));
+    const long double aspect = static_cast<long double>(imageHeight) / imageWidth;
+    if (width * aspect > maxHeight)
+        width = std::max(1, static_cast<int>(maxHeight / aspect));
     d.imageWidth = static_cast<std::uint16_t>(imageWidth);
     d.displayWidth = static_cast<std::uint16_t>(width);
     d.defaultWidth = d.displayWidth;
@@ -42,10 +45,14 @@ DiscMarks MakeDiscMarks(long double centreX, long double centreY, long double ra
     return m;
 }
 
-IntRect ViewingDestination(int clientWidth, int clientHeight, long double zoom) {
-    const int growX = roundInt(clientWidth * (zoom - 1.0L) / 2.0L);
-    const int growY = roundInt(clientHeight * (zoom - 1.0L) / 2.0L);
-    return IntRect{-growX, -growY, clientWidth + growX, clientHeight + growY};
+ViewTransform ViewingTransform(int clientWidth, int clientHeight, const DiscMarks &disc) {
+    ViewTransform t;
+    if (!(disc.radius > 0.0L))
+        return t;
+    t.zoom = std::min(clientWidth, clientHeight) / (2.0L * disc.radius);
+    t.offsetX = clientWidth / 2.0L - disc.centreX * t.zoom;
+    t.offsetY = clientHeight / 2.0L - disc.centreY * t.zoom;
+    return t;
 }
 
 SpotMarkGeometry SpotMark(long double x, long double y, int half, int skyBorder, std::size_t idLength) {
@@ -103,12 +110,12 @@ void coordsByUnit(int unit, long double xRad, long double yRad, long double lon,
 
 } // namespace
 
-bool CursorReadout(int X, int Y, const DiscMarks &disc, const HeliographicCoordObj &helio, int unit,
-                   ReadoutValues &out) {
+bool CursorReadout(long double X, long double Y, const DiscMarks &disc, const HeliographicCoordObj &helio,
+                   int unit, ReadoutValues &out) {
     if (!(disc.radius > 0.0L))
         return false;
-    const int dx = X - disc.centreX;
-    const int dy = disc.centreY - Y;
+    const long double dx = X - disc.centreX;
+    const long double dy = disc.centreY - Y;
     long double x = dx / disc.radius;
     const long double y = dy / disc.radius;
     if (std::sqrt(x * x + y * y) > 1.0L)

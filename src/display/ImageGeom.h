@@ -25,7 +25,7 @@ struct IntRect {
     bool operator==(const IntRect &) const = default;
 };
 
-// The image window's size, fixed by the first image shown.
+// The image window's size and scale for the image shown.
 struct DisplaySize {
     std::uint16_t imageWidth = 0;
     std::uint16_t displayWidth = 0;
@@ -35,8 +35,9 @@ struct DisplaySize {
     long double scale = 1.0L;  // display width / image width
 };
 
-// Display width = min(screen width div 2 - 8, image width); height by the image's aspect.
-DisplaySize FitDisplay(int imageWidth, int imageHeight, int screenWidth);
+// Display width = min(screen width div 2 - 8, image width); height by the image's aspect. A
+// display taller than maxHeight is narrowed until it fits.
+DisplaySize FitDisplay(int imageWidth, int imageHeight, int screenWidth, int maxHeight = 65535);
 
 // Disc centre, radius and limb positions in display pixels.
 struct DiscMarks {
@@ -51,9 +52,18 @@ struct DiscMarks {
 // From the image description's centre and radius (image pixels) and the display scale.
 DiscMarks MakeDiscMarks(long double centreX, long double centreY, long double radius, long double scale);
 
-// Where the bitmap is drawn while viewing: the client rectangle grown by Round(size * (zoom - 1) / 2)
-// on each side, so the image is magnified by the zoom about the window centre.
-IntRect ViewingDestination(int clientWidth, int clientHeight, long double zoom);
+// Viewing: the whole-image display magnified so that the disc's diameter fills the shorter side
+// of the client area, the disc centre at the client centre. Display point p shows at
+// p * zoom + offset. Without a disc radius the whole image is shown as it is.
+struct ViewTransform {
+    long double zoom = 1;
+    long double offsetX = 0;
+    long double offsetY = 0;
+    // The display position (whole image) under client point (X, Y).
+    long double displayX(long double X) const { return (X - offsetX) / zoom; }
+    long double displayY(long double Y) const { return (Y - offsetY) / zoom; }
+};
+ViewTransform ViewingTransform(int clientWidth, int clientHeight, const DiscMarks &disc);
 
 // A spot mark: the box of half size `half` about (Round(x), Round(y)) and, for a named spot,
 // the label's top-left corner (left of the box, or right of it when that would leave the window).
@@ -78,10 +88,10 @@ struct ReadoutValues {
     long double xCoord = 0;
     long double yCoord = 0;
 };
-// The live cursor read-out at display pixel (X, Y); false (nothing to show) off the disc or
+// The live cursor read-out at display position (X, Y); false (nothing to show) off the disc or
 // when the conversion fails.
-bool CursorReadout(int X, int Y, const DiscMarks &disc, const HeliographicCoordObj &helio, int unit,
-                   ReadoutValues &out);
+bool CursorReadout(long double X, long double Y, const DiscMarks &disc, const HeliographicCoordObj &helio,
+                   int unit, ReadoutValues &out);
 // The read-out of a measured spot, by the unit stored in the record.
 ReadoutValues SpotReadout(const MeasRec &rec);
 // The read-out's heading of the second pair of numbers ("" for pixels).

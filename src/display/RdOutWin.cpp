@@ -26,7 +26,8 @@ void TNumDisplay::setValue(long double value) {
 }
 
 TRdOutDisp::TRdOutDisp(OptionsRecord &options, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), options_(options) {
+    // A tool window of the image window: above it, below message boxes and dialogs.
+    : QWidget(parent, Qt::Tool), options_(options) {
     setWindowTitle("Cursor Position");
     XLbl = new QLabel("X:", this);
     YLbl = new QLabel("Y:", this);

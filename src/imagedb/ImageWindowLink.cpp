@@ -6,6 +6,7 @@
 #include "display/ImagMeas.h"
 #include "measure/MeasDataWin.h"
 #include "support/Helptxt.h"
+#include "support/ScreenFit.h"
 
 #include <QAction>
 #include <QMenu>
@@ -33,7 +34,7 @@ void TSolarRtn::createImageWindow() {
 
     MeasWindowHooks h = MeasDataForm->hooks();
     h.repaintImage = [this] { ImageForm->Repaint(); };
-    h.imageWindowWidth = [this] { return ImageForm->width(); };
+    h.imageWindowWidth = [this] { return screenfit::frameRect(ImageForm).width(); };
     MeasDataForm->setHooks(h);
 }
 

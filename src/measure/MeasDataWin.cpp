@@ -1,4 +1,5 @@
 #include "measure/MeasDataWin.h"
+#include "support/ScreenFit.h"
 
 #include "astro/DateTime.h"
 #include "astro/StringUt.h"
@@ -86,6 +87,7 @@ void TMeasDataForm1::build() {
     CnclBtn1 = new QPushButton("&Finished", this);
     OkBtn1->setEnabled(false);
     OkBtn1->setAutoDefault(false);
+    OkBtn1->setDefault(true); // Enter in the identifier box records
     CnclBtn1->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(OkBtn1);
@@ -114,13 +116,32 @@ void TMeasDataForm1::SetUnitLabels(int unit, bool headingToo) {
 }
 
 void TMeasDataForm1::FormShow() {
-    QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect desk = s ? s->availableGeometry() : QRect(0, 0, 800, 600);
     adjustSize();
+    const QRect area = screenfit::availableArea(this);
     const int imageWidth = Hooks.imageWindowWidth ? Hooks.imageWindowWidth() : 0;
-    const int left = std::max(0, desk.width() - imageWidth - width());
-    move(desk.left() + left, desk.top() + desk.height() - height() - 32);
+    PlaceBeside(QRect(area.right() + 1 - imageWidth, area.top(), imageWidth, area.height()),
+                screenfit::mainWindowFrame(this));
     SetUnitLabels(Hooks.Unit(), true);
+}
+
+QRect TMeasDataForm1::PlaceBeside(const QRect &imageFrame, const QList<QRect> &avoid) {
+    const QRect area = screenfit::availableArea(this);
+    const QSize own = screenfit::frameRectAt(this, QPoint(0, 0)).size();
+    const int right = imageFrame.width() > 0 ? imageFrame.left() : area.right() + 1;
+    // At the bottom, 32 pixels up where there is room; else right down at the bottom.
+    screenfit::placeAmong(this,
+                          {QPoint(right - own.width(), area.bottom() + 1 - own.height() - 32),
+                           QPoint(right - own.width(), area.bottom() + 1 - own.height())},
+                          avoid);
+    return screenfit::frameRect(this);
+}
+
+void TMeasDataForm1::FocusIdentifier() {
+    if (!isVisible())
+        show();
+    raise();
+    activateWindow();
+    IDEd->setFocus(Qt::OtherFocusReason);
 }
 
 void TMeasDataForm1::ShowPending(int unit) {

@@ -7,6 +7,8 @@
 #include "support/InfoList.h"
 
 #include <QDialog>
+#include <QList>
+#include <QRect>
 #include <functional>
 #include <memory>
 #include <string>
@@ -27,7 +29,7 @@ struct MeasWindowHooks {
     std::function<void()> enableMeasurementCommands; // View/Edit, Save Data, Clear all Data, Analysis
     std::function<void()> saveData;                  // the main window's Save Data command
     std::function<void()> repaintImage;              // the image window draws the new mark
-    std::function<int()> imageWindowWidth;           // for placing the entry window beside it
+    std::function<int()> imageWindowWidth;           // frame width, for placing the entry window beside it
     // After a CSV export: whether a file was written, and its folder and file name.
     std::function<void(bool written, const std::string &folder, const std::string &file)> csvExported;
 
@@ -56,6 +58,13 @@ public:
     virtual void OkBtn1Click();
     virtual void CnclBtn1Click();
     virtual void FormClose();
+
+    // Places the window at the bottom of the screen area, left of the image window whose frame
+    // is `imageFrame` (right edge of the area when empty), clear of `avoid` where it can;
+    // returns its frame.
+    QRect PlaceBeside(const QRect &imageFrame, const QList<QRect> &avoid = {});
+    // Brings the window forward with the keyboard in the identifier box.
+    void FocusIdentifier();
 
     // Sets the labels of the coordinate boxes for the unit.
     void SetUnitLabels(int unit, bool headingToo);

@@ -1,4 +1,5 @@
 #include "support/InfoList.h"
+#include "support/ScreenFit.h"
 
 #include "support/Getsstr.h"
 #include "support/ListText.h"
@@ -12,6 +13,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -206,6 +208,15 @@ int TInfoListForm1::textWidth() const {
     return width;
 }
 
+void TInfoListForm1::keyPressEvent(QKeyEvent *event) {
+    // Escape leaves the list as "&Close" does.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Close1Click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
 void TInfoListForm1::Close1Click() {
     hide();
 }
@@ -217,12 +228,13 @@ void TInfoListForm1::FormActivate() {
 void TInfoListForm1::FormClose() {}
 
 void TInfoListForm1::FormShow() {
-    QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect area = s ? s->geometry() : QRect(0, 0, 800, 600);
+    const QRect area = screenfit::availableArea(this);
     const int clientHeight = listClientHeight(ListBox1->count(), lineHeight());
     const int clientWidth = listClientWidth(textWidth(), area.width());
     resize(clientWidth, clientHeight + menuBar()->sizeHint().height());
-    move(area.center().x() - width() / 2, area.center().y() - height() / 2);
+    // Beside the image window when there is room, never past the screen's edges.
+    screenfit::centreBeside(this);
+    screenfit::keepInside(this);
     Print1->setChecked(ReportWritten);
 }
 

@@ -16,7 +16,9 @@ QtPrompt qtPrompt;
 UiPrompt *currentUi = nullptr;
 ModalRunner modalRunner;
 
-QString q(const std::string &s) { return QString::fromStdString(s); }
+QString q(const std::string &s) {
+    return QString::fromStdString(s);
+}
 
 // Texts of message boxes use "\r\n" for line breaks.
 QString boxText(const std::string &s) {
@@ -31,6 +33,24 @@ std::string withSlash(QString dir) {
     return dir.toStdString();
 }
 
+// While a busy cursor is on, a dialog shows the ordinary arrow; the busy cursor returns after.
+class ArrowWhileAsking {
+public:
+    ArrowWhileAsking() : busy_(QGuiApplication::overrideCursor() != nullptr) {
+        if (busy_)
+            QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~ArrowWhileAsking() {
+        if (busy_)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    ArrowWhileAsking(const ArrowWhileAsking &) = delete;
+    ArrowWhileAsking &operator=(const ArrowWhileAsking &) = delete;
+
+private:
+    bool busy_;
+};
+
 QString defaultSuffix(const std::string &ext) {
     QString s = q(ext);
     while (s.startsWith('*') || s.startsWith('.'))
@@ -40,7 +60,9 @@ QString defaultSuffix(const std::string &ext) {
 
 } // namespace
 
-UiPrompt &uiPrompt() { return currentUi ? *currentUi : static_cast<UiPrompt &>(qtPrompt); }
+UiPrompt &uiPrompt() {
+    return currentUi ? *currentUi : static_cast<UiPrompt &>(qtPrompt);
+}
 
 void setUiPrompt(UiPrompt *p) {
     currentUi = p;
@@ -95,12 +117,11 @@ Answer QtPrompt::message(const std::string &caption, const std::string &text, Ic
         break;
     }
     // A busy cursor must not hide the arrow over a question.
-    const bool wasBusy = QGuiApplication::overrideCursor() != nullptr;
-    if (wasBusy)
-        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-    const int r = box.exec();
-    if (wasBusy)
-        QGuiApplication::restoreOverrideCursor();
+    int r = 0;
+    {
+        const ArrowWhileAsking arrow;
+        r = box.exec();
+    }
     switch (r) {
     case QMessageBox::Ok:
         return Answer::OK;
@@ -113,7 +134,9 @@ Answer QtPrompt::message(const std::string &caption, const std::string &text, Ic
     }
 }
 
-void QtPrompt::beep(BeepKind) { QApplication::beep(); }
+void QtPrompt::beep(BeepKind) {
+    QApplication::beep();
+}
 
 std::optional<std::string> QtPrompt::openFile(const FileDialogSetup &setup) {
     QFileDialog dlg(QApplication::activeWindow(), q(setup.title), q(setup.folder), q(qtFilter(setup.filter)));
@@ -122,6 +145,7 @@ std::optional<std::string> QtPrompt::openFile(const FileDialogSetup &setup) {
     dlg.setDefaultSuffix(defaultSuffix(setup.defaultExt));
     if (!setup.fileName.empty())
         dlg.selectFile(q(setup.fileName));
+    const ArrowWhileAsking arrow;
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return dlg.selectedFiles().first().toStdString();
@@ -134,6 +158,7 @@ std::optional<std::string> QtPrompt::saveFile(const FileDialogSetup &setup) {
     dlg.setDefaultSuffix(defaultSuffix(setup.defaultExt));
     if (!setup.fileName.empty())
         dlg.selectFile(q(setup.fileName));
+    const ArrowWhileAsking arrow;
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return dlg.selectedFiles().first().toStdString();
@@ -145,6 +170,7 @@ std::optional<std::string> QtPrompt::selectFolder(const std::string &title, cons
     dlg.setFileMode(QFileDialog::Directory);
     dlg.setOption(QFileDialog::ShowDirsOnly, true);
     dlg.setOption(QFileDialog::ReadOnly, !allowCreate);
+    const ArrowWhileAsking arrow;
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return withSlash(dlg.selectedFiles().first());
@@ -164,15 +190,19 @@ void QtPrompt::requestQuit() {
 
 bool QtPrompt::printDialog(QPrinter &printer) {
     QPrintDialog dlg(&printer, QApplication::activeWindow());
+    const ArrowWhileAsking arrow;
     return dlg.exec() == QDialog::Accepted;
 }
 
 int runModal(QDialog &dialog) {
     if (modalRunner)
         return modalRunner(dialog);
+    const ArrowWhileAsking arrow;
     return dialog.exec();
 }
 
-void setModalRunner(ModalRunner runner) { modalRunner = std::move(runner); }
+void setModalRunner(ModalRunner runner) {
+    modalRunner = std::move(runner);
+}
 
 } // namespace solar

@@ -14,6 +14,7 @@ list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/QtPrintHdr.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Getsstr.cpp
     ${CMAKE_CURRENT_LIST_DIR}/InfoList.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScreenFit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IDListForm.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Helptxt.cpp
 )

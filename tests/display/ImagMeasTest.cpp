@@ -113,7 +113,7 @@ TEST(ImageWindow, ShowsTheImageInViewingThenMeasuringMode) {
     EXPECT_EQ(w.Disc.centreX, 32);
     EXPECT_EQ(w.Disc.left, 12);
     EXPECT_EQ(w.Disc.bottom, 52);
-    EXPECT_EQ(w.Zoom, 19.0L); // 380 / 20
+    EXPECT_EQ(w.Zoom, 1.6L); // the disc's diameter 40 fills the 64 pixels
     EXPECT_EQ(w.windowTitle().toStdString(), "2005-03-07        16:04:00          ");
     EXPECT_FALSE(w.Measuring);
     EXPECT_EQ(fx.helio.SemiDiameter(), 0.004652472638342832L);
@@ -142,8 +142,16 @@ TEST(ImageWindow, ShowsTheImageInViewingThenMeasuringMode) {
     EXPECT_EQ(qRed(inverted), 255 - qRed(plain));
     EXPECT_EQ(qGreen(inverted), 255 - qGreen(plain));
 
-    // Another image shown: viewing again, companions closed.
+    // Another image shown: viewing again, companions closed, and nothing of the last spot left
+    // in the read-out or the magnifier.
+    w.FormMouseDown(Qt::LeftButton, 42, 32);
+    w.FormMouseUp(Qt::LeftButton, 42, 32);
+    ASSERT_EQ(w.ReadOut->XDispP->value(), 10);
+    ASSERT_EQ(w.CursorWindow->windowTitle(), "Locate Centroid");
     w.ShowImage(*fx.image, 0);
+    EXPECT_EQ(w.ReadOut->XDispP->value(), 0);
+    EXPECT_EQ(w.ReadOut->windowTitle(), "Cursor Position");
+    EXPECT_EQ(w.CursorWindow->windowTitle(), "Cursor Region");
     EXPECT_FALSE(w.Measuring);
     EXPECT_FALSE(w.ReadOut->isVisible());
     EXPECT_FALSE(w.ShowHide1->isChecked());
@@ -153,7 +161,8 @@ TEST(ImageWindow, ShowsTheImageInViewingThenMeasuringMode) {
 TEST(ImageWindow, PressDragAndReleaseMeasureAtTheCursor) {
     Fixture fx(UnitSolarRadius);
     TImageForm1 &w = *fx.window;
-    // A press in viewing mode starts measuring and the drag at once; 10 pixels right of centre.
+    // While measuring a press starts the drag; 10 pixels right of centre.
+    w.Measure1Click();
     mouse(w.View, QEvent::MouseButtonPress, Qt::LeftButton, 42, 32);
     EXPECT_TRUE(w.Measuring);
     EXPECT_TRUE(w.Dragging);
@@ -294,6 +303,7 @@ TEST(ImageWindow, TwoRecordedSpotsWithTheirLabels) {
         fx.entry.IDEd->setText(id);
         fx.entry.OkBtn1Click();
     };
+    w.Measure1Click();
     record(40, 44, "A");
     record(14, 26, "B");
     ASSERT_EQ(fx.entry.list().Count(), 2);

@@ -59,6 +59,11 @@ TEST(ImageGeom, WindowSizeFromTheFirstImage) {
     EXPECT_EQ(FitDisplay(1024, 768, 1280).displayHeight, 474);
     // 1264 x 5 at 632: 2.5 rows rounds to the even 2 (halves up would give 3).
     EXPECT_EQ(FitDisplay(1264, 5, 1280).displayHeight, 2);
+    // A laptop screen 1366 x 768 leaving 580 rows: the square display narrows to 580 columns.
+    d = FitDisplay(1024, 1024, 1366, 580);
+    EXPECT_EQ(d.displayWidth, 580);
+    EXPECT_EQ(d.displayHeight, 580);
+    EXPECT_EQ(d.scale, 580.0L / 1024);
 }
 
 TEST(ImageGeom, DiscCentreAndLimbMarks) {
@@ -80,12 +85,24 @@ TEST(ImageGeom, DiscCentreAndLimbMarks) {
     EXPECT_EQ(h.right, 4); // 3.5 -> 4
 }
 
-TEST(ImageGeom, ViewingRectangleMagnifiesAboutTheCentre) {
-    // 632 * (1.5 - 1) / 2 = 158 on every side.
-    EXPECT_EQ(ViewingDestination(632, 632, 1.5L), (IntRect{-158, -158, 790, 790}));
-    // Zoom 0.9 shrinks: 632 * -0.05 = -31.6 -> -32; 400 * -0.05 = -20.
-    EXPECT_EQ(ViewingDestination(632, 400, 0.9L), (IntRect{32, 20, 600, 380}));
-    EXPECT_EQ(ViewingDestination(300, 200, 1.0L), (IntRect{0, 0, 300, 200}));
+TEST(ImageGeom, ViewingMagnifiesTheDiscToFillTheWindow) {
+    // Disc of radius 200 about (300, 310) in a 600 x 500 client: the diameter 400 grows to the
+    // shorter side 500, zoom 1.25, and the disc centre lands on the client centre (300, 250).
+    DiscMarks disc;
+    disc.centreX = 300;
+    disc.centreY = 310;
+    disc.radius = 200;
+    const ViewTransform t = ViewingTransform(600, 500, disc);
+    EXPECT_EQ(t.zoom, 1.25L);
+    EXPECT_EQ(t.displayX(300), 300.0L);
+    EXPECT_EQ(t.displayY(250), 310.0L);
+    // The client's top edge shows the disc's top limb; its left edge lies 240 display pixels
+    // left of the centre (300 / 1.25).
+    EXPECT_EQ(t.displayY(0), 110.0L);
+    EXPECT_EQ(t.displayX(0), 60.0L);
+    // No radius: the display as it is.
+    disc.radius = 0;
+    EXPECT_EQ(ViewingTransform(600, 500, disc).displayX(17), 17.0L);
 }
 
 TEST(ImageGeom, SpotLabelsLeftOfTheBoxOrRightNearTheEdge) {

@@ -629,7 +629,7 @@ TEST(ImageWindowLink, ImagesGoToTheImageWindowWhichLetsGoOfThemAndLocksPreferenc
     s.w->Cut1Click();
     EXPECT_FALSE(s.w->ImageForm->isVisible());
     EXPECT_EQ(s.w->ImageForm->Image(), nullptr);
-    EXPECT_EQ(s.w->MeasDataForm->hooks().imageWindowWidth(), s.w->ImageForm->width());
+    EXPECT_EQ(s.w->MeasDataForm->hooks().imageWindowWidth(), s.w->ImageForm->frameGeometry().width());
 }
 
 TEST(DatabaseList, PrintedListsCarryTheirHeadingAndEveryLine) {
