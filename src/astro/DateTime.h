@@ -26,6 +26,10 @@ struct CalendarRec {
     long double zoneOffset = 0; // days to add to the moment to reach Universal Time
 };
 
+// Days from 1970-01-01 of a proleptic Gregorian date, and back.
+std::int64_t daysFromCivil(std::int64_t y, int m, int d);
+void civilFromDays(std::int64_t z, int &year, int &month, int &day);
+
 // Moment encoding as the run-time does it. Dates are proleptic Gregorian, years 1..9999.
 // EncodeMoment gives 0 for an invalid date or time; TryEncodeDate says whether it is valid.
 double EncodeMoment(int year, int month, int day, int hour = 0, int minute = 0, int second = 0, int ms = 0);

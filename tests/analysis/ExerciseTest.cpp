@@ -12,6 +12,7 @@
 #include "app/VORN_ROT.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
+#include "common/TestMachine.h"
 #include "display/ImagMeas.h"
 #include "imagedb/SolrImages.h"
 #include "imagefiles/GrFiles.h"
@@ -35,42 +36,29 @@ using namespace solar::test;
 
 namespace {
 
-const std::string DataDir = std::string(SOLARRTN_SOURCE_DIR) + "/data/";
 
 std::string upper(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::toupper(c)); });
     return s;
 }
 
-struct Exercise {
-    TempDir install, work, other, out;
+struct Exercise : TestMachine {
+    TempDir out;
     ScriptedUiPrompt ui;
     std::vector<KeySpot> key = readAnswerKey(sampleImageFolder());
     std::unique_ptr<TSolarRtn> w;
 
     Exercise() {
         QApplication::setQuitOnLastWindowClosed(false);
-        for (const char *f : {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR", "SOLRTNHLP.LST", "REMINDER.ROT"})
-            fs::copy_file(DataDir + f, install.file(f));
-        OptsObj o;
-        o.Options.InstallDir = install.dir();
-        o.SetDefaults();
-        o.Options.LoginRequired = true;
-        o.Options.ImagePath = sampleImageFolder();
-        o.Options.RawDataFormat = UnitHeliographic;
-        o.Options.Centroiding = true;
-        o.Options.CurveFitting = true;
-        o.Options.ComputeSidereal = true;
-        const OptionsFileBytes bytes = encodeOptionsFile(o.Options);
-        writeFile(work.file("SOLNOPTS.INI"), std::string(bytes.begin(), bytes.end()));
-        StartupEnv e;
-        e.installDir = install.dir();
-        e.currentDir = work.dir();
-        e.fallbackDir = other.dir() + "fallback/";
-        e.screenWidth = 1366;
-        e.screenHeight = 768;
-        e.opticalMounts = [] { return std::vector<std::string>{}; };
-        w = std::make_unique<TSolarRtn>(e);
+        writeOptions([](OptionsRecord &o) {
+            o.LoginRequired = true;
+            o.ImagePath = sampleImageFolder();
+            o.RawDataFormat = UnitHeliographic;
+            o.Centroiding = true;
+            o.CurveFitting = true;
+            o.ComputeSidereal = true;
+        });
+        w = std::make_unique<TSolarRtn>(env(1366, 768));
     }
 
     // Measures `ids` on every loaded image where the key has them far enough from the limb for

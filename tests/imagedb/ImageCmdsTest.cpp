@@ -7,6 +7,7 @@
 
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
+#include "common/TestMachine.h"
 #include "display/ImagMeas.h"
 #include "imagedb/AnimDlg.h"
 #include "imagedb/ImgPgrGage.h"
@@ -35,7 +36,6 @@ namespace fs = std::filesystem;
 namespace solar::test {
 namespace {
 
-const std::string DataDir = std::string(SOLARRTN_SOURCE_DIR) + "/data/";
 const std::string SampleDir = std::string(SOLARRTN_BIN_DIR) + "/IMAGES/";
 
 // The first lines of the sample directory file, as its names give them.
@@ -71,8 +71,7 @@ std::string captionOf(const std::string &file) {
 
 // A demonstration-mode start with the sample database as image path, run to the lists. Unless
 // `realWindow`, the image window is replaced by a record of what it was asked to show.
-struct Session {
-    TempDir install, work, other;
+struct Session : TestMachine {
     ScriptedUiPrompt ui;
     std::unique_ptr<TSolarRtn> w;
     std::vector<std::pair<std::string, int>> shown;
@@ -81,23 +80,11 @@ struct Session {
     // prepare: runs before the main window starts (files of an earlier run, answers to queue).
     explicit Session(bool realWindow = false, const std::function<void(Session &)> &prepare = {}) {
         QApplication::setQuitOnLastWindowClosed(false);
-        for (const char *f :
-             {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR", "SOLRTNHLP.LST", "REMINDER.ROT"})
-            fs::copy_file(DataDir + f, install.file(f));
-        OptsObj o;
-        o.Options.InstallDir = install.dir();
-        o.SetDefaults();
-        o.Options.LoginRequired = false;
-        o.Options.ImagePath = SampleDir;
-        const OptionsFileBytes bytes = encodeOptionsFile(o.Options);
-        writeFile(work.file("SOLNOPTS.INI"), std::string(bytes.begin(), bytes.end()));
-        StartupEnv e;
-        e.installDir = install.dir();
-        e.currentDir = work.dir();
-        e.fallbackDir = other.dir() + "fallback/";
-        e.screenWidth = 1024;
-        e.screenHeight = 768;
-        e.opticalMounts = [] { return std::vector<std::string>{}; };
+        writeOptions([](OptionsRecord &o) {
+            o.LoginRequired = false;
+            o.ImagePath = SampleDir;
+        });
+        StartupEnv e = env(1024, 768);
         if (prepare)
             prepare(*this);
         w = std::make_unique<TSolarRtn>(e);

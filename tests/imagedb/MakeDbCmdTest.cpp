@@ -5,6 +5,7 @@
 
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
+#include "common/TestMachine.h"
 #include "imagedb/ImgPgrGage.h"
 
 #include <QAction>
@@ -18,33 +19,19 @@ namespace fs = std::filesystem;
 namespace solar::test {
 namespace {
 
-const std::string DataDir = std::string(SOLARRTN_SOURCE_DIR) + "/data/";
 const std::string SampleDir = std::string(SOLARRTN_BIN_DIR) + "/IMAGES/";
 
-struct Demo {
-    TempDir install, work, other, images, db;
+struct Demo : TestMachine {
+    TempDir images, db;
     ScriptedUiPrompt ui;
     std::unique_ptr<TSolarRtn> w;
     Demo() {
         QApplication::setQuitOnLastWindowClosed(false);
-        for (const char *f :
-             {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR", "SOLRTNHLP.LST", "REMINDER.ROT"})
-            fs::copy_file(DataDir + f, install.file(f));
-        OptsObj o;
-        o.Options.InstallDir = install.dir();
-        o.SetDefaults();
-        o.Options.LoginRequired = false;
-        o.Options.ImagePath = SampleDir;
-        const OptionsFileBytes bytes = encodeOptionsFile(o.Options);
-        writeFile(work.file("SOLNOPTS.INI"), std::string(bytes.begin(), bytes.end()));
-        StartupEnv e;
-        e.installDir = install.dir();
-        e.currentDir = work.dir();
-        e.fallbackDir = other.dir() + "fallback/";
-        e.screenWidth = 1024;
-        e.screenHeight = 768;
-        e.opticalMounts = [] { return std::vector<std::string>{}; };
-        w = std::make_unique<TSolarRtn>(e);
+        writeOptions([](OptionsRecord &o) {
+            o.LoginRequired = false;
+            o.ImagePath = SampleDir;
+        });
+        w = std::make_unique<TSolarRtn>(env(1024, 768));
         w->Run1Click();
         for (const char *f : {"synth250826t1402.fts", "synth250825t1949.fts", "synth250827t1711.fts"})
             fs::copy_file(SampleDir + f, images.file(std::string("obs_") + f));

@@ -1,5 +1,7 @@
 #include "Generator.h"
 
+#include "astro/DateTime.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -50,26 +52,6 @@ private:
     bool haveSpare_ = false;
 };
 
-// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's days_from_civil) and back.
-long long daysFromCivil(int y, int m, int d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const unsigned yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<long long>(doe) - 719468;
-}
-void civilFromDays(long long z, int &y, int &m, int &d) {
-    z += 719468;
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const unsigned doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    y = static_cast<int>(static_cast<long long>(yoe) + era * 400 + (m <= 2));
-}
 
 // The value as it reads back from a header card written with `decimals` fixed decimals.
 long double asWritten(long double v, int decimals) {
