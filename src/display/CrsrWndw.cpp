@@ -31,8 +31,6 @@ TCursorWindow::TCursorWindow(TImageForm1 &imageWindow, QWidget *parent)
     PopupMenu1 = new QMenu(this);
     SetRegionSize1 = PopupMenu1->addAction("Set &Magnification...");
     connect(SetRegionSize1, &QAction::triggered, this, [this] { SetRegionSize1Click(); });
-    Canvas = QImage(MagnifierTarget, MagnifierTarget, QImage::Format_RGB32);
-    Canvas.fill(Qt::black);
     FormShow();
 }
 
@@ -66,7 +64,7 @@ void TCursorWindow::Clear() {
     CaptionText.clear();
     RefX = RefY = 0;
     setWindowTitle("Cursor Region");
-    Canvas.fill(Qt::black);
+    Canvas = QImage();
     update();
 }
 
@@ -117,9 +115,12 @@ void TCursorWindow::ShowRegion(const std::string &caption, bool reset, long doub
 }
 
 void TCursorWindow::paintEvent(QPaintEvent *) {
-    if (CentreX != 0 || CentreY != 0 || !CaptionText.empty())
-        render(RefX, RefY);
     QPainter p(this);
+    if (!hasRegion()) {
+        p.fillRect(rect(), palette().window());
+        return;
+    }
+    render(RefX, RefY);
     p.drawImage(Target.left, Target.top, Canvas);
 }
 

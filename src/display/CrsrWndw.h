@@ -32,11 +32,12 @@ public:
     MagnifierView View;           // source region, scale and cross of the last showing
     int CentreX = 0, CentreY = 0; // Round of the last position shown
     std::string CaptionText;
-    QImage Canvas; // the magnified picture with its cross
+    QImage Canvas; // the magnified picture with its cross; null while there is nothing to show
 
     void FormShow();
     void ShowRegion(const std::string &caption, bool reset, long double x, long double y);
-    // Forgets the last region: a black picture under the window's own caption.
+    // Forgets the last region: the empty window (its own background, not a black square that
+    // looks like a window the desktop failed to draw) under the window's own caption.
     void Clear();
     // Either bar moved: the cross and the measured position follow.
     void VertScrollScroll();
@@ -55,6 +56,7 @@ protected:
 
 private:
     void render(long double x, long double y);
+    bool hasRegion() const { return CentreX != 0 || CentreY != 0 || !CaptionText.empty(); }
     TImageForm1 &image_;
 };
 

@@ -133,6 +133,10 @@ TEST(ImageWindow, ShowsTheImageInViewingThenMeasuringMode) {
     EXPECT_TRUE(w.CursorWindow->isVisible());
     EXPECT_TRUE(fx.entry.isVisible());
     EXPECT_TRUE(w.ShowHide1->isChecked());
+    // Before the first click the magnifier is an empty window, not a black square.
+    const auto magnifierCentre = [&] { return w.CursorWindow->grab().toImage().pixelColor(100, 100); };
+    const QColor background = w.CursorWindow->palette().window().color();
+    EXPECT_EQ(magnifierCentre(), background);
 
     // The sky drawn plain, then inverted: every channel becomes 255 less itself.
     const QRgb plain = fx.pixel(3, 60);
@@ -148,7 +152,9 @@ TEST(ImageWindow, ShowsTheImageInViewingThenMeasuringMode) {
     w.FormMouseUp(Qt::LeftButton, 42, 32);
     ASSERT_EQ(w.ReadOut->XDispP->value(), 10);
     ASSERT_EQ(w.CursorWindow->windowTitle(), "Locate Centroid");
+    ASSERT_NE(magnifierCentre(), background);
     w.ShowImage(*fx.image, 0);
+    EXPECT_EQ(magnifierCentre(), background);
     EXPECT_EQ(w.ReadOut->XDispP->value(), 0);
     EXPECT_EQ(w.ReadOut->windowTitle(), "Cursor Position");
     EXPECT_EQ(w.CursorWindow->windowTitle(), "Cursor Region");
