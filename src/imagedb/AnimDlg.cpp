@@ -2,6 +2,7 @@
 
 #include "support/Prompt.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +28,11 @@ TAnimRateDlg::TAnimRateDlg(int &rate, QWidget *parent) : QDialog(parent), rate_(
     layout->addWidget(Label1);
     layout->addWidget(RateEd);
     layout->addLayout(buttons);
+    // Wide enough for the whole caption beside the frame's buttons, which most window managers
+    // draw in a bold face.
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    setMinimumWidth(QFontMetrics(captionFont).horizontalAdvance(windowTitle()) + 120);
     connect(OKBtn, &QPushButton::clicked, this, &TAnimRateDlg::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
