@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QFontDatabase>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>
@@ -131,6 +132,20 @@ std::vector<bool> TRateLatForm1::LawsShown() const {
 }
 
 void TRateLatForm1::FormShow() {
+    Reload();
+    // Beside the plot's natural size, inside the screen's available area.
+    QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect area = s ? s->availableGeometry() : QRect(0, 0, 1366, 768);
+    resize(std::min(area.width(), 800), std::min(area.height(), 900));
+}
+
+bool TRateLatForm1::event(QEvent *e) {
+    if (e->type() == QEvent::WindowActivate)
+        Reload();
+    return QMainWindow::event(e);
+}
+
+void TRateLatForm1::Reload() {
     Points_.clear();
     NoRate = 0;
     const std::vector<RsltsRec> recs = sources().results ? sources().results() : std::vector<RsltsRec>{};
@@ -144,10 +159,6 @@ void TRateLatForm1::FormShow() {
     }
     Fit_ = FitStudentLaw(Points_);
     Redraw();
-    // Beside the plot's natural size, inside the screen's available area.
-    QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect area = s ? s->availableGeometry() : QRect(0, 0, 1366, 768);
-    resize(std::min(area.width(), 800), std::min(area.height(), 900));
 }
 
 void TRateLatForm1::Redraw() {

@@ -37,8 +37,11 @@ public:
 
     static constexpr const char *Caption = "Rotation Rate against Latitude";
 
-    // Reads the results again and redraws (called each time the window is shown).
+    // Reads the results again and redraws, at the window's natural size (each time it is shown).
     void FormShow();
+    // Reads the results again and redraws; also whenever the window is activated, so results
+    // recorded or edited while it stood open appear when the student comes back to it.
+    void Reload();
     // The picture of the plot, painted in colour or monochrome.
     QImage PlotImage(bool mono) const;
     // Paints the plot (frame, ticks, curves, bars, points, labels, legend) in the geometry's pixels.
@@ -60,6 +63,9 @@ public slots:
     void Print1Click();
     void SavePng1Click();
     void SavePdf1Click();
+
+protected:
+    bool event(QEvent *e) override;
 
 private:
     std::vector<bool> LawsShown() const;

@@ -787,9 +787,20 @@ TEST(MainWindowCommands, RecordedResultEnablesTheListAndItsCsvTheSpreadsheet) {
         w.RateLatitude1Click();
         ASSERT_NE(w.findChild<TRateLatForm1 *>(), nullptr);
         EXPECT_EQ(w.findChild<TRateLatForm1 *>()->Points().size(), 1u);
+        // A result recorded while the plot stands open appears when the student returns to it.
+        rec.SpotID = "B";
+        ui.onDialog([](QDialog &d) {
+            auto &dlg = dynamic_cast<TRsltsForm1 &>(d);
+            dlg.OKBtn->click();
+            return dlg.result();
+        });
+        ASSERT_TRUE(RecordResult(&w, rec));
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(w.findChild<TRateLatForm1 *>(), &activate);
+        EXPECT_EQ(w.findChild<TRateLatForm1 *>()->Points().size(), 2u);
         w.ResultsList1Click();
         EXPECT_TRUE(w.RsltsListForm->isVisible());
-        EXPECT_EQ(w.RsltsListForm->list().Count(), 1);
+        EXPECT_EQ(w.RsltsListForm->list().Count(), 2);
 
         ui.script.answerFile("");
         w.RsltsListForm->ForSpreadsheetCSV1Click();
