@@ -179,8 +179,6 @@ int TImageForm1::ClientHeight() const {
 // ---------------------------------------------------------------- showing an image
 
 void TImageForm1::ShowImage(FITSFileObj &image, int shownImage) {
-    if (image_ != &image)
-        headerWindow_.reset();
     image_ = &image;
     ShownImage = shownImage;
     if (entry_.isVisible())
@@ -224,7 +222,6 @@ void TImageForm1::ImageRemoved(const FITSFileObj *image) {
     image_ = nullptr;
     ShownImage = -1;
     Bitmap = QImage();
-    headerWindow_.reset();
     Repaint();
 }
 

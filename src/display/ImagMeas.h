@@ -11,7 +11,6 @@
 #include <QImage>
 #include <QMainWindow>
 #include <functional>
-#include <memory>
 #include <string>
 
 class QAction;
@@ -23,7 +22,6 @@ class FITSFileObj;
 class HeliographicCoordObj;
 class TCursorWindow;
 class TImageForm1;
-class TInfoListForm1;
 class TMagnRgnDlg;
 class TMeasDataForm1;
 class TRdOutDisp;
@@ -170,7 +168,6 @@ private:
     FITSFileObj *image_ = nullptr;
     QImage Frame; // the client area as drawn (RGB32, at the screen's device pixel ratio)
     int fittedWidth_ = 0, fittedHeight_ = 0; // the image size the window was fitted to
-    std::unique_ptr<TInfoListForm1> headerWindow_;
 };
 
 } // namespace solar
