@@ -3,18 +3,24 @@
 #include "astro/DateTime.h"
 #include "astro/SunEphem.h"
 #include "imagedb/SolrImages.h"
+#include "imagefiles/DisplayParams.h"
 #include "support/ListText.h"
 
 #include <fitsio.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace solar {
 namespace {
@@ -98,7 +104,6 @@ std::string text(const RawImage &img, const std::string &key) {
     const auto it = img.keys.find(key);
     return it == img.keys.end() ? std::string() : it->second;
 }
-
 
 // Reads "hh:mm:ss[.fff]" into seconds of the day.
 bool clockSeconds(const std::string &s, double &sec) {
@@ -243,6 +248,12 @@ std::optional<Mat> wcsMatrix(const RawImage &img, double &unit) {
     return Mat{{{a * std::cos(r), -b * std::sin(r)}, {a * std::sin(r), b * std::cos(r)}}};
 }
 
+// The observer's distance in AU from the apparent solar radius in arcseconds: the radius is the
+// angle whose sine is the solar radius over the distance.
+long double distanceFromApparentRadius(double arcsec) {
+    return ProgramSolarRadiusKm / (KmPerAu * std::sin(static_cast<long double>(arcsec) * ArcsecRad));
+}
+
 double percentile(std::vector<float> v, double q) {
     if (v.empty())
         return 0;
@@ -299,36 +310,43 @@ bool circleFit(const std::vector<double> &xs, const std::vector<double> &ys, con
 
 } // namespace
 
-bool readRawImage(const std::string &path, RawImage &out, std::string &error) {
-    out = RawImage();
+namespace {
+
+// An open FITS file, closed when it goes.
+struct FitsFile {
     fitsfile *f = nullptr;
+    FitsFile() = default;
+    FitsFile(const FitsFile &) = delete;
+    FitsFile &operator=(const FitsFile &) = delete;
+    ~FitsFile() {
+        int s = 0;
+        if (f)
+            fits_close_file(f, &s);
+    }
+};
+
+// Opens the file and moves to its first image of at least two axes; fills the keys (the image
+// header's, and the primary header's where the image header has none), width and height.
+bool openImage(const std::string &path, FitsFile &file, RawImage &out, std::string &error) {
+    out = RawImage();
     int status = 0;
-    if (fits_open_diskfile(&f, path.c_str(), READONLY, &status)) {
+    if (fits_open_diskfile(&file.f, path.c_str(), READONLY, &status)) {
         error = status == FILE_NOT_OPENED ? "cannot be opened"
                                           : "not a readable FITS file (" + fitsText(status) + ")";
-        if (f) {
-            int ignored = 0;
-            fits_close_file(f, &ignored);
-        }
         return false;
     }
-    struct Closer {
-        fitsfile *f;
-        ~Closer() {
-            int s = 0;
-            fits_close_file(f, &s);
-        }
-    } closer{f};
-
-    int hdus = 0;
-    fits_get_num_hdus(f, &hdus, &status);
+    fitsfile *f = file.f;
     readKeys(f, out.keys, true);
     int found = 0;
     long dims[3] = {0, 0, 0};
-    for (int i = 1; i <= hdus && !status && !found; ++i) {
-        int type = 0;
-        if (fits_movabs_hdu(f, i, &type, &status))
-            break;
+    LONGLONG end = 0; // where the last unit read whole ends
+    for (int i = 1; !status && !found; ++i) {
+        int type = 0, moved = 0;
+        if (fits_movabs_hdu(f, i, &type, &moved))
+            break; // past the last unit (or a unit that cannot be read: see below)
+        LONGLONG head = 0, data = 0, dataEnd = 0;
+        if (!fits_get_hduaddrll(f, &head, &data, &dataEnd, &moved))
+            end = (dataEnd + 2879) / 2880 * 2880;
         if (type != IMAGE_HDU)
             continue;
         int naxis = 0;
@@ -344,7 +362,21 @@ bool readRawImage(const std::string &path, RawImage &out, std::string &error) {
         return false;
     }
     if (!found) {
-        error = "holds no image (tables or empty headers only)";
+        // A plain (not gzipped) file longer than its units read whole ends inside a header.
+        std::error_code ec;
+        const auto size = fs::file_size(path, ec);
+        char start[9] = {};
+        if (std::FILE *raw = std::fopen(path.c_str(), "rb")) {
+            if (std::fread(start, 1, 8, raw) != 8)
+                start[0] = 0;
+            std::fclose(raw);
+        }
+        if (!ec && std::string(start) == "SIMPLE  " && static_cast<LONGLONG>(size) > end)
+            error = "the file is cut short or damaged inside an extension header (" +
+                    std::to_string(static_cast<LONGLONG>(size) - end) +
+                    " bytes after the last complete header and data unit)";
+        else
+            error = "holds no image (tables or empty headers only)";
         return false;
     }
     if (found > 1)
@@ -356,16 +388,37 @@ bool readRawImage(const std::string &path, RawImage &out, std::string &error) {
     }
     out.width = static_cast<int>(dims[0]);
     out.height = static_cast<int>(dims[1]);
+    return true;
+}
+
+} // namespace
+
+bool readRawImage(const std::string &path, RawImage &out, std::string &error) {
+    FitsFile file;
+    if (!openImage(path, file, out, error))
+        return false;
     const LONGLONG n = static_cast<LONGLONG>(out.width) * out.height;
     out.pixels.assign(static_cast<std::size_t>(n), 0.0f);
     float nan = std::numeric_limits<float>::quiet_NaN();
-    int anyNull = 0;
+    int anyNull = 0, status = 0;
     // Only the first plane of a cube.
-    if (fits_read_img(f, TFLOAT, 1, n, &nan, out.pixels.data(), &anyNull, &status)) {
+    if (fits_read_img(file.f, TFLOAT, 1, n, &nan, out.pixels.data(), &anyNull, &status)) {
         error = "the image data cannot be read, the file may be cut short (" + fitsText(status) + ")";
         return false;
     }
     return true;
+}
+
+bool orientationFromSolarP(const std::string &path) {
+    FitsFile file;
+    RawImage img;
+    std::string error;
+    if (!openImage(path, file, img, error))
+        return false;
+    double unit = 1;
+    const std::optional<Mat> d = wcsMatrix(img, unit);
+    const bool own = !number(img, "SOLAR-B0") && number(img, "DISTANCE").value_or(0) > 0;
+    return number(img, "SOLAR-P") && !own && !(d && std::fabs(d->det()) > 0);
 }
 
 LimbFit fitLimb(const RawImage &img) {
@@ -466,7 +519,8 @@ LimbFit fitLimb(const RawImage &img) {
     return fit;
 }
 
-bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error) {
+bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error,
+                  SolarPOrientation orientation) {
     geo = ImportGeometry();
     if (!observationTime(img, geo, error))
         return false;
@@ -488,7 +542,7 @@ bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error) 
         geo.b0Deg = *number(img, "SOLAR-B0");
         geo.l0Deg = number(img, "SOLAR-L0").value_or(static_cast<double>(sun.l0Deg));
         if (const auto r = number(img, "SOLAR-R"); r && *r > 0)
-            geo.distanceAu = ProgramSolarRadiusKm / (KmPerAu * *r * ArcsecRad);
+            geo.distanceAu = distanceFromApparentRadius(*r);
         else if (const auto dsun = number(img, "DSUN_OBS"); dsun && *dsun > 0)
             geo.distanceAu = *dsun / 1000.0L / KmPerAu;
         geo.orientationFrom = "SOLAR-B0, SOLAR-L0, SOLAR-R";
@@ -496,7 +550,7 @@ bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error) 
         if (const auto dsun = number(img, "DSUN_OBS"); dsun && *dsun > 0)
             geo.distanceAu = *dsun / 1000.0L / KmPerAu;
         else if (const auto r = number(img, "RSUN_OBS"); r && *r > 0)
-            geo.distanceAu = ProgramSolarRadiusKm / (KmPerAu * *r * ArcsecRad);
+            geo.distanceAu = distanceFromApparentRadius(*r);
         geo.b0Deg = number(img, "CRLT_OBS").value_or(static_cast<double>(sun.b0Deg));
         geo.l0Deg = number(img, "CRLN_OBS").value_or(static_cast<double>(sun.l0Deg));
         geo.orientationFrom = "DSUN_OBS, CRLT_OBS, CRLN_OBS";
@@ -544,7 +598,8 @@ bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error) 
         geo.centreRow = *crpix2 - 1 - (inv.m[1][0] * v1 + inv.m[1][1] * v2);
         double rsun = number(img, "RSUN_OBS").value_or(0);
         if (!(rsun > 0))
-            rsun = static_cast<double>(ProgramSolarRadiusKm / (geo.distanceAu * KmPerAu)) / ArcsecRad;
+            rsun =
+                static_cast<double>(std::asin(ProgramSolarRadiusKm / (geo.distanceAu * KmPerAu))) / ArcsecRad;
         geo.radiusPx = rsun / std::sqrt(std::fabs(d->det()));
         geo.discFrom = "CRPIX, CRVAL, CDELT and RSUN_OBS";
     } else {
@@ -598,13 +653,34 @@ bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error) 
         geo.northFrom = number(img, "PC1_1")   ? "the PC matrix"
                         : number(img, "CD1_1") ? "the CD matrix"
                                                : "CROTA2";
-    } else if (gong) {
-        // SOLAR-P without a stated turn: the image is as the sky shows it (celestial north toward
-        // the last row, east to the left), and solar north lies P degrees east of celestial north.
-        const double p = number(img, "SOLAR-P").value_or(0) * Rad;
-        geo.a[0][0] = r * std::cos(p), geo.a[0][1] = -r * std::sin(p);
-        geo.a[1][0] = r * std::sin(p), geo.a[1][1] = r * std::cos(p);
-        geo.northFrom = "SOLAR-P, celestial north toward the last row";
+    } else if (const auto solarP = number(img, "SOLAR-P")) {
+        // SOLAR-P without a stated turn: either the position angle of an image already turned
+        // solar north up, or the turn still to be made on an image as the sky shows it.
+        bool northUp = orientation == SolarPOrientation::NorthUp;
+        if (orientation == SolarPOrientation::NorthUp) {
+            geo.northFrom = "the user: solar north up, SOLAR-P only recorded";
+        } else if (orientation == SolarPOrientation::Sky) {
+            geo.northFrom = "the user: as the sky shows it, turned by SOLAR-P";
+        } else if (const std::string telescope = upper(text(img, "TELESCOP"));
+                   telescope.size() >= 4 && telescope.compare(telescope.size() - 4, 4, "GONG") == 0) {
+            northUp = true;
+            geo.northFrom = "TELESCOP " + text(img, "TELESCOP") + ": solar north up, SOLAR-P only recorded";
+        } else if (xc && yc && ma) {
+            northUp = true;
+            geo.northFrom = "FNDLMBXC/YC/MA with SOLAR-P: solar north up, SOLAR-P only recorded";
+        } else {
+            geo.northFrom = "SOLAR-P without disc keywords: as the sky shows it, turned by SOLAR-P";
+        }
+        if (northUp) {
+            geo.a[0][0] = r, geo.a[0][1] = 0, geo.a[1][0] = 0, geo.a[1][1] = r;
+        } else {
+            // Celestial north toward the last row, east to the left; solar north lies P degrees
+            // east of celestial north.
+            const double p = *solarP * Rad;
+            geo.a[0][0] = r * std::cos(p), geo.a[0][1] = -r * std::sin(p);
+            geo.a[1][0] = r * std::sin(p), geo.a[1][1] = r * std::cos(p);
+        }
+        geo.solarP = true;
     } else {
         geo.a[0][0] = r, geo.a[0][1] = 0, geo.a[1][0] = 0, geo.a[1][1] = r;
         geo.northFrom = "nothing stated: solar north taken toward the last row";
@@ -643,6 +719,56 @@ RawImage binned(const RawImage &img, int b) {
 }
 
 } // namespace
+
+namespace {
+
+// Twice the top of the display range that the program's reader gives values by default (display
+// low = mean + sd * low factor, high = low + sd * span factor): above it the reader takes a value
+// for a hot pixel. Counted as the reader counts: no value and negative values as 0.
+double readerHotThreshold(const std::vector<float> &values) {
+    long double sum = 0, squares = 0;
+    for (const float f : values) {
+        const long double v = std::isfinite(f) && f > 0 ? f : 0;
+        sum += v, squares += v * v;
+    }
+    const long double n = static_cast<long double>(values.size());
+    if (n < 2)
+        return 0;
+    const long double sd = std::sqrt(std::max(0.0L, (squares - sum * sum / n) / (n - 1)));
+    const DisplayParams defaults;
+    const long double low = sum / n + sd * defaults.lowFactor;
+    return static_cast<double>(2 * (sd * defaults.spanFactor + low));
+}
+
+} // namespace
+
+int hideHotPixels(RawImage &img) {
+    const double threshold = readerHotThreshold(img.pixels);
+    if (!(threshold > 0))
+        return 0;
+    // As the reader does it: row by row, each hot value replaced at once by the mean of its diagonal
+    // neighbours inside the image (those with a value), so later pixels see the replaced values.
+    int hidden = 0;
+    const int w = img.width, h = img.height;
+    for (int r = 0; r < h; ++r)
+        for (int c = 0; c < w; ++c) {
+            float &v = img.pixels[static_cast<std::size_t>(r) * w + c];
+            if (!(v > threshold))
+                continue;
+            double sum = 0;
+            int n = 0;
+            for (const int dr : {-1, 1})
+                for (const int dc : {-1, 1})
+                    if (r + dr >= 0 && r + dr < h && c + dc >= 0 && c + dc < w)
+                        if (const float u = img.at(c + dc, r + dr); std::isfinite(u))
+                            sum += u, ++n;
+            if (n > 0) {
+                v = static_cast<float>(sum / n);
+                ++hidden;
+            }
+        }
+    return hidden;
+}
 
 ImportedImage resampleDisc(const RawImage &input, const ImportGeometry &inputGeo, int size) {
     ImportedImage out;
@@ -696,7 +822,11 @@ ImportedImage resampleDisc(const RawImage &input, const ImportGeometry &inputGeo
     const double top = percentile(std::move(disc), 0.999);
     if (!(top > 0))
         return out; // no pixels: no light on the disc
-    const double factor = 30000.0 / top;
+    // The reader's hot-pixel threshold lies near three times the disc's brightness: scaled by the
+    // disc alone it would lie beyond the 16-bit range and, values being capped there, no pixel of
+    // an imported image could ever pass it. The threshold goes to 30000 at most.
+    const double threshold = readerHotThreshold(values);
+    const double factor = 30000.0 / std::max(top, threshold);
     out.pixels.resize(values.size());
     for (std::size_t i = 0; i < values.size(); ++i) {
         const float v = values[i];
@@ -758,7 +888,8 @@ bool writeImportedFits(const std::string &path, const ImportedImage &out, const 
         "Imported from " + name + " by solarimport. Row 1 is solar north (top of the view).",
         "B0, L0 and distance from " + geo.orientationFrom + "; disc from " + geo.discFrom +
             "; solar north from " + geo.northFrom + ".",
-        "Values scaled to 30000 at the 99.9th percentile of the disc; no value -> 0.",
+        "Hot pixels hidden; values scaled to 30000 at the 99.9th percentile of the disc or at the",
+        "hot-pixel threshold (twice the top of the default display range), if higher; no value -> 0.",
     };
     for (const std::string &line : lines)
         fits_write_comment(f, line.c_str(), &status);
@@ -801,7 +932,9 @@ std::vector<std::string> importCandidates(const std::string &folder) {
     return out;
 }
 
-bool ImportImg::Open(const std::string &folder, const ImportOptions &options, std::string &error) {
+namespace {
+
+bool checkOptions(const ImportOptions &options, std::string &error) {
     if (options.prefix.size() != 5 || !std::all_of(options.prefix.begin(), options.prefix.end(), [](char ch) {
             return std::isalnum(static_cast<unsigned char>(ch)) || ch == '_' || ch == '-';
         })) {
@@ -812,29 +945,122 @@ bool ImportImg::Open(const std::string &folder, const ImportOptions &options, st
         error = "the image size must be an even number of pixels from 64 to 8192";
         return false;
     }
+    return true;
+}
+
+std::string withSlash(const std::string &folder) {
+    return folder.empty() || folder.back() == '/' ? folder : folder + "/";
+}
+
+// Whether a file can be made in the folder: a probe file made and removed at once.
+bool folderWritable(const std::string &folder, std::string &error) {
+    const std::string probe = folder + ".solarimport-probe-" + std::to_string(::getpid());
+    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    if (fd < 0) {
+        error = "the database folder " + folder + " cannot be written (" + std::strerror(errno) + ")";
+        return false;
+    }
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
+}
+
+// The directory file's lines as they are on disk (CR LF, LF or CR endings; trailing blanks and
+// empty lines dropped), or false with a reason naming the file. A file that exists must be read
+// whole: a listing taken as empty would be rewritten without its earlier images.
+bool readListing(const std::string &path, std::vector<std::string> &lines, std::string &error) {
+    lines.clear();
+    auto fail = [&](const std::string &why) {
+        error = "the directory file " + path + " " + why + "; it was left as it is and nothing was imported";
+        return false;
+    };
+    std::error_code ec;
+    const fs::file_status st = fs::status(path, ec);
+    if (ec && ec != std::errc::no_such_file_or_directory)
+        return fail("cannot be read (" + ec.message() + ")");
+    if (!fs::exists(st))
+        return true;
+    if (!fs::is_regular_file(st))
+        return fail("is not a file");
+    std::FILE *in = std::fopen(path.c_str(), "rb");
+    if (!in)
+        return fail("cannot be read (" + std::string(std::strerror(errno)) + ")");
+    std::string all;
+    char buf[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(buf, 1, sizeof buf, in)) > 0)
+        all.append(buf, got);
+    const bool failed = std::ferror(in) != 0;
+    const int code = errno;
+    std::fclose(in);
+    if (failed)
+        return fail("cannot be read (" + std::string(std::strerror(code)) + ")");
+    std::string line;
+    auto finish = [&] {
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
+            line.pop_back();
+        if (!line.empty())
+            lines.push_back(line);
+        line.clear();
+    };
+    for (const char ch : all) {
+        if (ch == '\n' || ch == '\r') {
+            finish();
+        } else if (ch == '\x1a') {
+            // The end-of-file mark of old DOS editors.
+        } else if (static_cast<unsigned char>(ch) < 32 && ch != '\t') {
+            return fail("is not a text file of image names");
+        } else {
+            line += ch;
+        }
+    }
+    finish();
+    return true;
+}
+
+} // namespace
+
+bool ImportImg::Check(const std::string &folder, const ImportOptions &options, std::string &error) {
+    if (!checkOptions(options, error))
+        return false;
+    const std::string dir = withSlash(folder);
+    std::error_code ec;
+    if (fs::exists(dir, ec)) {
+        if (!fs::is_directory(dir, ec)) {
+            error = "the database folder " + dir + " is not a folder";
+            return false;
+        }
+        std::vector<std::string> lines;
+        return readListing(resolveNoCase(dir, options.prefix + "list.txt"), lines, error) &&
+               folderWritable(dir, error);
+    }
+    // A folder still to be made: the nearest folder that exists must take it.
+    fs::path up = fs::path(dir.empty() ? "." : dir).parent_path();
+    while (!up.empty() && !fs::exists(up, ec))
+        up = up.parent_path();
+    const std::string parent = withSlash(up.empty() ? "." : up.string());
+    if (!fs::is_directory(parent, ec) || !folderWritable(parent, error)) {
+        error = "cannot make the database folder " + dir;
+        return false;
+    }
+    return true;
+}
+
+bool ImportImg::Open(const std::string &folder, const ImportOptions &options, std::string &error) {
+    if (!checkOptions(options, error))
+        return false;
     options_ = options;
-    folder_ = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    folder_ = withSlash(folder);
+    lines_.clear();
     std::error_code ec;
     fs::create_directories(folder_, ec);
     if (!fs::is_directory(folder_, ec)) {
         error = "cannot make the database folder " + folder_;
         return false;
     }
-    lines_.clear();
-    listPath_ = folder_ + options_.prefix + "list.txt";
-    const std::string list = existingFileNoCase(listPath_);
-    if (!list.empty()) {
-        listPath_ = list; // the directory file as it is spelt on disk
-        std::ifstream in(list, std::ios::binary);
-        std::string line;
-        while (std::getline(in, line)) {
-            while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
-                line.pop_back();
-            if (!line.empty())
-                lines_.push_back(line);
-        }
-    }
-    return true;
+    // The directory file as it is spelt on disk.
+    listPath_ = resolveNoCase(folder_, options_.prefix + "list.txt");
+    return readListing(listPath_, lines_, error) && folderWritable(folder_, error);
 }
 
 std::string ImportImg::DirectoryPath() const {
@@ -852,8 +1078,9 @@ ImportImg::Result ImportImg::ImportFile(const std::string &path) {
     std::string error;
     if (!readRawImage(path, img, error))
         return refuse(error);
+    hideHotPixels(img);
     ImportGeometry geo;
-    if (!findGeometry(img, geo, error))
+    if (!findGeometry(img, geo, error, options_.orientation))
         return refuse(error);
     const std::string name = importedFileName(options_.prefix, geo);
     const std::string key = upper(name);
@@ -884,6 +1111,8 @@ ImportImg::Result ImportImg::ImportFile(const std::string &path) {
     std::snprintf(b, sizeof b, " (disc %.1f px at %.1f, %.1f from ", geo.radiusPx, geo.centreCol,
                   geo.centreRow);
     res.message = shown + " -> " + name + b + geo.discFrom + ")";
+    if (geo.solarP)
+        res.message += "; solar north from " + geo.northFrom;
     return res;
 }
 

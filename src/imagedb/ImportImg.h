@@ -44,13 +44,26 @@ struct ImportGeometry {
     std::string orientationFrom; // which keywords gave B0, L0 and the distance
     std::string discFrom;        // which gave centre and radius
     std::string northFrom;       // which gave the turn
+    bool solarP = false;         // the turn followed the SOLAR-P rule (see SolarPOrientation)
 };
+// How to take an image that gives SOLAR-P (the position angle of solar north) but no WCS rotation.
+// Automatic: solar north up (toward the last row, the top as FITS viewers show it) when TELESCOP
+// ends in "GONG" or the header places the disc with FNDLMBXC/YC/MA, since such images come from a
+// pipeline that has turned them; otherwise as the sky shows it, solar north SOLAR-P east of
+// celestial north, which lies toward the last row.
+enum class SolarPOrientation { Automatic, NorthUp, Sky };
+
 // Works out the geometry of an image (limb fit when the header places no disc); false with a reason.
-bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error);
+bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error,
+                  SolarPOrientation orientation = SolarPOrientation::Automatic);
+// True when the file's orientation depends on the SOLAR-P rule above (SOLAR-P and no WCS rotation
+// or own P_ANGLE); reads the header only.
+bool orientationFromSolarP(const std::string &path);
 
 struct ImportOptions {
     int size = 1024;              // output width and height
     std::string prefix = "solar"; // five characters, as the directory file's reader expects
+    SolarPOrientation orientation = SolarPOrientation::Automatic;
 };
 
 // The output image: BITPIX 16 values, row 0 toward solar north, disc at (size / 2, size / 2).
@@ -59,8 +72,13 @@ struct ImportedImage {
     double radiusPx = 0;
     std::vector<short> pixels;
 };
+// Hides the pixels that the program's reader would take for hot pixels (above twice the top of its
+// default display range) the way the reader does, before the image is resampled and they are
+// spread over several pixels; returns how many.
+int hideHotPixels(RawImage &img);
 // Resamples the disc to the output (each output pixel the mean of the input under it) and scales to
-// 16 bits: v * 30000 / (99.9th percentile of the disc), rounded, kept within 0..32767; pixels with
+// 16 bits: v * 30000 / max(99.9th percentile of the disc, the reader's hot-pixel threshold), rounded,
+// kept within 0..32767, so that the reader's threshold stays within the 16-bit range; pixels with
 // no value (NaN) become 0 and values above the range 32767.
 ImportedImage resampleDisc(const RawImage &img, const ImportGeometry &geo, int size);
 
@@ -79,8 +97,11 @@ std::vector<std::string> importCandidates(const std::string &folder);
 class ImportImg {
 public:
     // Opens the database folder (created when missing) and reads an existing "<prefix>list.txt".
-    // False with a reason for a bad prefix or size, or a folder that cannot be made.
+    // False with a reason for a bad prefix or size, a folder that cannot be made or written, or a
+    // directory file that cannot be read whole (it is never rewritten then).
     bool Open(const std::string &folder, const ImportOptions &options, std::string &error);
+    // The same checks, leaving nothing behind (a missing folder is not made, but must be makeable).
+    static bool Check(const std::string &folder, const ImportOptions &options, std::string &error);
 
     struct Result {
         bool ok = false;

@@ -1,5 +1,6 @@
 // The main window's "Make Image Database..." command: the instructor picks a folder of downloaded
-// full-disk images and a folder for the database; each image is imported with a progress window,
+// full-disk images and a folder for the database; images whose orientation rests on their SOLAR-P
+// card alone are taken as the instructor chooses; each image is imported with a progress window,
 // and a closing note lists what was written and what was refused, and why.
 #include "app/VORN_ROT.h"
 #include "imagedb/ImgPgrGage.h"
@@ -10,6 +11,46 @@
 #include <QMenu>
 
 namespace solar {
+namespace {
+
+// How to take the images whose orientation rests on their SOLAR-P card alone: asked only when the
+// folder holds such images. False when the instructor cancelled.
+bool chooseOrientation(const std::vector<std::string> &files, SolarPOrientation &orientation) {
+    orientation = SolarPOrientation::Automatic;
+    std::size_t inQuestion = 0;
+    {
+        BusyCursor busy;
+        for (const std::string &file : files)
+            inQuestion += orientationFromSolarP(file) ? 1 : 0;
+    }
+    if (inQuestion == 0)
+        return true;
+    const std::string caption = "Image Orientation";
+    const Answer byFile = prompt().message(
+        caption,
+        std::to_string(inQuestion) +
+            " of the images give the solar P angle (SOLAR-P) but no WCS rotation.\r\n\r\n"
+            "Yes: decide for each image: solar north up for GONG images and images with FNDLMB* disc "
+            "keywords, turned by SOLAR-P (as the sky shows them) otherwise.\r\n"
+            "No: choose one orientation for all of them.",
+        Icon::Question, Buttons::YesNoCancel);
+    if (byFile == Answer::Yes)
+        return true;
+    if (byFile != Answer::No)
+        return false;
+    const Answer northUp = prompt().message(caption,
+                                            "Are these images already turned solar north up?\r\n\r\n"
+                                            "Yes: solar north up; SOLAR-P is only recorded.\r\n"
+                                            "No: as the sky shows them; they are turned by SOLAR-P.",
+                                            Icon::Question, Buttons::YesNoCancel);
+    if (northUp == Answer::Yes)
+        orientation = SolarPOrientation::NorthUp;
+    else if (northUp == Answer::No)
+        orientation = SolarPOrientation::Sky;
+    return northUp == Answer::Yes || northUp == Answer::No;
+}
+
+} // namespace
 
 void TSolarRtn::UpdateMakeDatabaseCommand() {
     MakeImageDatabase1->setVisible(OptionsAccess || Options.TestMode || !Options.LoginRequired);
@@ -34,9 +75,12 @@ void TSolarRtn::MakeImageDatabase1Click() {
     const auto target = prompt().selectFolder("Folder for the Image Database", *source, true);
     if (!target)
         return;
+    ImportOptions options;
+    if (!chooseOrientation(files, options.orientation))
+        return;
     ImportImg importer;
     std::string error;
-    if (!importer.Open(*target, ImportOptions{}, error)) {
+    if (!importer.Open(*target, options, error)) {
         prompt().message(caption, "The image database cannot be made:\r\n\r\n" + error, Icon::Error,
                          Buttons::OK);
         return;

@@ -1,9 +1,10 @@
 // The importer on images in the forms observatories deliver, drawn by the sample generator's sun with
 // known spots: an HMI-like Rice-compressed BITPIX 32 image with BSCALE, CROTA2 = 180 and no values
-// off the disc; a GONG-like BITPIX 16 image with SOLAR-* and limb-fit keywords, turned by its P
-// angle; and a float image with nothing but its date. Reference B0, L0 and distance: an independent
-// solar ephemeris library (Carrington longitude by the IAU rotation elements, light time and
-// aberration applied), the same table that checks the program's ephemeris.
+// off the disc; a GONG-like BITPIX 16 image with SOLAR-* and limb-fit keywords, delivered solar
+// north up with its P angle only recorded; and a float image with nothing but its date. Reference
+// B0, L0 and distance: an independent solar ephemeris library (Carrington longitude by the IAU
+// rotation elements, light time and aberration applied), the same table that checks the program's
+// ephemeris.
 #include "imagedb/ImportImg.h"
 #include "Generator.h"
 #include "astro/HelioCoord.h"
@@ -19,6 +20,9 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace solar;
 using solar::test::TempDir;
@@ -101,8 +105,14 @@ void keyS(fitsfile *f, const char *k, const std::string &v, int &status) {
     fits_write_key_str(f, k, v.c_str(), "", &status);
 }
 
+// The program's semi-diameter (696000 km over the distance), in arcseconds.
 double semiDiamArcsec(double distance) {
     return 696000.0 / (distance * 149597870.66) * RadToDeg * 3600;
+}
+// The apparent radius that observatories write (SOLAR-R, RSUN_OBS): the angle whose sine is the
+// solar radius over the distance.
+double apparentRadiusArcsec(double distance) {
+    return std::asin(696000.0 / (distance * 149597870.66)) * RadToDeg * 3600;
 }
 
 // HMI-like: 2048 x 2048, disc radius 950 px off the centre, CROTA2 = 180 (north toward the first
@@ -140,7 +150,7 @@ void writeHmiLike(const std::string &path) {
             keyD(f, "CRVAL2", scale * (rf - 1023.5), st);
             keyD(f, "CROTA2", 180, st);
             keyD(f, "DSUN_OBS", hmiRef.distance * 149597870.66e3, st);
-            keyD(f, "RSUN_OBS", semiDiamArcsec(hmiRef.distance), st);
+            keyD(f, "RSUN_OBS", apparentRadiusArcsec(hmiRef.distance), st);
             keyD(f, "CRLT_OBS", hmiRef.b0, st);
             keyD(f, "CRLN_OBS", hmiRef.l0, st);
             keyS(f, "RADESYS", "ICRS", st);
@@ -148,31 +158,45 @@ void writeHmiLike(const std::string &path) {
         true);
 }
 
-// GONG-like: 1000 x 1000, BITPIX 16, as the sky shows it (celestial north toward the last row), so
-// solar north lies SOLAR-P east of it; the limb-fit keywords count from the first pixel's outer edge.
-constexpr double GongP = -23.5, GongCol = 497.2, GongRow = 503.9, GongRadius = 440.5;
-void writeGongLike(const std::string &path, const Reference &ref, double keywordShift = 0) {
+// GONG-like: 1000 x 1000, BITPIX 16. As the network delivers its H-alpha images: solar north toward
+// the last row (the top as FITS viewers show it), SOLAR-P only recording the position angle. `sky`
+// draws the image as the sky shows it instead, solar north SOLAR-P east of celestial north, which
+// lies toward the last row. The limb-fit keywords count from the first pixel's outer edge.
+struct GongForm {
+    std::string telescope = "NSO-GONG"; // "" leaves TELESCOP and IMTYPE out
+    bool discKeys = true;               // FNDLMBXC, FNDLMBYC, FNDLMBMA
+    bool sky = false;
+    double keywordShift = 0; // a stale limb fit: FNDLMBXC this far off
+};
+constexpr double GongP = -17.5, GongCol = 497.2, GongRow = 503.9, GongRadius = 440.5;
+void writeGongLike(const std::string &path, const Reference &ref, const GongForm &form = {}) {
     const int n = 1000, m = 1200;
     const double gc = m / 2.0, gr = m / 2.0;
     const gen::SynthImage sun = drawSun(ref, m, gc, gr, GongRadius);
-    const double p = GongP / RadToDeg;
+    const double p = form.sky ? GongP / RadToDeg : 0;
     std::vector<double> v(static_cast<std::size_t>(n) * n);
     for (int r = 0; r < n; ++r)
         for (int c = 0; c < n; ++c) {
-            // Image = solar turned by P counter-clockwise; back to solar: turn by -P.
+            // Image = solar turned by p counter-clockwise; back to solar: turn by -p.
             const double dx = c - GongCol, dy = r - GongRow;
             const double sx = dx * std::cos(p) + dy * std::sin(p), sy = -dx * std::sin(p) + dy * std::cos(p);
             v[static_cast<std::size_t>(r) * n + c] = std::round(sunBilinear(sun, gc + sx, gr - sy));
         }
     writeImage(path, SHORT_IMG, n, n, v, [&](fitsfile *f, int &st) {
+        if (!form.telescope.empty()) {
+            keyS(f, "TELESCOP", form.telescope, st);
+            keyS(f, "IMTYPE", "H-ALPHA", st);
+        }
         keyS(f, "DATE-OBS", iso(ref), st);
         keyD(f, "SOLAR-P", GongP, st);
         keyD(f, "SOLAR-B0", ref.b0, st);
         keyD(f, "SOLAR-L0", ref.l0, st);
-        keyD(f, "SOLAR-R", semiDiamArcsec(ref.distance), st);
-        keyD(f, "FNDLMBXC", GongCol + 0.5 + keywordShift, st);
-        keyD(f, "FNDLMBYC", GongRow + 0.5, st);
-        keyD(f, "FNDLMBMA", GongRadius, st);
+        keyD(f, "SOLAR-R", apparentRadiusArcsec(ref.distance), st);
+        if (form.discKeys) {
+            keyD(f, "FNDLMBXC", GongCol + 0.5 + form.keywordShift, st);
+            keyD(f, "FNDLMBYC", GongRow + 0.5, st);
+            keyD(f, "FNDLMBMA", GongRadius, st);
+        }
     });
 }
 
@@ -211,8 +235,48 @@ void spotCentroid(const FITSFileObj &img, double col, double row, double &outCol
     outRow = sr / sw;
 }
 
-// Loads an imported file in the program's reader and checks its header and its spots.
-void checkImported(const std::string &path, const Reference &ref, bool measureSpots) {
+// The spots of `spots` as the program measures them on an imported image: each darkest-core centroid
+// of the darkest place within 90 pixels of where the spot should be, through the program's conversion.
+// Degrees, latitude then longitude.
+std::vector<Spot> measuredSpots(const FITSFileObj &img) {
+    const FitsHeader &h = img.Header();
+    gen::DiscGeometry g;
+    g.distanceAu = static_cast<double>(h.distance);
+    g.b0Deg = static_cast<double>(h.b0);
+    g.radiusPx = h.limbRadius;
+    g.centreCol = g.centreRow = 512;
+    HeliographicCoordObj conv;
+    conv.SetImageGeometry(h);
+    std::vector<Spot> out;
+    for (const Spot &s : spots) {
+        const gen::PixelPoint p = gen::toPixel(g, {s.lat, s.cmLon});
+        // The darkest 7 x 7 block within 90 pixels first: an image turned the wrong way moves it.
+        IntArrayList &t = *img.PixelTable();
+        const int c0 = static_cast<int>(p.col), r0 = static_cast<int>(p.row);
+        long best = std::numeric_limits<long>::max();
+        int bc = c0, br = r0;
+        for (int r = r0 - 90; r <= r0 + 90; ++r)
+            for (int c = c0 - 90; c <= c0 + 90; ++c) {
+                long sum = 0;
+                for (int i = -3; i <= 3; ++i)
+                    for (int j = -3; j <= 3; ++j)
+                        sum += t.GetValue(c + j, r + i);
+                if (sum < best)
+                    best = sum, bc = c, br = r;
+            }
+        double col = 0, row = 0;
+        spotCentroid(img, bc, br, col, row);
+        long double lon = 0, lat = 0;
+        EXPECT_TRUE(conv.ToHeliographic(lon, lat, (col - 512) / h.limbRadius, (512 - row) / h.limbRadius));
+        out.push_back({static_cast<double>(lat) * RadToDeg, static_cast<double>(lon) * RadToDeg});
+    }
+    return out;
+}
+
+// Loads an imported file in the program's reader and checks its header and, unless `spotTolerance`
+// is 0, its spots (degrees).
+void checkImported(const std::string &path, const Reference &ref, double spotTolerance,
+                   double distanceTolerance = 1e-5) {
     SCOPED_TRACE(path);
     solar::test::ScriptedPrompt prompt;
     TempDir user;
@@ -221,30 +285,35 @@ void checkImported(const std::string &path, const Reference &ref, bool measureSp
     EXPECT_TRUE(prompt.messages().empty()) << prompt.messages().front().text;
     const FitsHeader &h = img.Header();
     EXPECT_EQ(h.naxis1, 1024);
-    EXPECT_NEAR(static_cast<double>(h.distance), ref.distance, 1e-5);
+    EXPECT_NEAR(static_cast<double>(h.distance), ref.distance, distanceTolerance);
     EXPECT_NEAR(static_cast<double>(h.b0), ref.b0, 0.01);
     EXPECT_NEAR(std::remainder(static_cast<double>(h.l0) - ref.l0, 360.0), 0, 0.01);
     EXPECT_EQ(h.pAngle, 0);
     EXPECT_NEAR(static_cast<double>(h.semiDiameter) * RadToDeg * 3600, semiDiamArcsec(ref.distance), 0.1);
     EXPECT_NEAR(h.limbRadius, 440 / ref.distance, 0.01);
-    if (!measureSpots)
+    if (spotTolerance == 0)
         return;
-    gen::DiscGeometry g;
-    g.distanceAu = static_cast<double>(h.distance);
-    g.b0Deg = static_cast<double>(h.b0);
-    g.radiusPx = h.limbRadius;
-    g.centreCol = g.centreRow = 512;
-    HeliographicCoordObj conv;
-    conv.SetImageGeometry(h);
-    for (const Spot &s : spots) {
-        const gen::PixelPoint p = gen::toPixel(g, {s.lat, s.cmLon});
-        double col = 0, row = 0;
-        spotCentroid(img, static_cast<double>(p.col), static_cast<double>(p.row), col, row);
-        long double lon = 0, lat = 0;
-        ASSERT_TRUE(conv.ToHeliographic(lon, lat, (col - 512) / h.limbRadius, (512 - row) / h.limbRadius));
-        EXPECT_NEAR(static_cast<double>(lat) * RadToDeg, s.lat, 0.2) << "spot at " << s.cmLon;
-        EXPECT_NEAR(static_cast<double>(lon) * RadToDeg, s.cmLon, 0.2) << "spot at " << s.lat;
+    const std::vector<Spot> got = measuredSpots(img);
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        EXPECT_NEAR(got[i].lat, spots[i].lat, spotTolerance) << "spot at " << spots[i].cmLon;
+        EXPECT_NEAR(got[i].cmLon, spots[i].cmLon, spotTolerance) << "spot at " << spots[i].lat;
     }
+}
+
+// Runs the solarimport tool: its exit status and everything it printed.
+std::pair<int, std::string> runTool(const std::string &args) {
+    const std::string cmd = std::string(SOLARRTN_TOOLS_DIR) + "/solarimport " + args + " 2>&1";
+    FILE *p = popen(cmd.c_str(), "r");
+    std::string out;
+    char buf[512];
+    while (p && std::fgets(buf, sizeof buf, p))
+        out += buf;
+    const int rc = p ? pclose(p) : -1;
+    return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, out};
+}
+
+std::string quoted(const std::string &s) {
+    return "'" + s + "'";
 }
 
 std::string fitsverify(const std::string &path) {
@@ -300,12 +369,12 @@ TEST(ImportImg, ObservatoryImagesBecomeADatabaseTheProgramMeasures) {
                                                "solar241221t1800.fts"};
     EXPECT_EQ(importer.Lines(), expected);
 
-    checkImported(db.file(expected[0]), hmiRef, true);
-    checkImported(db.file(expected[1]), gongRef, true);
-    checkImported(db.file(expected[2]), bareRef, false); // the ephemeris path
+    checkImported(db.file(expected[0]), hmiRef, 0.2, 1e-7);
+    checkImported(db.file(expected[1]), gongRef, 0.05, 1e-7); // distance from SOLAR-R
+    checkImported(db.file(expected[2]), bareRef, 0);          // the ephemeris path
 
     // Limb-fit keywords 12 pixels off (another convention, a stale fit): the limb wins.
-    writeGongLike(in.file("shifted.fts"), hmiRef, 12);
+    writeGongLike(in.file("shifted.fts"), hmiRef, GongForm{"NSO-GONG", true, false, 12});
     const ImportImg::Result shifted = importer.ImportFile(in.file("shifted.fts"));
     EXPECT_FALSE(shifted.ok) << shifted.message; // the same minute as the HMI-like image
     TempDir db2;
@@ -313,7 +382,7 @@ TEST(ImportImg, ObservatoryImagesBecomeADatabaseTheProgramMeasures) {
     ASSERT_TRUE(second.Open(db2.dir(), ImportOptions{}, error));
     const ImportImg::Result r2 = second.ImportFile(in.file("shifted.fts"));
     EXPECT_NE(r2.message.find("from a fit to the limb (FNDLMBXC"), std::string::npos) << r2.message;
-    checkImported(db2.file(expected[0]), hmiRef, true);
+    checkImported(db2.file(expected[0]), hmiRef, 0.2, 1e-7);
 
     const bool haveVerify = std::system("command -v fitsverify >/dev/null 2>&1") == 0;
     for (const std::string &name : expected) {
@@ -409,4 +478,203 @@ TEST(ImportImg, CommandLineToolReportsEachFileAndFailsWhenOneIsRefused) {
     ASSERT_TRUE(img.Load(db.file("gong_210616t1230.fts")));
     EXPECT_EQ(img.Header().naxis1, 512);
     EXPECT_NEAR(img.Header().limbRadius, 220 / gongRef.distance, 0.01);
+}
+
+TEST(ImportImg, SolarPTurnsOnlyImagesAsTheSkyShowsThem) {
+    TempDir in;
+    // North up, no TELESCOP: the disc keywords mark a pipeline's image. As the sky shows it, with
+    // no disc keywords: turned by SOLAR-P.
+    writeGongLike(in.file("northup.fits"), gongRef, GongForm{"", true, false, 0});
+    writeGongLike(in.file("sky.fits"), gongRef, GongForm{"", false, true, 0});
+    writeHmiLike(in.file("hmi.fits"));
+    EXPECT_TRUE(orientationFromSolarP(in.file("northup.fits")));
+    EXPECT_FALSE(orientationFromSolarP(in.file("hmi.fits"))); // its WCS rotation decides
+
+    struct Case {
+        const char *file;
+        SolarPOrientation orientation;
+        bool right; // spots where they were drawn
+    };
+    for (const Case &c : {Case{"northup.fits", SolarPOrientation::Automatic, true},
+                          Case{"sky.fits", SolarPOrientation::Automatic, true},
+                          Case{"northup.fits", SolarPOrientation::Sky, false},
+                          Case{"sky.fits", SolarPOrientation::NorthUp, false}}) {
+        SCOPED_TRACE(std::string(c.file) + " " + std::to_string(static_cast<int>(c.orientation)));
+        TempDir db;
+        ImportImg importer;
+        std::string error;
+        ImportOptions options;
+        options.orientation = c.orientation;
+        ASSERT_TRUE(importer.Open(db.dir(), options, error)) << error;
+        const ImportImg::Result r = importer.ImportFile(in.file(c.file));
+        ASSERT_TRUE(r.ok) << r.message;
+        EXPECT_NE(r.message.find("; solar north from "), std::string::npos) << r.message;
+        if (c.right) {
+            checkImported(db.file(r.outputName), gongRef, c.file == std::string("northup.fits") ? 0.05 : 0.2,
+                          1e-7);
+            continue;
+        }
+        solar::test::ScriptedPrompt prompt;
+        TempDir user;
+        FITSFileObj img(user.dir());
+        ASSERT_TRUE(img.Load(db.file(r.outputName)));
+        // Turned the wrong way by 17.5 degrees: the spot at latitude -18 moves by degrees.
+        EXPECT_GT(std::fabs(measuredSpots(img)[1].lat - spots[1].lat), 5);
+    }
+}
+
+// The sample database's 16-bit images carry hot pixels that the reader hides; imported, they must
+// not become specks the reader shows: pixels whose display index stands 6 or more steps (of 64)
+// above all eight neighbours (the disc's noise is half a step).
+TEST(ImportImg, HotPixelsTheReaderHidesStayHiddenOnTheImport) {
+    const std::string sample = std::string(SOLARRTN_BIN_DIR) + "/IMAGES/synth250826t1402.fts";
+    TempDir db;
+    ImportImg importer;
+    std::string error;
+    ASSERT_TRUE(importer.Open(db.dir(), ImportOptions{}, error)) << error;
+    const ImportImg::Result r = importer.ImportFile(sample);
+    ASSERT_TRUE(r.ok) << r.message;
+    auto specks = [](const std::string &path) {
+        solar::test::ScriptedPrompt prompt;
+        TempDir user;
+        FITSFileObj img(user.dir());
+        EXPECT_TRUE(img.Load(path));
+        IntArrayList &t = *img.PixelTable();
+        const int w = img.Description().width, h = img.Description().height;
+        int n = 0;
+        for (int row = 1; row + 1 < h; ++row)
+            for (int col = 1; col + 1 < w; ++col) {
+                int around = 0;
+                for (int i = -1; i <= 1; ++i)
+                    for (int j = -1; j <= 1; ++j)
+                        if (i || j)
+                            around = std::max<int>(around, img.DisplayIndex(t.GetValue(col + j, row + i)));
+                n += img.DisplayIndex(t.GetValue(col, row)) >= around + 6;
+            }
+        return n;
+    };
+    // The source has five hot pixels (30000 and more on a disc of 10000); none shows.
+    RawImage raw;
+    ASSERT_TRUE(readRawImage(sample, raw, error)) << error;
+    EXPECT_EQ(std::count_if(raw.pixels.begin(), raw.pixels.end(), [](float v) { return v >= 30000; }), 5);
+    EXPECT_EQ(specks(sample), 0);
+    EXPECT_EQ(specks(db.file(r.outputName)), 0);
+
+    // Resampled with its hot pixels: the scaling keeps the reader's threshold within the 16-bit
+    // range, so the reader still hides them.
+    ImportGeometry geo;
+    ASSERT_TRUE(findGeometry(raw, geo, error)) << error;
+    const ImportedImage out = resampleDisc(raw, geo, 1024);
+    EXPECT_GE(std::count_if(out.pixels.begin(), out.pixels.end(), [](short v) { return v > 29000; }), 5);
+    ASSERT_TRUE(writeImportedFits(db.file("unfiltered.fts"), out, geo, "sample", error)) << error;
+    EXPECT_EQ(specks(db.file("unfiltered.fts")), 0);
+    EXPECT_EQ(hideHotPixels(raw), 5);
+}
+
+// A directory file that exists but cannot be read whole is never rewritten: the import stops with
+// status 2 and a message naming it. Unreadable by permissions (not for root), a folder, binary data.
+TEST(ImportImg, DirectoryFileThatCannotBeReadIsNeverRewritten) {
+    TempDir in;
+    writeGongLike(in.file("gong.fits"), gongRef);
+    struct Case {
+        const char *what;
+        std::function<void(const std::string &)> spoil;
+    };
+    const std::string earlier = "solar210614t1230.fts\r\nsolar210613t1230.fts\r\n";
+    const Case cases[] = {
+        {"unreadable",
+         [&](const std::string &list) {
+             solar::test::writeFile(list, earlier);
+             ::chmod(list.c_str(), 0200);
+         }},
+        {"a folder", [](const std::string &list) { std::filesystem::create_directory(list); }},
+        {"binary",
+         [](const std::string &list) { solar::test::writeFile(list, std::string("solar\0\x01\x02", 8)); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.what == std::string("unreadable") && ::geteuid() == 0)
+            continue; // root reads it all the same
+        TempDir db;
+        const std::string list = db.file("solarlist.txt");
+        c.spoil(list);
+        const std::string before = std::filesystem::is_regular_file(list) && ::access(list.c_str(), R_OK) == 0
+                                       ? solar::test::readFile(list)
+                                       : "";
+        ImportImg importer;
+        std::string error;
+        EXPECT_FALSE(importer.Open(db.dir(), ImportOptions{}, error));
+        EXPECT_NE(error.find(list), std::string::npos) << error;
+        const auto [rc, out] = runTool(quoted(in.file("gong.fits")) + " " + quoted(db.dir()));
+        EXPECT_EQ(rc, 2) << out;
+        EXPECT_NE(out.find(list), std::string::npos) << out;
+        std::vector<std::string> names;
+        for (const auto &e : std::filesystem::directory_iterator(db.path()))
+            names.push_back(e.path().filename().string());
+        EXPECT_EQ(names, std::vector<std::string>{"solarlist.txt"});
+        ::chmod(list.c_str(), 0600);
+        if (std::filesystem::is_regular_file(list)) {
+            EXPECT_EQ(solar::test::readFile(list), c.what == std::string("unreadable") ? earlier : before);
+        }
+    }
+
+    // Old-style CR line ends are lines too: the earlier entries stay.
+    TempDir db;
+    solar::test::writeFile(db.file("solarlist.txt"), "solar210614t1230.fts\rsolar210613t1230.fts\r");
+    const auto [rc, out] = runTool(quoted(in.file("gong.fits")) + " " + quoted(db.dir()));
+    EXPECT_EQ(rc, 0) << out;
+    EXPECT_EQ(solar::test::readFile(db.file("solarlist.txt")),
+              "solar210613t1230.fts\r\nsolar210614t1230.fts\r\nsolar210615t1230.fts\r\n");
+}
+
+// Exit statuses: 2 for a database folder that cannot be written (also as root: /proc takes no
+// files); 1 and no folder made for an input folder without FITS files; a file cut inside its image
+// extension's header is reported as cut.
+TEST(ImportImg, CommandLineToolStatusesAndMessages) {
+    TempDir in, db;
+    writeGongLike(in.file("gong.fits"), gongRef);
+    {
+        const auto [rc, out] = runTool(quoted(in.file("gong.fits")) + " /proc/");
+        EXPECT_EQ(rc, 2) << out;
+        EXPECT_NE(out.find("/proc/ cannot be written"), std::string::npos) << out;
+    }
+    if (::geteuid() != 0) {
+        TempDir ro;
+        ::chmod(ro.path().c_str(), 0500);
+        const auto [rc, out] = runTool(quoted(in.file("gong.fits")) + " " + quoted(ro.dir()));
+        ::chmod(ro.path().c_str(), 0700);
+        EXPECT_EQ(rc, 2) << out;
+    }
+    {
+        TempDir empty;
+        solar::test::writeFile(empty.file("notes.txt"), "no images here");
+        const auto [rc, out] = runTool(quoted(empty.dir()) + " " + quoted(db.file("new") + "/"));
+        EXPECT_EQ(rc, 1) << out;
+        EXPECT_FALSE(std::filesystem::exists(db.file("new")));
+        EXPECT_EQ(out.find("list.txt"), std::string::npos) << out;
+    }
+    {
+        // A data-less primary header, then an image extension whose header is cut in its middle.
+        fitsfile *f = nullptr;
+        int st = 0;
+        fits_create_file(&f, ("!" + in.file("ext.fits")).c_str(), &st);
+        fits_create_img(f, SHORT_IMG, 0, nullptr, &st);
+        long naxes[2] = {64, 64};
+        fits_create_img(f, SHORT_IMG, 2, naxes, &st);
+        for (int i = 0; i < 40; ++i)
+            keyD(f, ("KEY" + std::to_string(i)).c_str(), i, st);
+        std::vector<short> zeros(64 * 64);
+        fits_write_img(f, TSHORT, 1, 64 * 64, zeros.data(), &st);
+        fits_close_file(f, &st);
+        ASSERT_EQ(st, 0);
+        const std::string whole = solar::test::readFile(in.file("ext.fits"));
+        for (const std::size_t cut : {std::size_t{2880 + 1000}, std::size_t{2 * 2880}}) {
+            solar::test::writeFile(in.file("cut.fits"), whole.substr(0, cut));
+            const auto [rc, out] = runTool(quoted(in.file("cut.fits")) + " " + quoted(db.dir()));
+            EXPECT_EQ(rc, 1) << out;
+            EXPECT_NE(out.find("cut.fits: refused: "), std::string::npos) << out;
+            EXPECT_NE(out.find("cut short"), std::string::npos) << cut << ": " << out;
+            EXPECT_EQ(out.find("holds no image"), std::string::npos) << out;
+        }
+    }
 }

@@ -1,6 +1,8 @@
 // "Make Image Database..." in the main window: shown only with the options access or in test or
 // demonstration mode; a folder of images (three sample images and one that is not FITS) becomes a
-// database that the Image Directory command opens; Cancel in the progress window stops it.
+// database that the Image Directory command opens; Cancel in the progress window stops it; images
+// that give SOLAR-P alone are turned as the instructor chooses; a directory file that cannot be
+// read stops it before anything is written.
 #include "app/VORN_ROT.h"
 
 #include "common/ScriptedUiPrompt.h"
@@ -92,6 +94,45 @@ TEST(MakeDbCmd, CancelStopsAfterTheImageInHand) {
     const std::string text = d.ui.script.lastMessage().text;
     EXPECT_NE(text.find("Stopped after 1 of 4 file(s)."), std::string::npos) << text;
     EXPECT_EQ(readFile(d.db.file("solarlist.txt")), "solar250825t1949.fts\r\n"); // files go in name order
+}
+
+TEST(MakeDbCmd, SolarPImagesAreTurnedAsChosenAndAnUnreadableListingStopsIt) {
+    Demo d;
+    // One image whose orientation rests on SOLAR-P: the program's DISTANCE card becomes SOLAR-P.
+    for (const auto &e : fs::directory_iterator(d.images.path()))
+        fs::remove(e.path());
+    std::string bytes = readFile(SampleDir + "synth250826t1402.fts");
+    const std::size_t card = bytes.find("DISTANCE=");
+    ASSERT_NE(card, std::string::npos);
+    std::string solarP = "SOLAR-P =                -17.5";
+    solarP.resize(80, ' ');
+    bytes.replace(card, 80, solarP);
+    writeFile(d.images.file("halpha.fts"), bytes);
+
+    d.ui.script.answerFolder(d.images.dir());
+    d.ui.script.answerFolder(d.db.dir());
+    d.ui.script.expect("Image Orientation", Answer::No);
+    d.ui.script.expect("Image Orientation", Answer::No); // as the sky shows it
+    d.ui.script.expect("Make Image Database");
+    d.w->MakeImageDatabase1Click();
+    const std::string written = readFile(d.db.file("solar250826t1402.fts"));
+    EXPECT_NE(written.find("solar north from the user: as the sky shows it"), std::string::npos);
+
+    // A directory file that is a folder (root may read any file) cannot be read: nothing is written.
+    TempDir db;
+    fs::create_directory(db.file("solarlist.txt"));
+    d.ui.script.answerFolder(d.images.dir());
+    d.ui.script.answerFolder(db.dir());
+    d.ui.script.expect("Image Orientation", Answer::Yes);
+    d.ui.script.expect("Make Image Database");
+    d.w->MakeImageDatabase1Click();
+    EXPECT_EQ(d.ui.script.lastMessage().icon, Icon::Error);
+    EXPECT_NE(d.ui.script.lastMessage().text.find(db.file("solarlist.txt")), std::string::npos)
+        << d.ui.script.lastMessage().text;
+    std::vector<std::string> names;
+    for (const auto &e : fs::directory_iterator(db.path()))
+        names.push_back(e.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"solarlist.txt"});
 }
 
 } // namespace solar::test

@@ -7,9 +7,13 @@ endif()
 # solarimport tool on a folder.
 add_executable(import_tests ${CMAKE_CURRENT_LIST_DIR}/ImportImgTest.cpp)
 target_link_libraries(import_tests PRIVATE solarimportlib solargenlib solartestsupport GTest::gtest_main)
-target_compile_definitions(import_tests PRIVATE SOLARRTN_TOOLS_DIR="${CMAKE_BINARY_DIR}/tools")
+target_compile_definitions(import_tests PRIVATE SOLARRTN_TOOLS_DIR="${CMAKE_BINARY_DIR}/tools"
+                                                SOLARRTN_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
 set_target_properties(import_tests PROPERTIES AUTOMOC OFF)
 add_dependencies(import_tests solarimport)
+if(TARGET solarimages)
+    add_dependencies(import_tests solarimages) # the sample database in bin/IMAGES
+endif()
 gtest_discover_tests(import_tests DISCOVERY_MODE PRE_TEST PROPERTIES LABELS core)
 
 # The importer's benchmark (built, not run by ctest).
