@@ -11,6 +11,7 @@
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
 #include "measure/MeasDataWin.h"
+#include "support/Helptxt.h"
 
 #include <QAction>
 #include <QApplication>
@@ -583,6 +584,33 @@ TEST(MainWindowCommands, HelpMenuFollowsTheHelpOptions) {
     EXPECT_TRUE(on(w.Topics1));
     EXPECT_TRUE(w.OnHelp1->isVisible() && on(w.OnHelp1) && w.OnHelpSep->isVisible());
     EXPECT_EQ(loaded, std::vector<std::string>{m.install.dir() + "SOLRTNHLP.LST"});
+}
+
+TEST(MainWindowCommands, HelpTopicsOfferTheInstructorsGuideOnlyWithOptionsAccess) {
+    for (const bool testMode : {false, true}) {
+        SCOPED_TRACE(testMode ? "test mode" : "student");
+        Machine m;
+        m.optionsFile([&](OptionsRecord &o) { o.TestMode = testMode; });
+        ScriptedUiPrompt ui;
+        TSolarRtn w(m.env());
+        answerLogin(ui, "Ann Lee", "");
+        w.Login1Click();
+        ASSERT_EQ(w.OptionsAccess, testMode);
+        QStringList rows;
+        ui.onDialog([&](QDialog &d) {
+            auto &dlg = dynamic_cast<THelpLstDlg &>(d);
+            for (int i = 0; i < dlg.HlpLstBox->count(); ++i)
+                rows << dlg.HlpLstBox->item(i)->text().trimmed();
+            return int(QDialog::Rejected);
+        });
+        w.Topics1Click();
+        ASSERT_TRUE(rows.contains("-Student's Guide-"));
+        EXPECT_TRUE(rows.contains("Why Sunspots?"));
+        for (const char *instructors : {"-Instructor's Guide-", "The Answer Key", "Software Options",
+                                        "Instructor Access and Password"})
+            EXPECT_EQ(rows.contains(instructors), testMode) << instructors;
+        EXPECT_FALSE(rows.isEmpty() || rows.last().isEmpty());
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
