@@ -139,15 +139,24 @@ std::string hostName() {
     return buf;
 }
 
-// A mark left by a run that ended without removing it: a process of this machine that is gone,
-// or a mark older than a day (a lab session does not last that long).
+// Differs between machines and between two starts of one machine, even where lab machines
+// cloned from one image share their host name.
+std::string bootId() {
+    std::ifstream in("/proc/sys/kernel/random/boot_id");
+    std::string id;
+    in >> id;
+    return id.empty() ? "-" : id;
+}
+
+// A mark left by a run that ended without removing it: a process of this machine (since its
+// start) that is gone, or a mark older than a day (a lab session does not last that long).
 bool markIsStale(const std::string &path) {
     std::ifstream in(path);
-    std::string host;
+    std::string host, boot;
     long pid = 0;
-    if (!(in >> host >> pid))
+    if (!(in >> host >> pid >> boot))
         return true; // unreadable or half-written: nobody holds it
-    if (host == hostName())
+    if (host == hostName() && boot == bootId())
         return pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
     std::error_code ec;
     const auto when = fs::last_write_time(path, ec);
@@ -161,7 +170,7 @@ bool createMark(const std::string &path) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
-    const std::string text = hostName() + " " + std::to_string(::getpid()) + "\n";
+    const std::string text = hostName() + " " + std::to_string(::getpid()) + " " + bootId() + "\n";
     const bool ok = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
     ::close(fd);
     return ok;

@@ -49,7 +49,7 @@ private:
     void append(const std::string &text, bool &written);
 };
 
-// The mark in a student's folder while a run uses it ("<host> <process id>").
+// The mark in a student's folder while a run uses it ("<host> <process id> <boot id>").
 inline constexpr const char *UserFolderMarkName = "IN_USE.LCK";
 
 // A student's folder taken for one run.

@@ -6,6 +6,7 @@
 #include "common/TempDir.h"
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <vector>
@@ -203,12 +204,15 @@ TEST(UserFolder, SameNameInUseElsewhereGetsAFolderOfItsOwnAndAStaleMarkIsTakenOv
 
     // A run on another machine holds a third name; one of this machine that is gone held a fourth.
     std::filesystem::create_directories(users + "BKim");
-    writeFile(users + "BKim/" + UserFolderMarkName, "lab-pc-07 4242\n");
+    writeFile(users + "BKim/" + UserFolderMarkName, "lab-pc-07 4242 0f3e-other-boot\n");
     EXPECT_EQ(ClaimUserFolder(users, "BKim").folder, users + "BKim-2/");
     char host[256] = {};
     ASSERT_EQ(gethostname(host, sizeof host - 1), 0);
     std::filesystem::create_directories(users + "CRoe");
-    writeFile(users + "CRoe/" + UserFolderMarkName, std::string(host) + " 999999999\n");
+    std::string boot;
+    std::ifstream("/proc/sys/kernel/random/boot_id") >> boot;
+    writeFile(users + "CRoe/" + UserFolderMarkName,
+              std::string(host) + " 999999999 " + (boot.empty() ? "-" : boot) + "\n");
     const UserFolderClaim stale = ClaimUserFolder(users, "CRoe");
     EXPECT_EQ(stale.folder, users + "CRoe/");
     EXPECT_FALSE(stale.substitute);
