@@ -606,8 +606,8 @@ TEST(MainWindowCommands, HelpTopicsOfferTheInstructorsGuideOnlyWithOptionsAccess
         w.Topics1Click();
         ASSERT_TRUE(rows.contains("-Student's Guide-"));
         EXPECT_TRUE(rows.contains("Why Sunspots?"));
-        for (const char *instructors : {"-Instructor's Guide-", "The Answer Key", "Software Options",
-                                        "Instructor Access and Password"})
+        for (const char *instructors :
+             {"-Instructor's Guide-", "The Answer Key", "Software Options", "Instructor Access and Password"})
             EXPECT_EQ(rows.contains(instructors), testMode) << instructors;
         EXPECT_FALSE(rows.isEmpty() || rows.last().isEmpty());
     }

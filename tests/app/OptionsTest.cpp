@@ -390,9 +390,10 @@ TEST(OptionsFile, SaveWaitsForTheLockOfAnotherProgramAndTakesOverAStaleOne) {
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(o.WriteFile(dir.dir()));
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(150));
-    EXPECT_EQ(script.lastMessage().text, "Unable to save Options!\r\n\r\nFileName: " + dir.file("SOLNOPTS.INI") +
-                                             "\r\nThe file is being saved by another program (lock file " +
-                                             lockFile + "). Please try again.");
+    EXPECT_EQ(script.lastMessage().text,
+              "Unable to save Options!\r\n\r\nFileName: " + dir.file("SOLNOPTS.INI") +
+                  "\r\nThe file is being saved by another program (lock file " + lockFile +
+                  "). Please try again.");
     EXPECT_FALSE(fs::exists(dir.file("SOLNOPTS.INI")));
     EXPECT_TRUE(fs::exists(lockFile)) << "another program's lock stays";
 

@@ -38,8 +38,9 @@ TEST(SharedWorkingFolder, TwentyRunsAtOnceLeaveWholeEntriesAValidOptionsFileAndO
     std::vector<pid_t> pids;
     for (int i = 0; i < Runs; ++i) {
         const std::string run = std::to_string(i), saves = std::to_string(SavesPerRun);
-        std::vector<char *> argv = {const_cast<char *>(SHARED_FOLDER_DRIVER), const_cast<char *>(work.dir().c_str()),
-                                    const_cast<char *>(run.c_str()), const_cast<char *>(saves.c_str()), nullptr};
+        std::vector<char *> argv = {const_cast<char *>(SHARED_FOLDER_DRIVER),
+                                    const_cast<char *>(work.dir().c_str()), const_cast<char *>(run.c_str()),
+                                    const_cast<char *>(saves.c_str()), nullptr};
         pid_t pid = 0;
         ASSERT_EQ(posix_spawn(&pid, SHARED_FOLDER_DRIVER, nullptr, nullptr, argv.data(), environ), 0);
         pids.push_back(pid);

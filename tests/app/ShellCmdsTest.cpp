@@ -26,8 +26,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <gtest/gtest.h>
+#include <memory>
 #include <optional>
 #include <sys/wait.h>
 #include <thread>
@@ -236,7 +236,8 @@ TEST(PasswordDialogs, NewPasswordIsConfirmedByTypingItTwice) {
         const std::size_t shown = ui.dialogsShown.size();
         dlg.OKBtnClick();
         EXPECT_EQ(ui.dialogsShown.size(), shown);
-        EXPECT_EQ(ui.script.lastMessage().text.rfind("The New Password Takes 32 Bytes; at Most 16 Fit.", 0), 0u);
+        EXPECT_EQ(ui.script.lastMessage().text.rfind("The New Password Takes 32 Bytes; at Most 16 Fit.", 0),
+                  0u);
         EXPECT_EQ(o.UnscramblePassword(), "Secret9");
         // Eight of them fit, are confirmed and read back as typed.
         TOptionsDlg again(&o);

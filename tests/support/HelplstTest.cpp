@@ -88,7 +88,7 @@ TEST(HelpList, StudentsListDropsTheInstructorsHeadingsAndTopics) {
                                 "\"Logging In\" \"student.hlp\"\n"
                                 "\"Your Class Report\" \"student.hlp\"\n" // about the class report
                                 "\"Measuring\" \"student.hlp\"\n"
-                                "\"For the Instructor\" \"begin\"\n"       // nested heading
+                                "\"For the Instructor\" \"begin\"\n" // nested heading
                                 "\"Hidden\" \"misc.hlp\"\n"
                                 "\"x\" \"end\"\n"
                                 "\"Stays\" \"student.hlp\"\n"
@@ -103,8 +103,9 @@ TEST(HelpList, StudentsListDropsTheInstructorsHeadingsAndTopics) {
                                 "\"Why Sunspots?\" \"science.hlp\"\n"
                                 "\"x\" \"end\"\n");
     const auto shown = WithoutInstructorTopics(*owner);
-    EXPECT_EQ(titles(*shown), (std::vector<std::string>{"-Student's Guide-", "  Logging In", "  Measuring", "",
-                                                        "  Stays", "", "-The Science-", "  Why Sunspots?"}));
+    EXPECT_EQ(titles(*shown),
+              (std::vector<std::string>{"-Student's Guide-", "  Logging In", "  Measuring", "", "  Stays", "",
+                                        "-The Science-", "  Why Sunspots?"}));
     EXPECT_EQ(shown->GetEntry(4)->Key.str(), "student.hlp");
     EXPECT_EQ(owner->Count(), 20); // the instructor's own list is left whole
 }
