@@ -165,14 +165,19 @@ bool markIsStale(const std::string &path) {
     return fs::file_time_type::clock::now() - when > std::chrono::hours(24);
 }
 
-// Creates the mark with O_EXCL: of two machines that try at once, one wins.
+// Creates the mark whole or not at all: written under a name of this process first, then linked
+// to the mark's name, which fails when the mark exists. Of two machines that try at once, one wins,
+// and nobody ever reads a mark that is still empty.
 bool createMark(const std::string &path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    const std::string temp = path + "." + hostName() + "." + std::to_string(::getpid()) + ".NEW";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
     const std::string text = hostName() + " " + std::to_string(::getpid()) + " " + bootId() + "\n";
-    const bool ok = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    ::close(fd);
+    bool ok = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::link(temp.c_str(), path.c_str()) == 0;
+    ::unlink(temp.c_str());
     return ok;
 }
 

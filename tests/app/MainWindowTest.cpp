@@ -609,7 +609,9 @@ TEST(MainWindowCommands, HelpTopicsOfferTheInstructorsGuideOnlyWithOptionsAccess
         for (const char *instructors :
              {"-Instructor's Guide-", "The Answer Key", "Software Options", "Instructor Access and Password"})
             EXPECT_EQ(rows.contains(instructors), testMode) << instructors;
-        EXPECT_FALSE(rows.isEmpty() || rows.last().isEmpty());
+        if (!testMode) {
+            EXPECT_FALSE(rows.last().isEmpty()) << "no separator left at the end";
+        }
     }
 }
 

@@ -1,13 +1,17 @@
 // One program run on a lab machine that shares its working folder with others, for the shared
 // folder test: takes the student's folder, writes the login entry, saves the options a few times
 // and writes the logout entry. Any message the program would show is printed and fails the run.
-//   sharedfolder_driver WORK-FOLDER RUN-NUMBER SAVES
+// The runs meet once all have taken their folders, so that they use the folder at the same time.
+//   sharedfolder_driver WORK-FOLDER RUN-NUMBER RUNS SAVES
 #include "app/Login.h"
 #include "app/Options.h"
 #include "support/Prompt.h"
 
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -33,13 +37,14 @@ public:
 } // namespace
 
 int main(int argc, char **argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s WORK-FOLDER RUN-NUMBER SAVES\n", argv[0]);
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: %s WORK-FOLDER RUN-NUMBER RUNS SAVES\n", argv[0]);
         return 2;
     }
     const std::string work = argv[1];
     const std::string run = argv[2];
-    const int saves = std::stoi(argv[3]);
+    const int runs = std::stoi(argv[3]);
+    const int saves = std::stoi(argv[4]);
     PrintingPrompt p;
     solar::setPrompt(&p);
 
@@ -57,6 +62,22 @@ int main(int argc, char **argv) {
     if (std::FILE *f = std::fopen((folder.folder + "OWNER.TXT").c_str(), "ab")) {
         std::fprintf(f, "%s\n", run.c_str());
         std::fclose(f);
+    }
+
+    // Wait until every run holds its folder (at most 30 seconds).
+    namespace fs = std::filesystem;
+    for (int waited = 0;; ++waited) {
+        int claimed = 0;
+        std::error_code ec;
+        for (const auto &entry : fs::directory_iterator(work + "Users/", ec))
+            claimed += fs::exists(entry.path() / "OWNER.TXT", ec);
+        if (claimed >= runs)
+            break;
+        if (waited == 6000) {
+            std::fprintf(stderr, "run %s: only %d runs came\n", run.c_str(), claimed);
+            return 1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 
     solar::LogFileObj log;

@@ -36,11 +36,13 @@ std::vector<std::string> crlfLines(const std::string &text) {
 TEST(SharedWorkingFolder, TwentyRunsAtOnceLeaveWholeEntriesAValidOptionsFileAndOwnFolders) {
     TempDir work;
     std::vector<pid_t> pids;
+    const std::string folder = work.dir();
     for (int i = 0; i < Runs; ++i) {
-        const std::string run = std::to_string(i), saves = std::to_string(SavesPerRun);
-        std::vector<char *> argv = {const_cast<char *>(SHARED_FOLDER_DRIVER),
-                                    const_cast<char *>(work.dir().c_str()), const_cast<char *>(run.c_str()),
-                                    const_cast<char *>(saves.c_str()), nullptr};
+        std::string program = SHARED_FOLDER_DRIVER, run = std::to_string(i),
+                    saves = std::to_string(SavesPerRun);
+        std::string workArg = folder, runs = std::to_string(Runs);
+        std::vector<char *> argv = {program.data(), workArg.data(), run.data(),
+                                    runs.data(),    saves.data(),   nullptr};
         pid_t pid = 0;
         ASSERT_EQ(posix_spawn(&pid, SHARED_FOLDER_DRIVER, nullptr, nullptr, argv.data(), environ), 0);
         pids.push_back(pid);
@@ -62,8 +64,9 @@ TEST(SharedWorkingFolder, TwentyRunsAtOnceLeaveWholeEntriesAValidOptionsFileAndO
         ASSERT_LE(i + size, lines.size());
         EXPECT_EQ(lines[i + 3], "Name1: Ann Lee");
         EXPECT_EQ(lines[i + 7].rfind("Table: ", 0), 0u);
-        if (!login)
+        if (!login) {
             EXPECT_EQ(lines[i + 8].rfind("Elapsed Time: ", 0), 0u);
+        }
         EXPECT_EQ(lines[i + size - 1], login ? "EndLogin: VORN_ROT" : "EndLogout: VORN_ROT");
         ++(login ? logins : logouts)[lines[i + 7].substr(7)];
         i += size;

@@ -379,9 +379,15 @@ TEST(InstructorAccess, InstructorLoginLeadsThroughThePasswordToTheOptions) {
     *now += 3.0 / 1440;
     w.FormClose();
     const std::string log = readFile(m.work.file("VORNLOG.LOG"));
-    EXPECT_EQ(log.find("Login: VORN_ROT"), log.rfind("Login: VORN_ROT"));
-    EXPECT_EQ(log.find("Logout: VORN_ROT"), log.rfind("Logout: VORN_ROT"));
-    EXPECT_NE(log.find("Logout: VORN_ROT"), std::string::npos);
+    auto entries = [&log](const std::string &head) {
+        int n = 0;
+        for (auto at = log.find(head + ": VORN_ROT\r\nDate: "); at != std::string::npos;
+             at = log.find(head + ": VORN_ROT\r\nDate: ", at + 1))
+            n += at == 0 || log[at - 1] == '\n';
+        return n;
+    };
+    EXPECT_EQ(entries("Login"), 1);
+    EXPECT_EQ(entries("Logout"), 1);
     EXPECT_NE(log.find("\r\nElapsed Time:  0:08:00.00\r\n"), std::string::npos) << log;
 }
 
