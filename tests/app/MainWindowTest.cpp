@@ -4,6 +4,7 @@
 #include "analysis/RateLat.h"
 #include "analysis/RsltsDlg.h"
 #include "analysis/RsltsLst.h"
+#include "app/About.h"
 #include "app/LoginDlg.h"
 #include "app/MountMsg.h"
 #include "app/StrInput.h"
@@ -584,6 +585,19 @@ TEST(MainWindowCommands, HelpMenuFollowsTheHelpOptions) {
     EXPECT_TRUE(on(w.Topics1));
     EXPECT_TRUE(w.OnHelp1->isVisible() && on(w.OnHelp1) && w.OnHelpSep->isVisible());
     EXPECT_EQ(loaded, std::vector<std::string>{m.install.dir() + "SOLRTNHLP.LST"});
+}
+
+TEST(MainWindowCommands, AboutBoxSaysWhereTheProgramWrites) {
+    Machine m;
+    ScriptedUiPrompt ui;
+    TSolarRtn w(m.env());
+    QString shown;
+    ui.onDialog([&](QDialog &d) {
+        shown = dynamic_cast<TAboutBox &>(d).Folders->text();
+        return int(QDialog::Accepted);
+    });
+    w.AboutThisExercise1Click();
+    EXPECT_TRUE(shown.contains(QString::fromStdString(m.work.dir()))) << shown.toStdString();
 }
 
 TEST(MainWindowCommands, HelpTopicsOfferTheInstructorsGuideOnlyWithOptionsAccess) {
