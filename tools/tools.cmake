@@ -1,5 +1,6 @@
 # Tools of the project. solargen makes the synthetic solar image database with a known answer
-# and lays it into the installation folder's IMAGES/ at every build.
+# and lays it into the installation folder's IMAGES/ at every build, its answer key into the
+# instructors' folder INSTRUCTOR/ (kept out of the folder every student browses).
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(CFITSIO REQUIRED IMPORTED_TARGET cfitsio)
 
@@ -19,9 +20,10 @@ set_target_properties(solargen PROPERTIES AUTOMOC OFF)
 set_target_properties(solargen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 
 set(SOLARGEN_IMAGES_DIR ${CMAKE_BINARY_DIR}/bin/IMAGES)
+set(SOLARGEN_KEY_DIR ${CMAKE_BINARY_DIR}/bin/INSTRUCTOR)
 add_custom_command(
-    OUTPUT ${SOLARGEN_IMAGES_DIR}/synthlist.txt
-    COMMAND solargen ${SOLARGEN_IMAGES_DIR}
+    OUTPUT ${SOLARGEN_IMAGES_DIR}/synthlist.txt ${SOLARGEN_KEY_DIR}/synth_answer_key.csv
+    COMMAND solargen ${SOLARGEN_IMAGES_DIR} ${SOLARGEN_KEY_DIR}
     DEPENDS solargen
     COMMENT "Generating the synthetic solar image database in bin/IMAGES"
     VERBATIM)

@@ -29,11 +29,14 @@ TAboutBox::TAboutBox(const std::string &installDir, QWidget *parent) : QDialog(p
     Version = new QLabel(panel);
     Exercise1 = new QLabel(panel);
     Exercise1->setFont(bold);
+    Folders = new QLabel(panel);
+    Folders->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *texts = new QVBoxLayout;
     texts->addWidget(ProductName);
     texts->addWidget(Exercise1);
     texts->addWidget(Version);
+    texts->addWidget(Folders);
     texts->addStretch();
     auto *inner = new QHBoxLayout(panel);
     inner->addWidget(ProgramIcon, 0, Qt::AlignTop);

@@ -19,6 +19,7 @@ public:
     QLabel *ProductName = nullptr;
     QLabel *Version = nullptr;
     QLabel *Exercise1 = nullptr;
+    QLabel *Folders = nullptr; // where the program keeps the options, the log and Users/
     QPushButton *OKButton = nullptr;
 };
 

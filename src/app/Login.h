@@ -44,7 +44,26 @@ public:
     const LoginRecord *Login = nullptr;
 
 private:
+    // Appends the whole entry in one write; a failed open or write leaves `written` false and
+    // its code in LastIOResult.
     void append(const std::string &text, bool &written);
 };
+
+// The mark in a student's folder while a run uses it ("<host> <process id> <boot id>").
+inline constexpr const char *UserFolderMarkName = "IN_USE.LCK";
+
+// A student's folder taken for one run.
+struct UserFolderClaim {
+    std::string folder;      // ends in "/"; empty only when no folder name was given
+    std::string mark;        // the mark created in it; empty when the folder could not be taken
+    bool substitute = false; // the folder of the name was in use: this is "<name>-2/" or later
+};
+// Takes usersDir + name + "/" for this run, creating it when missing and leaving a mark in it.
+// A folder marked by a run on another machine (or by a live process of this one) is in use: the
+// next free "<name>-2", "<name>-3", ... is taken instead. A mark of a process that is gone, or
+// older than a day, is taken over. When the folder cannot be made, `mark` stays empty.
+UserFolderClaim ClaimUserFolder(const std::string &usersDir, const std::string &name);
+// Removes the mark of a claim, when it is still this process's own.
+void ReleaseUserFolder(const UserFolderClaim &claim);
 
 } // namespace solar

@@ -6,15 +6,23 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <istream>
 #include <iterator>
 #include <ostream>
+#include <sstream>
 #include <system_error>
+#include <thread>
 #include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -38,6 +46,13 @@ std::string withSlash(std::string folder) {
 }
 
 // The words for a failed open or create, from the C library's error number.
+// True when the two folders are one, however they are written.
+bool sameFolder(const std::string &a, const std::string &b) {
+    std::error_code ec;
+    const bool same = fs::equivalent(a, b, ec);
+    return ec ? fs::path(a).lexically_normal() == fs::path(b).lexically_normal() : same;
+}
+
 std::string errorText(int err) {
     return IOErrorText(IOCodeFromErrno(err));
 }
@@ -192,6 +207,21 @@ bool OptsObj::Initialize(const std::string &fileName, const std::string &version
 
     Options.InstallDir = withSlash(platform.programDir).substr(0, MaxFolderLength);
     Options.WorkDir = withSlash(platform.currentDir).substr(0, MaxFolderLength);
+
+    // Started from a desktop menu, the current folder is the home folder: the options file, the
+    // log and Users/ would land among the user's own files. Unless the home folder already holds
+    // an options file, the per-user data folder serves instead.
+    if (!platform.homeDir.empty() && !platform.fallbackDir.empty() &&
+        sameFolder(Options.WorkDir.str(), withSlash(platform.homeDir)) &&
+        existingFileNoCase(Options.WorkDir.str() + fileName).empty()) {
+        const std::string folder = withSlash(platform.fallbackDir);
+        std::error_code ec;
+        fs::create_directories(folder, ec);
+        if (fs::is_directory(folder, ec) && !FolderIsWriteProtected(folder)) {
+            fs::current_path(folder, ec);
+            Options.WorkDir = folder.substr(0, MaxFolderLength);
+        }
+    }
 
     if (FolderIsWriteProtected(Options.WorkDir.str())) {
         const std::string folder = withSlash(platform.fallbackDir);
@@ -459,12 +489,88 @@ bool OptsObj::ReadFile(const std::string &path) {
     return true;
 }
 
+namespace {
+
+// Writes all of data to fd; false with errno set on failure.
+bool writeAll(int fd, const std::string &data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Puts data at path through a file of a unique name beside it, renamed over path only when
+// complete: a reader sees the old file or the new one, never a part. 0 or the errno.
+int replaceFile(const std::string &path, const std::string &data) {
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return errno;
+    int err = 0;
+    if (::fchmod(fd, 0644) != 0 || !writeAll(fd, data) || ::fsync(fd) != 0)
+        err = errno;
+    if (::close(fd) != 0 && err == 0)
+        err = errno;
+    if (err == 0 && ::rename(temp.c_str(), path.c_str()) != 0)
+        err = errno;
+    if (err != 0)
+        ::unlink(temp.c_str());
+    return err;
+}
+
+} // namespace
+
+OptionsFileLock::OptionsFileLock(const std::string &optionsPath, std::chrono::milliseconds wait)
+    : path_(optionsPath + ".LCK") {
+    using clock = std::chrono::steady_clock;
+    const auto until = clock::now() + wait;
+    for (unsigned attempt = 0;; ++attempt) {
+        const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0) {
+            ::close(fd);
+            held_ = true;
+            return;
+        }
+        if (errno != EEXIST) {
+            error_ = errno;
+            return;
+        }
+        // A lock left by a program that ended during its save: a save takes far less.
+        std::error_code ec;
+        const auto when = fs::last_write_time(path_, ec);
+        if (!ec && fs::file_time_type::clock::now() - when > StaleAfter) {
+            // Renamed aside first: of two programs that found it stale, only one removes it.
+            const std::string aside = path_ + "." + std::to_string(::getpid()) + ".STALE";
+            if (::rename(path_.c_str(), aside.c_str()) == 0)
+                ::unlink(aside.c_str());
+            continue;
+        }
+        if (clock::now() >= until) {
+            error_ = EEXIST;
+            return;
+        }
+        // Waits of 5 to 20 ms, varied so that programs started together do not keep meeting.
+        std::this_thread::sleep_for(std::chrono::milliseconds(5 + (::getpid() + attempt * 7) % 16));
+    }
+}
+
+OptionsFileLock::~OptionsFileLock() {
+    if (held_)
+        ::unlink(path_.c_str());
+}
+
 bool OptsObj::WriteFile(const std::string &folder) {
     const std::string path = folder + Options.OptionsFileName.str();
     const std::string backup = folder + Options.BackupFileName.str();
-    // A new file is written beside the old one and renamed over it only when complete, so an
-    // interrupted save never leaves a half-written options file.
-    const std::string temp = path + ".NEW";
 
     auto fail = [&](const std::string &name, const std::string &why) {
         prompt().message("Options File Error!",
@@ -473,38 +579,35 @@ bool OptsObj::WriteFile(const std::string &folder) {
         return false;
     };
 
+    // Programs on several machines may save into one shared folder: one at a time.
+    const OptionsFileLock lock(path, SaveLockWait);
+    if (!lock.held()) {
+        if (lock.error() == EEXIST)
+            return fail(path, "The file is being saved by another program (lock file " + lock.path() +
+                                  "). Please try again.");
+        return fail(path, errorText(lock.error()));
+    }
+
     std::error_code ec;
     if (fs::exists(path, ec)) {
         std::ifstream src(path, std::ios::binary);
         if (!src)
             return fail(path, errorText(errno));
-        std::ofstream dst(backup, std::ios::binary | std::ios::trunc);
-        if (!dst)
-            return fail(backup, errorText(errno));
-        char buf[4096];
-        while (src.read(buf, sizeof buf) || src.gcount() > 0)
-            dst.write(buf, src.gcount());
-        dst.close();
-        if (src.bad() || !dst)
-            return fail(backup, IOErrorText(101));
+        const std::string previous((std::istreambuf_iterator<char>(src)), std::istreambuf_iterator<char>());
+        if (src.bad())
+            return fail(path, IOErrorText(100));
+        if (const int err = replaceFile(backup, previous))
+            return fail(backup, errorText(err));
     }
 
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return fail(path, errorText(errno));
     const OptionsFileBytes bytes = encodeOptionsFile(Options);
-    out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    WriteExtra(out);
-    out.close();
-    if (!out) {
-        fs::remove(temp, ec);
+    std::ostringstream extra;
+    WriteExtra(extra);
+    if (!extra)
         return fail(path, IOErrorText(101));
-    }
-    fs::rename(temp, path, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return fail(path, errorText(ec.value()));
-    }
+    const std::string data = std::string(bytes.begin(), bytes.end()) + extra.str();
+    if (const int err = replaceFile(path, data))
+        return fail(path, errorText(err));
     return true;
 }
 
@@ -516,9 +619,17 @@ bool OptsObj::VersionMatches(const std::string &a, const std::string &b) {
     return significant(a) == significant(b);
 }
 
+bool OptsObj::PasswordFits(const std::string &text) {
+    return text.size() <= PasswordRoom && text.find('\0') == std::string::npos;
+}
+
 void OptsObj::ScramblePassword(const std::string &text) {
-    // The record has room for 16 characters; a longer text is cut rather than overrunning it.
-    const std::string pw = text.substr(0, Options.ScrambledPassword.size());
+    // The record has room for 16 bytes; a longer text is cut rather than overrunning it, and
+    // never inside a character of several bytes. Callers check PasswordFits first.
+    std::size_t keep = std::min(text.size(), PasswordRoom);
+    while (keep < text.size() && keep > 0 && (static_cast<unsigned char>(text[keep]) & 0xC0) == 0x80)
+        --keep;
+    const std::string pw = text.substr(0, keep);
     Options.PasswordLength = static_cast<std::uint8_t>(pw.size());
     for (std::size_t start = 0, word = 0; start < pw.size(); start += 4, ++word) {
         for (std::size_t i = 0; i < 4; ++i) {

@@ -7,6 +7,7 @@
 #include "support/ShortStr.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
@@ -100,6 +101,8 @@ struct OptsPlatform {
     std::string programDir;  // folder of the program file, ending in "/"
     std::string currentDir;  // the current folder
     std::string fallbackDir; // per-user folder used when the working folder is write-protected
+                             // or is the home folder without an options file
+    std::string homeDir;     // the user's home folder; empty: not known
     std::function<std::string()> locateCdrom; // root of the image CD ("/media/cdrom/") or ""
 };
 
@@ -117,16 +120,24 @@ public:
     // True when the file at path was read completely; a bad file is reported and deleted. Fields
     // out of range take their defaults, and one message says so.
     bool ReadFile(const std::string &path);
-    // Writes folder + OptionsFileName, keeping the previous file as BackupFileName.
+    // Writes folder + OptionsFileName, keeping the previous file as BackupFileName. Both are
+    // written under a unique name beside them and renamed into place, under OptionsFileLock.
     bool WriteFile(const std::string &folder);
     // True when the two versions agree up to the second digit after the first ".".
     static bool VersionMatches(const std::string &a, const std::string &b);
+    // Room of the password in the file, in bytes: the password is compared byte for byte as the
+    // UTF-8 text typed, so a letter outside ASCII takes two to four of them.
+    static constexpr std::size_t PasswordRoom = 16;
+    // True when text can be stored and typed back: at most PasswordRoom bytes, no zero byte.
+    static bool PasswordFits(const std::string &text);
     void ScramblePassword(const std::string &text);
     std::string UnscramblePassword() const;
     // True when no file can be created in folder (ending in "/").
     static bool FolderIsWriteProtected(const std::string &folder);
 
     OptionsRecord Options;
+    // How long a save waits for another program's save of the same file.
+    std::chrono::milliseconds SaveLockWait{10000};
 
 protected:
     // Hooks for descendants: more data after the fixed fields. A read past the end of the file
@@ -136,6 +147,31 @@ protected:
 
 private:
     std::function<std::string()> locateCdrom_;
+};
+
+// The lock that lets one program at a time save an options file into a folder that several
+// machines share: the file optionsPath + ".LCK", created with O_CREAT | O_EXCL and removed when
+// the lock ends. A lock file older than StaleAfter was left by a program that ended during its
+// save and is taken over. Waits at most `wait` for another program's save.
+class OptionsFileLock {
+public:
+    static constexpr std::chrono::seconds StaleAfter{30};
+    explicit OptionsFileLock(const std::string &optionsPath,
+                             std::chrono::milliseconds wait = std::chrono::milliseconds(10000));
+    ~OptionsFileLock();
+    OptionsFileLock(const OptionsFileLock &) = delete;
+    OptionsFileLock &operator=(const OptionsFileLock &) = delete;
+
+    bool held() const { return held_; }
+    // Why the lock was not had: EEXIST when another program held it all the wait, else the
+    // error of creating the lock file.
+    int error() const { return error_; }
+    const std::string &path() const { return path_; }
+
+private:
+    std::string path_;
+    bool held_ = false;
+    int error_ = 0;
 };
 
 // The main window's saving of changed options: the two pending flags and the questions.

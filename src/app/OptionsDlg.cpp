@@ -90,7 +90,7 @@ TOptionsDlg::TOptionsDlg(OptsObj *opts, QWidget *parent) : QDialog(parent), opts
     auto *edits = new QFormLayout;
     PWEd = new QLineEdit(OptsTab);
     PWEd->setMaxLength(16);
-    PWEd->setToolTip("Alphanumeric, case sensitive, 16 characters max.");
+    PWEd->setToolTip("Case sensitive, 16 bytes max. (an accented letter takes 2).");
     setPasswordMask(PWEd, '#');
     TblNumEd = new QLineEdit(OptsTab);
     TblNumEd->setMaxLength(4);
@@ -275,7 +275,16 @@ void TOptionsDlg::OKBtnClick() {
         r.LabTable = text(TblNumEd);
 
         const std::string newPassword = text(PWEd);
-        if (PWEd->text() != ShownPassword && newPassword != opts_->UnscramblePassword()) {
+        if (PWEd->text() != ShownPassword && newPassword != opts_->UnscramblePassword() &&
+            !OptsObj::PasswordFits(newPassword)) {
+            // Never confirm a password that the file cannot hold whole: it could not be typed back.
+            prompt().message("Password Not Changed!",
+                             "The New Password Takes " + std::to_string(newPassword.size()) +
+                                 " Bytes; at Most 16 Fit.\r\n(A Letter Outside Plain ASCII, Such as an "
+                                 "Accented Letter, Takes 2 to 4 Bytes.)\r\n\r\nCurrent Password Will Be "
+                                 "Retained.",
+                             Icon::Error, Buttons::OK);
+        } else if (PWEd->text() != ShownPassword && newPassword != opts_->UnscramblePassword()) {
             TPasswordDlg1 confirm(newPassword, this);
             runModal(confirm);
             if (confirm.Confirmed) {

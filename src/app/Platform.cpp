@@ -3,6 +3,7 @@
 #include "app/Options.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmap>
@@ -44,6 +45,7 @@ StartupEnv StartupEnv::fromSystem() {
     std::error_code ec;
     env.currentDir = withSlash(fs::current_path(ec).string());
     env.fallbackDir = userFallbackFolder();
+    env.homeDir = withSlash(QDir::homePath().toStdString());
     if (QScreen *s = QGuiApplication::primaryScreen()) {
         env.screenWidth = s->size().width();
         env.screenHeight = s->size().height();

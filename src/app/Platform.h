@@ -16,6 +16,7 @@ struct StartupEnv {
     std::string installDir;  // installation folder (InstallationFolderFor), ending in "/"
     std::string currentDir;  // the current folder, ending in "/"
     std::string fallbackDir; // per-user folder when the working folder is write-protected
+    std::string homeDir;     // the user's home folder (empty in tests that give none)
     int screenWidth = 0;
     int screenHeight = 0;
     // Mount folders of optical media, each ending in "/".

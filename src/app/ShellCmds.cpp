@@ -33,6 +33,8 @@ ShellExtras &ShellExtras::of(TSolarRtn &window) {
 void installShellHooks(TSolarRtn &w) {
     ShellExtras &x = ShellExtras::of(w);
     HelpCenter *help = x.Help;
+    // The instructors' topics (the answer key among them) only with the options access.
+    help->InstructorAccess = [&w] { return w.OptionsAccess; };
     w.LoadMainHelpList = [help](const std::string &path) {
         if (helpState().ActiveList == help->MainList.get())
             helpState().ActiveList = nullptr;

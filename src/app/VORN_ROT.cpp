@@ -8,6 +8,7 @@
 #include "app/MountMsg.h"
 #include "app/ShellCmds.h"
 #include "app/StrInput.h"
+#include "astro/StringUt.h"
 #include "imagedb/SolrImages.h"
 #include "measure/MeasCmds.h"
 #include "measure/MeasDataWin.h"
@@ -316,6 +317,7 @@ void TSolarRtn::FormCreate() {
     platform.programDir = Env.installDir;
     platform.currentDir = Env.currentDir;
     platform.fallbackDir = Env.fallbackDir;
+    platform.homeDir = Env.homeDir;
     platform.locateCdrom = [this] { return LocateCdromDrive(); };
     if (OptionsObj->Initialize(OptionsFile, ProgramVersion, platform))
         QuitRequested = true;
@@ -395,17 +397,24 @@ void TSolarRtn::StartExercise() {
         std::string name = SafeFolderName(LoginRec.UserFolderName.str());
         if (name.empty())
             name = "NOLOG";
-        std::string folder = Options.WorkDir.str() + "Users/" + name + "/";
-        folder = folder.substr(0, 255);
+        // Students of the same name on two machines that share the working folder each get a
+        // folder of their own: one in use elsewhere is not taken.
+        UserFolder = ClaimUserFolder(Options.WorkDir.str() + "Users/", name);
+        const std::string folder = UserFolder.folder.substr(0, 255);
         Options.UserDir = folder;
         std::error_code ec;
-        fs::create_directories(folder, ec);
         if (!fs::is_directory(folder, ec)) {
             prompt().message("Write-Enabled Storage Required",
                              "Unable to create directory \"" + folder +
                                  "\"\r\n\r\nApplication will terminate!",
                              Icon::Error, Buttons::OK);
             requestQuit();
+        } else if (UserFolder.substitute) {
+            prompt().message("Student Folder In Use",
+                             "The folder \"" + Options.WorkDir.str() + "Users/" + name +
+                                 "/\" is in use by another login.\r\n\r\nYour files will be kept in \"" +
+                                 folder + "\".",
+                             Icon::Information, Buttons::OK);
         }
     }
     if (Options.TestMode) {
@@ -421,11 +430,15 @@ void TSolarRtn::StartExercise() {
     std::replace(logPath.begin(), logPath.end(), '\\', '/');
     if (logPath.find('/') == std::string::npos)
         logPath = Options.WorkDir.str() + logPath;
-    // A log object of an earlier start is replaced without a logout entry.
-    logOwner_ = std::make_unique<LogFileObj>();
-    LogFile = logOwner_.get();
-    LogFile->Setup("VORN_ROT", logPath, &LoginRec);
-    LogFile->WriteLogin();
+    // One login, one login entry: a later start (after the options dialog) keeps the log object
+    // of the first, whose logout entry then gives the whole time of the run.
+    if (!LogFile) {
+        logOwner_ = std::make_unique<LogFileObj>();
+        LogFile = logOwner_.get();
+        LogFile->Setup("VORN_ROT", logPath, &LoginRec);
+        LogFile->WriteLogin();
+        ReportLogFailure(*LogFile, LogFile->LoginWritten);
+    }
 
     // Every printout is headed by the names and table of this login.
     PrintContext &pc = printContext();
@@ -581,9 +594,11 @@ bool TSolarRtn::FormCloseQuery() {
 void TSolarRtn::FormClose() {
     if (LogFile) {
         LogFile->WriteLogout();
+        ReportLogFailure(*LogFile, LogFile->LogoutWritten);
         logOwner_.reset();
         LogFile = nullptr;
     }
+    ReleaseUserFolder(UserFolder);
     ImageTimer->stop();
     releaseImageStores();
 }
@@ -596,6 +611,15 @@ void TSolarRtn::closeEvent(QCloseEvent *event) {
     FormClose();
     event->accept();
     emit exerciseClosed();
+}
+
+void TSolarRtn::ReportLogFailure(const LogFileObj &log, bool written) {
+    if (written || log.LogPath.empty() || log.LastIOResult == 0)
+        return;
+    prompt().message("Log File Error!",
+                     "Unable to write to the login log!\r\n\r\nFileName: " + log.LogPath + "\r\n" +
+                         IOErrorText(log.LastIOResult),
+                     Icon::Exclamation, Buttons::OK);
 }
 
 void TSolarRtn::SetupHelpMenu() {
@@ -668,6 +692,9 @@ void TSolarRtn::AboutThisExercise1Click() {
     box.Version->setText("Version 1.014");
     box.setWindowTitle("About This Exercise");
     box.Exercise1->setText("The Period of Rotation of the Sun");
+    box.Folders->setText(QString::fromStdString("Working folder (options, log, Users/):\n" +
+                                                Options.WorkDir.str() + "\nInstallation folder:\n" +
+                                                Options.InstallDir.str()));
     runModal(box);
 }
 

@@ -75,7 +75,8 @@ public:
     OptionsRecord Options; // the working copy every window reads
     LoginRecord LoginRec;
     OptsObj *OptionsObj = nullptr; // owned
-    LogFileObj *LogFile = nullptr; // owned; made by StartExercise
+    LogFileObj *LogFile = nullptr; // owned; made by the first StartExercise of the run
+    UserFolderClaim UserFolder;    // the student's folder taken for this run (ClaimUserFolder)
 
     std::uint8_t DisplayStage = 0; // 0 logo, 1 title picture, 2 image lists
     bool PictureLoaded = false;    // the title picture has been read
@@ -120,6 +121,8 @@ public:
     bool FormCloseQuery();
     void FormClose();
     void SetupHelpMenu();
+    // A login or logout entry that did not reach the log is said, with the file and the reason.
+    void ReportLogFailure(const LogFileObj &log, bool written);
     void MarkOptionsChanged();
     void ClearOptionsChanged();
     void SaveOptionsForAllUsers();

@@ -162,6 +162,60 @@ std::unique_ptr<HelpList> LoadHelpList(const std::string &path) {
     return list;
 }
 
+bool IsInstructorTopic(const HelpEntry &e) {
+    std::string key = lower(e.Key.str());
+    if (const auto slash = key.find_last_of('/'); slash != std::string::npos)
+        key.erase(0, slash + 1);
+    if (key == "instruct.hlp")
+        return true;
+    const std::string title = lower(e.Title.str());
+    for (const char *word : {"instructor", "answer key", "class report", "options"})
+        if (title.find(word) != std::string::npos)
+            return true;
+    return false;
+}
+
+std::unique_ptr<HelpList> WithoutInstructorTopics(HelpList &list) {
+    auto out = std::make_unique<HelpList>();
+    out->Loaded = list.Loaded;
+    bool lastBlank = true; // no separator at the top
+    std::size_t skipDeeperThan = std::string::npos;
+    for (int i = 0; i < list.Count(); ++i) {
+        const HelpEntry *e = list.GetEntry(i);
+        if (!e)
+            break;
+        const std::string title = e->Title.str();
+        const std::size_t indent = std::min(title.find_first_not_of(' '), title.size());
+        if (skipDeeperThan != std::string::npos) {
+            // Inside an instructors' heading: everything indented under it goes too.
+            if (isHelpBlank(*e) || indent > skipDeeperThan)
+                continue;
+            skipDeeperThan = std::string::npos;
+        }
+        if (isHelpBlank(*e)) {
+            if (!lastBlank)
+                addEntry(out->Entries, "", "");
+            lastBlank = true;
+            continue;
+        }
+        if (IsInstructorTopic(*e)) {
+            if (isHelpHeading(*e))
+                skipDeeperThan = indent;
+            continue;
+        }
+        addEntry(out->Entries, title, e->Key.str());
+        lastBlank = false;
+    }
+    if (lastBlank && out->Count() > 0) {
+        out->Entries.Reset();
+        out->Entries.Item(out->Entries.LastIndex());
+        out->Entries.DeleteCurrent();
+    }
+    out->Entries.Reset();
+    out->SelectedIndex = 0;
+    return out;
+}
+
 int FindTopic(HelpList &list, const std::string &title, int start, bool caseDependent) {
     const std::string want = caseDependent ? trimmed(title) : lower(trimmed(title));
     for (int i = std::max(start, 0); i < list.Count(); ++i) {

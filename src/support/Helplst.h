@@ -60,6 +60,13 @@ public:
 // Reads the list at path; on failure also says "Cannot Access Help List." and gives nothing.
 std::unique_ptr<HelpList> LoadHelpList(const std::string &path);
 
+// Topics for instructors only: those in the instructor's help text "instruct.hlp", and any topic
+// or heading about the instructor, the answer key, the options or the class report.
+bool IsInstructorTopic(const HelpEntry &e);
+// A copy of the list as a student may see it: without the instructors' topics, and without a
+// heading for instructors together with everything under it; separators stay single.
+std::unique_ptr<HelpList> WithoutInstructorTopics(HelpList &list);
+
 // Index of the first entry from start on whose title equals `title`, both trimmed of blanks and,
 // unless caseDependent, compared in lower case; -1 when none.
 int FindTopic(HelpList &list, const std::string &title, int start, bool caseDependent);

@@ -427,7 +427,7 @@ HelpCenter::HelpCenter(QWidget *owner) : QObject(owner) {
 }
 
 HelpCenter::~HelpCenter() {
-    if (helpState().ActiveList == MainList.get())
+    if (helpState().ActiveList == MainList.get() || helpState().ActiveList == studentList_.get())
         helpState().ActiveList = nullptr;
     for (auto &[path, list] : lists_)
         if (helpState().ActiveList == list.get())
@@ -454,6 +454,12 @@ HelpList *HelpCenter::listFor(const std::string &path) {
 }
 
 void HelpCenter::showTopics(HelpList *list, const std::string &folder) {
+    if (list && InstructorAccess && !InstructorAccess()) {
+        auto shown = WithoutInstructorTopics(*list);
+        list = shown.get();
+        helpState().ActiveList = list;
+        studentList_ = std::move(shown);
+    }
     helpState().ActiveList = list;
     if (TopicDlg->execute() != QDialog::Accepted || !list)
         return;

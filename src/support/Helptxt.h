@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QMainWindow>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -109,6 +110,9 @@ public:
     std::unique_ptr<HelpList> MainList;
     THelpWin *Viewer;
     THelpLstDlg *TopicDlg;
+    // Whether the instructors' topics may be offered; when it says no, the topic dialog shows a
+    // list without them (WithoutInstructorTopics). Unset: every topic is offered.
+    std::function<bool()> InstructorAccess;
 
     // The list read from the file (once; a file that could not be read is tried again next time).
     HelpList *listFor(const std::string &path);
@@ -120,6 +124,7 @@ public:
 
 private:
     std::map<std::string, std::unique_ptr<HelpList>> lists_;
+    std::unique_ptr<HelpList> studentList_; // the list last shown to a student
 };
 
 // The Help item of any window: the topic list in the file at helpListPath (a full path, matched

@@ -91,7 +91,7 @@ TEST(DiffRotE2E, StudentLawFromTheSampleDatabase) {
     }
     // The true sidereal rate is the key's fourteenth column (the reader keeps the synodic one).
     std::map<std::string, double> sid;
-    std::ifstream in(folder + "synth_answer_key.csv");
+    std::ifstream in(folder + "../INSTRUCTOR/synth_answer_key.csv");
     std::string line;
     std::getline(in, line);
     while (std::getline(in, line)) {

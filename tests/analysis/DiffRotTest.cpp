@@ -153,7 +153,7 @@ TEST(DiffRotConversion, ExactSiderealMatchesTheAnswerKey) {
     // the central meridian over the series; the conversion at the middle of the spot's span must
     // agree within 0.005 deg/day. The 365.25-day rule is checked to be off by more here (late
     // August, the Earth near its slowest), or the test would not tell the two apart.
-    std::ifstream in(std::string(SOLARRTN_BIN_DIR) + "/IMAGES/synth_answer_key.csv");
+    std::ifstream in(std::string(SOLARRTN_BIN_DIR) + "/INSTRUCTOR/synth_answer_key.csv");
     ASSERT_TRUE(in) << "the sample database is made by the solarimages target";
     std::string line;
     std::getline(in, line);

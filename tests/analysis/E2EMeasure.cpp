@@ -19,7 +19,7 @@ std::string sampleImageFolder() {
 
 std::vector<KeySpot> readAnswerKey(const std::string &folder) {
     std::vector<KeySpot> spots;
-    std::ifstream key(folder + "synth_answer_key.csv");
+    std::ifstream key(folder + "../INSTRUCTOR/synth_answer_key.csv");
     if (!key)
         return spots;
     std::string line;

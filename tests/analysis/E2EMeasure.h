@@ -33,7 +33,8 @@ struct KeySpot {
 
 // The folder of the generated database (ending in "/") beside the test programs.
 std::string sampleImageFolder();
-// The answer key of `folder`, in file order; empty when there is none.
+// The answer key of the database in `folder` (it lies in INSTRUCTOR/ beside the image folder), in
+// file order; empty when there is none.
 std::vector<KeySpot> readAnswerKey(const std::string &folder);
 
 // The image window and entry window of a measuring session, in the given measurement unit.

@@ -15,7 +15,8 @@ if(NOT rc EQUAL 0)
 endif()
 
 set(app org.example.vorn.SolarRtn)
-foreach(f bin/SolarRtn share/SolarRtn/VORNLOGO.BMP share/SolarRtn/IMAGES/synthlist.txt
+foreach(f bin/SolarRtn bin/solarimport share/SolarRtn/VORNLOGO.BMP share/SolarRtn/IMAGES/synthlist.txt
+          share/SolarRtn/INSTRUCTOR/synth_answer_key.csv
           share/applications/${app}.desktop share/metainfo/${app}.metainfo.xml
           share/icons/hicolor/scalable/apps/${app}.svg)
     if(NOT EXISTS "${prefix}/${f}")

@@ -6,9 +6,12 @@
 #include "common/TempDir.h"
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <vector>
+
+#include <unistd.h>
 
 namespace solar {
 namespace {
@@ -175,6 +178,49 @@ TEST_F(LogFixture, NothingIsWrittenWithoutRecordPathOrWritableFile) {
         EXPECT_EQ(log.LastIOResult, 3); // ENOTDIR: "Invalid File Name!"
         EXPECT_EQ(readFile(dir.file("plain")), "x");
     }
+    {
+        // Opens, but every write fails with ENOSPC: a full disk is no written entry.
+        SCOPED_TRACE("full disk");
+        LogFileObj log;
+        log.Setup("VORN_ROT", "/dev/full", &login);
+        log.WriteLogin();
+        EXPECT_FALSE(log.LoginWritten);
+        EXPECT_EQ(log.LastIOResult, 101); // "Disk Full!"
+    }
+}
+
+TEST(UserFolder, SameNameInUseElsewhereGetsAFolderOfItsOwnAndAStaleMarkIsTakenOver) {
+    TempDir dir;
+    const std::string users = dir.dir() + "Users/";
+    const UserFolderClaim first = ClaimUserFolder(users, "ALee");
+    EXPECT_EQ(first.folder, users + "ALee/");
+    EXPECT_FALSE(first.substitute);
+    ASSERT_TRUE(std::filesystem::exists(first.mark));
+
+    // A second run of the same name while the first is alive (here: this very process).
+    const UserFolderClaim second = ClaimUserFolder(users, "ALee");
+    EXPECT_EQ(second.folder, users + "ALee-2/");
+    EXPECT_TRUE(second.substitute);
+
+    // A run on another machine holds a third name; one of this machine that is gone held a fourth.
+    std::filesystem::create_directories(users + "BKim");
+    writeFile(users + "BKim/" + UserFolderMarkName, "lab-pc-07 4242 0f3e-other-boot\n");
+    EXPECT_EQ(ClaimUserFolder(users, "BKim").folder, users + "BKim-2/");
+    char host[256] = {};
+    ASSERT_EQ(gethostname(host, sizeof host - 1), 0);
+    std::filesystem::create_directories(users + "CRoe");
+    std::string boot;
+    std::ifstream("/proc/sys/kernel/random/boot_id") >> boot;
+    writeFile(users + "CRoe/" + UserFolderMarkName,
+              std::string(host) + " 999999999 " + (boot.empty() ? "-" : boot) + "\n");
+    const UserFolderClaim stale = ClaimUserFolder(users, "CRoe");
+    EXPECT_EQ(stale.folder, users + "CRoe/");
+    EXPECT_FALSE(stale.substitute);
+
+    // Released, the folder is free for the next run of that name.
+    ReleaseUserFolder(first);
+    EXPECT_FALSE(std::filesystem::exists(first.mark));
+    EXPECT_EQ(ClaimUserFolder(users, "ALee").folder, users + "ALee/");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "analysis/RateLat.h"
 #include "analysis/RsltsDlg.h"
 #include "analysis/RsltsLst.h"
+#include "app/About.h"
 #include "app/LoginDlg.h"
 #include "app/MountMsg.h"
 #include "app/StrInput.h"
@@ -11,6 +12,7 @@
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
 #include "measure/MeasDataWin.h"
+#include "support/Helptxt.h"
 
 #include <QAction>
 #include <QApplication>
@@ -583,6 +585,48 @@ TEST(MainWindowCommands, HelpMenuFollowsTheHelpOptions) {
     EXPECT_TRUE(on(w.Topics1));
     EXPECT_TRUE(w.OnHelp1->isVisible() && on(w.OnHelp1) && w.OnHelpSep->isVisible());
     EXPECT_EQ(loaded, std::vector<std::string>{m.install.dir() + "SOLRTNHLP.LST"});
+}
+
+TEST(MainWindowCommands, AboutBoxSaysWhereTheProgramWrites) {
+    Machine m;
+    ScriptedUiPrompt ui;
+    TSolarRtn w(m.env());
+    QString shown;
+    ui.onDialog([&](QDialog &d) {
+        shown = dynamic_cast<TAboutBox &>(d).Folders->text();
+        return int(QDialog::Accepted);
+    });
+    w.AboutThisExercise1Click();
+    EXPECT_TRUE(shown.contains(QString::fromStdString(m.work.dir()))) << shown.toStdString();
+}
+
+TEST(MainWindowCommands, HelpTopicsOfferTheInstructorsGuideOnlyWithOptionsAccess) {
+    for (const bool testMode : {false, true}) {
+        SCOPED_TRACE(testMode ? "test mode" : "student");
+        Machine m;
+        m.optionsFile([&](OptionsRecord &o) { o.TestMode = testMode; });
+        ScriptedUiPrompt ui;
+        TSolarRtn w(m.env());
+        answerLogin(ui, "Ann Lee", "");
+        w.Login1Click();
+        ASSERT_EQ(w.OptionsAccess, testMode);
+        QStringList rows;
+        ui.onDialog([&](QDialog &d) {
+            auto &dlg = dynamic_cast<THelpLstDlg &>(d);
+            for (int i = 0; i < dlg.HlpLstBox->count(); ++i)
+                rows << dlg.HlpLstBox->item(i)->text().trimmed();
+            return int(QDialog::Rejected);
+        });
+        w.Topics1Click();
+        ASSERT_TRUE(rows.contains("-Student's Guide-"));
+        EXPECT_TRUE(rows.contains("Why Sunspots?"));
+        for (const char *instructors :
+             {"-Instructor's Guide-", "The Answer Key", "Software Options", "Instructor Access and Password"})
+            EXPECT_EQ(rows.contains(instructors), testMode) << instructors;
+        if (!testMode) {
+            EXPECT_FALSE(rows.last().isEmpty()) << "no separator left at the end";
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

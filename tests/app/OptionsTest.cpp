@@ -6,8 +6,10 @@
 #include "common/ScriptedPrompt.h"
 #include "common/TempDir.h"
 
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -376,6 +378,62 @@ TEST(OptionsFile, WriteFailureIsReportedWithTheFileName) {
     EXPECT_EQ(script.lastMessage().icon, Icon::Error);
 }
 
+TEST(OptionsFile, SaveWaitsForTheLockOfAnotherProgramAndTakesOverAStaleOne) {
+    TempDir dir;
+    const std::string lockFile = dir.file("SOLNOPTS.INI.LCK");
+    writeFile(lockFile, ""); // another program is saving
+    ScriptedPrompt script;
+    script.expect("Options File Error!");
+    OptsObj o = freshObj();
+    SetFileDefaults(o.Options);
+    o.SaveLockWait = std::chrono::milliseconds(150);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(o.WriteFile(dir.dir()));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(150));
+    EXPECT_EQ(script.lastMessage().text,
+              "Unable to save Options!\r\n\r\nFileName: " + dir.file("SOLNOPTS.INI") +
+                  "\r\nThe file is being saved by another program (lock file " + lockFile +
+                  "). Please try again.");
+    EXPECT_FALSE(fs::exists(dir.file("SOLNOPTS.INI")));
+    EXPECT_TRUE(fs::exists(lockFile)) << "another program's lock stays";
+
+    // Left by a program that ended during its save: taken over, and gone after the save.
+    fs::last_write_time(lockFile, fs::file_time_type::clock::now() - std::chrono::minutes(1));
+    EXPECT_TRUE(o.WriteFile(dir.dir()));
+    EXPECT_EQ(fs::file_size(dir.file("SOLNOPTS.INI")), OptionsFileSize);
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(dir.dir()))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"SOLNOPTS.INI"}) << "no lock and no temporary file left";
+}
+
+TEST(OptionsStart, HomeFolderAsWorkingFolderGivesWayToTheDataFolderUnlessItHoldsTheOptions) {
+    KeepCurrentFolder keep;
+    TempDir home, install;
+    const std::string data = home.dir() + ".local/share/VORN/SolarRtn/";
+    ScriptedPrompt script;
+    {
+        auto platform = platformFor(install.dir(), home.path().string(), data);
+        platform.homeDir = home.dir();
+        OptsObj o;
+        EXPECT_FALSE(o.Initialize("SOLNOPTS.INI", "1.014", platform));
+        EXPECT_EQ(o.Options.WorkDir.str(), data);
+        EXPECT_TRUE(fs::is_directory(data));
+        EXPECT_TRUE(fs::equivalent(fs::current_path(), data));
+    }
+    {
+        // An instructor who keeps the options in the home folder on purpose keeps it.
+        fs::current_path(keep.saved);
+        writeFile(home.file("SOLNOPTS.INI"), handBuiltFile());
+        auto platform = platformFor(install.dir(), home.dir(), data);
+        platform.homeDir = home.path().string();
+        OptsObj o;
+        o.Initialize("SOLNOPTS.INI", "1.014", platform);
+        EXPECT_EQ(o.Options.WorkDir.str(), home.dir());
+        EXPECT_EQ(o.Options.LogoFile.str(), "MYLOGO.BMP");
+    }
+}
+
 TEST(OptionsVersion, VersionMatches) {
     EXPECT_TRUE(OptsObj::VersionMatches("1.014", "1.014"));
     EXPECT_TRUE(OptsObj::VersionMatches("1.014", "1.015"));
@@ -417,6 +475,25 @@ TEST(OptionsPassword, Scrambling) {
     o.ScramblePassword("0123456789abcdefEXTRA"); // more than the room: cut to 16
     EXPECT_EQ(o.Options.PasswordLength, 16);
     EXPECT_EQ(o.UnscramblePassword(), "0123456789abcdef");
+}
+
+TEST(OptionsPassword, OnlyPasswordsTheFileHoldsWholeFitAndTheyReadBackAsTyped) {
+    const std::string e = "\xC3\xA9"; // "é": two bytes in UTF-8
+    std::string eight, sixteen;
+    for (int i = 0; i < 8; ++i)
+        eight += e;
+    sixteen = eight + eight;
+    EXPECT_FALSE(OptsObj::PasswordFits(sixteen)); // 16 letters, 32 bytes
+    EXPECT_FALSE(OptsObj::PasswordFits("0123456789abcdefg"));
+    EXPECT_FALSE(OptsObj::PasswordFits(std::string("ab\0c", 4)));
+    EXPECT_TRUE(OptsObj::PasswordFits("0123456789abcdef"));
+    ASSERT_TRUE(OptsObj::PasswordFits(eight));
+    OptsObj o;
+    o.ScramblePassword(eight);
+    EXPECT_EQ(o.UnscramblePassword(), eight);
+    // A text cut to the room loses whole letters only.
+    o.ScramblePassword("a" + eight);
+    EXPECT_EQ(o.UnscramblePassword(), "a" + eight.substr(0, 14));
 }
 
 TEST(OptionsStart, DefaultsWhenNoFileAnywhere) {

@@ -6,6 +6,7 @@
 #include "app/OptionsDlg.h"
 #include "app/Passwd.h"
 #include "app/VORN_ROT.h"
+#include "astro/DateTime.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
 #include "display/BoxDlg.h"
@@ -26,6 +27,7 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <optional>
 #include <sys/wait.h>
 #include <thread>
@@ -226,6 +228,28 @@ TEST(PasswordDialogs, NewPasswordIsConfirmedByTypingItTwice) {
         EXPECT_EQ(o.UnscramblePassword(), "Secret9");
     }
     {
+        // Sixteen accented letters fill the field but take 32 bytes: refused before any
+        // confirmation, as it could never be typed back whole.
+        TOptionsDlg dlg(&o);
+        dlg.PWEd->setText(QString(16, QChar(0xE9)));
+        ui.script.expect("Password Not Changed!");
+        const std::size_t shown = ui.dialogsShown.size();
+        dlg.OKBtnClick();
+        EXPECT_EQ(ui.dialogsShown.size(), shown);
+        EXPECT_EQ(ui.script.lastMessage().text.rfind("The New Password Takes 32 Bytes; at Most 16 Fit.", 0),
+                  0u);
+        EXPECT_EQ(o.UnscramblePassword(), "Secret9");
+        // Eight of them fit, are confirmed and read back as typed.
+        TOptionsDlg again(&o);
+        again.PWEd->setText(QString(8, QChar(0xE9)));
+        static const std::string eight = QString(8, QChar(0xE9)).toStdString();
+        ui.onDialog(typeInto<TPasswordDlg1>(eight.c_str()));
+        ui.script.expect("Password Confirmed");
+        again.OKBtnClick();
+        EXPECT_EQ(QString::fromStdString(o.UnscramblePassword()), QString(8, QChar(0xE9)));
+        o.ScramblePassword("Secret9");
+    }
+    {
         // The same password again asks nothing.
         TOptionsDlg dlg(&o);
         dlg.OKBtnClick();
@@ -300,6 +324,11 @@ void answerLogin(ScriptedUiPrompt &ui, const QString &name) {
 
 TEST(InstructorAccess, InstructorLoginLeadsThroughThePasswordToTheOptions) {
     Machine m;
+    auto now = std::make_shared<double>(38418.5); // 2005-03-07 12:00
+    SetNowSource([now] { return *now; });
+    struct Restore {
+        ~Restore() { SetNowSource({}); }
+    } restore;
     ScriptedUiPrompt ui;
     TSolarRtn w(m.env());
     const std::string password = w.OptionsObj->UnscramblePassword();
@@ -334,18 +363,32 @@ TEST(InstructorAccess, InstructorLoginLeadsThroughThePasswordToTheOptions) {
     EXPECT_EQ(w.LoginRec.Student1.str(), "iNsTrUcToR");
 
     // Now the options command opens the dialog; Cancel keeps the working copy; the exercise
-    // starts again (a second login entry).
+    // starts again, still under the one login of the run.
     ui.onDialog([](QDialog &d) {
         auto &dlg = dynamic_cast<TOptionsDlg &>(d);
         dlg.CntrBox->setChecked(false);
         dlg.CancelBtnClick();
         return dlg.result();
     });
+    *now += 5.0 / 1440; // five minutes later
     w.Parameters1Click();
     EXPECT_TRUE(w.Options.Centroiding);
     EXPECT_TRUE(w.OptionsObj->Options.Centroiding);
+
+    // One login entry, one logout entry, and the elapsed time from the login: 8 minutes.
+    *now += 3.0 / 1440;
+    w.FormClose();
     const std::string log = readFile(m.work.file("VORNLOG.LOG"));
-    EXPECT_NE(log.find("Login: VORN_ROT"), log.rfind("Login: VORN_ROT"));
+    auto entries = [&log](const std::string &head) {
+        int n = 0;
+        for (auto at = log.find(head + ": VORN_ROT\r\nDate: "); at != std::string::npos;
+             at = log.find(head + ": VORN_ROT\r\nDate: ", at + 1))
+            n += at == 0 || log[at - 1] == '\n';
+        return n;
+    };
+    EXPECT_EQ(entries("Login"), 1);
+    EXPECT_EQ(entries("Logout"), 1);
+    EXPECT_NE(log.find("\r\nElapsed Time:  0:08:00.00\r\n"), std::string::npos) << log;
 }
 
 // ---- Spreadsheet launch with a stand-in program that the test writes.

@@ -366,7 +366,7 @@ TEST(ImageWindow, RemovedImageIsForgotten) {
 // projects the spots independently).
 TEST(ImageWindow, GeneratedImageSpotsMeasureToTheAnswerKey) {
     const std::string folder = std::string(SOLARRTN_BIN_DIR) + "/IMAGES/";
-    std::ifstream key(folder + "synth_answer_key.csv");
+    std::ifstream key(std::string(SOLARRTN_BIN_DIR) + "/INSTRUCTOR/synth_answer_key.csv");
     if (!key)
         GTEST_SKIP() << "no generated images in " << folder;
     struct Spot {

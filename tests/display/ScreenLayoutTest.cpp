@@ -85,7 +85,7 @@ std::string discImage(int side) {
 } // namespace
 
 TEST(ScreenLayout, MeasuringSessionFitsTheScreenWithNoHelperOverAnyControl) {
-    std::ifstream keyFile(SampleDir + "synth_answer_key.csv");
+    std::ifstream keyFile(std::string(SOLARRTN_BIN_DIR) + "/INSTRUCTOR/synth_answer_key.csv");
     if (!keyFile)
         GTEST_SKIP() << "no generated images in " << SampleDir;
     std::string line;

@@ -83,6 +83,33 @@ TEST(HelpList, MissingFileIsReportedTwiceAndGivesNoList) {
     EXPECT_EQ(empty.GetEntry(0), nullptr);
 }
 
+TEST(HelpList, StudentsListDropsTheInstructorsHeadingsAndTopics) {
+    const auto owner = readList("\"Student's Guide\" \"begin\"\n"
+                                "\"Logging In\" \"student.hlp\"\n"
+                                "\"Your Class Report\" \"student.hlp\"\n" // about the class report
+                                "\"Measuring\" \"student.hlp\"\n"
+                                "\"For the Instructor\" \"begin\"\n" // nested heading
+                                "\"Hidden\" \"misc.hlp\"\n"
+                                "\"x\" \"end\"\n"
+                                "\"Stays\" \"student.hlp\"\n"
+                                "\"x\" \"end\"\n"
+                                "\"Instructor's Guide\" \"begin\"\n"
+                                "\"Software Options\" \"INSTRUCT.HLP\"\n"
+                                "\"The Class Report\" \"classrep.hlp\"\n"
+                                "\"x\" \"end\"\n"
+                                "\"Odd One\" \"data/instruct.hlp\"\n"
+                                "\"The Answer Key\" \"science.hlp\"\n"
+                                "\"The Science\" \"begin\"\n"
+                                "\"Why Sunspots?\" \"science.hlp\"\n"
+                                "\"x\" \"end\"\n");
+    const auto shown = WithoutInstructorTopics(*owner);
+    EXPECT_EQ(titles(*shown),
+              (std::vector<std::string>{"-Student's Guide-", "  Logging In", "  Measuring", "", "  Stays", "",
+                                        "-The Science-", "  Why Sunspots?"}));
+    EXPECT_EQ(shown->GetEntry(4)->Key.str(), "student.hlp");
+    EXPECT_EQ(owner->Count(), 20); // the instructor's own list is left whole
+}
+
 TEST(HelpText, SingleAndSeveralTopicFiles) {
     std::istringstream single("\nFirst\nSecond *x*\n");
     HelpTopicText one = ExtractHelpTopic(single, "Anything");
@@ -208,6 +235,30 @@ TEST(ShippedHelp, EveryEntryOfEveryListOpensItsOwnTopicAndEveryLinkLeadsToATopic
     }
     EXPECT_GE(topics, 40);
     EXPECT_TRUE(fs::exists(resolveHelpPath(DataDir, "REMINDER.ROT")));
+}
+
+TEST(ShippedHelp, NoHelpTextPrintsTheAnswerKeysRatesOrPeriods) {
+    std::ifstream key(std::string(SOLARRTN_BIN_DIR) + "/INSTRUCTOR/synth_answer_key.csv");
+    if (!key)
+        GTEST_SKIP() << "the sample database is made by the solarimages target";
+    std::string help;
+    for (const auto &entry : fs::directory_iterator(DataDir))
+        if (lower(entry.path().extension().string()) == ".hlp")
+            help += readFile(entry.path().string());
+    // The last four numbers of every line: sidereal rate and period, synodic rate and period.
+    std::string line;
+    std::getline(key, line);
+    int values = 0;
+    while (std::getline(key, line)) {
+        std::vector<std::string> cells;
+        std::stringstream ss(line);
+        for (std::string c; std::getline(ss, c, ',');)
+            cells.push_back(c);
+        ASSERT_GE(cells.size(), 5u);
+        for (std::size_t i = cells.size() - 5; i < cells.size() - 1; ++i, ++values)
+            EXPECT_EQ(help.find(cells[i]), std::string::npos) << cells[i];
+    }
+    EXPECT_GT(values, 0);
 }
 
 } // namespace

@@ -152,7 +152,9 @@ TEST(SolarDatabase, FitsverifyFindsNoErrors) {
 }
 
 TEST(SolarDatabase, AnswerKeyConvertsBackThroughTheProgram) {
-    const auto rows = readAnswerKey(imagesDir() + cfg.answerKeyName);
+    const auto rows = readAnswerKey(keyDir() + cfg.answerKeyName);
+    // Students browse IMAGES/: the key lies only in the instructors' folder.
+    EXPECT_FALSE(std::filesystem::exists(imagesDir() + cfg.answerKeyName));
     ASSERT_FALSE(rows.empty());
     std::map<std::string, FitsData> images;
     std::set<std::string> spots;
@@ -186,7 +188,7 @@ TEST(SolarDatabase, AnswerKeyConvertsBackThroughTheProgram) {
 }
 
 TEST(SolarDatabase, DarkestPixelMarksEachListedSpot) {
-    const auto rows = readAnswerKey(imagesDir() + cfg.answerKeyName);
+    const auto rows = readAnswerKey(keyDir() + cfg.answerKeyName);
     ASSERT_FALSE(rows.empty());
     std::map<std::string, FitsData> images;
     for (const KeyRow &r : rows) {
@@ -214,7 +216,7 @@ TEST(SolarDatabase, DarkestPixelMarksEachListedSpot) {
 }
 
 TEST(SolarDatabase, AnswerKeyRatesMatchTheMotion) {
-    const auto rows = readAnswerKey(imagesDir() + cfg.answerKeyName);
+    const auto rows = readAnswerKey(keyDir() + cfg.answerKeyName);
     std::map<std::string, std::vector<KeyRow>> bySpot;
     for (const KeyRow &r : rows)
         bySpot[r.spot].push_back(r);

@@ -12,6 +12,10 @@ std::string imagesDir() {
     return std::string(SOLARRTN_BIN_DIR) + "/IMAGES/";
 }
 
+std::string keyDir() {
+    return std::string(SOLARRTN_BIN_DIR) + "/INSTRUCTOR/";
+}
+
 double FitsData::num(const std::string &key) const {
     auto it = keys.find(key);
     if (it == keys.end()) {

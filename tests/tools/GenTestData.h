@@ -10,6 +10,8 @@ namespace solar::test {
 
 // The generated database of this build.
 std::string imagesDir();
+// The instructors' folder with the answer key, beside IMAGES/.
+std::string keyDir();
 
 struct FitsData {
     std::map<std::string, std::string> keys; // values as cfitsio reads them, strings unquoted

@@ -348,12 +348,15 @@ std::string writeAnswerKey(const std::string &path, const GenConfig &cfg, const 
     return f ? std::string() : "cannot write " + path;
 }
 
-std::string generateDatabase(const GenConfig &cfg, const std::string &folder) {
+std::string generateDatabase(const GenConfig &cfg, const std::string &folder, const std::string &keyFolder) {
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec)
         return "cannot create " + folder + ": " + ec.message();
+    fs::create_directories(keyFolder, ec);
+    if (ec)
+        return "cannot create " + keyFolder + ": " + ec.message();
     // Images of an earlier run with other choices would linger in the list of files otherwise.
     std::vector<fs::path> stale;
     for (const auto &entry : fs::directory_iterator(folder, ec)) {
@@ -371,9 +374,11 @@ std::string generateDatabase(const GenConfig &cfg, const std::string &folder) {
         if (!err.empty())
             return err;
     }
-    std::string err = writeAnswerKey((dir / cfg.answerKeyName).string(), cfg, plan);
+    std::string err = writeAnswerKey((fs::path(keyFolder) / cfg.answerKeyName).string(), cfg, plan);
     if (!err.empty())
         return err;
+    if (!fs::equivalent(dir, fs::path(keyFolder), ec))
+        fs::remove(dir / cfg.answerKeyName, ec);
     // Last, so that a directory file means a complete database.
     return writeDirectory((dir / cfg.directoryName).string(), plan);
 }

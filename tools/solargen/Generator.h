@@ -80,7 +80,9 @@ std::string writeFits(const std::string &path, const GenConfig &cfg, const Plann
 std::string writeDirectory(const std::string &path, const SeriesPlan &plan);
 std::string writeAnswerKey(const std::string &path, const GenConfig &cfg, const SeriesPlan &plan);
 
-// The whole database into a folder (created when missing).
-std::string generateDatabase(const GenConfig &cfg, const std::string &folder);
+// The whole database into a folder (created when missing), and its answer key into keyFolder:
+// a folder of its own, since every student browses the image folder. An answer key left in the
+// image folder by an earlier run is removed.
+std::string generateDatabase(const GenConfig &cfg, const std::string &folder, const std::string &keyFolder);
 
 } // namespace solar::gen
