@@ -17,16 +17,18 @@ namespace solar {
 RateLatGeometry ClassPlotGeometry(const ClassReport &r, int width, int height) {
     const LawFit law = ReferenceLaw(r);
     const std::vector<bool> noPublishedLaws(PublishedLaws().size(), false);
-    return ComputeRateLatGeometry(ClassRatePoints(r), noPublishedLaws, law.Ok ? &law : nullptr, width, height);
+    return ComputeRateLatGeometry(ClassRatePoints(r), noPublishedLaws, law.Ok ? &law : nullptr, width,
+                                  height);
 }
 
 void PaintClassPlot(QPainter &p, const ClassReport &r, const RateLatGeometry &g, bool mono) {
     RateLatPaintStyle style;
     style.mono = mono;
     style.fitName = r.haveKey ? "Answer key" : "Class median";
-    style.pointsLegend = "\xE2\x97\x8F each student's rate of each spot (labelled with the student's number), "
-                         "sidereal at T-zero, bars \xC2\xB1"
-                         "1 standard error";
+    style.pointsLegend =
+        "\xE2\x97\x8F each student's rate of each spot (labelled with the student's number), "
+        "sidereal at T-zero, bars \xC2\xB1"
+        "1 standard error";
     style.emptyText = "No student has measured a spot on two images";
     PaintRateLat(p, g, ClassRatePoints(r), ReferenceLaw(r), style);
 }
@@ -38,8 +40,8 @@ bool writeClassReportPdf(const std::string &path, const ClassReport &r, const st
     {
         QPdfWriter pdf(QString::fromStdString(temp));
         pdf.setResolution(72); // one unit to the point
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(36, 36, 36, 36),
-                                      QPageLayout::Point));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                      QMarginsF(36, 36, 36, 36), QPageLayout::Point));
         pdf.setTitle(QString::fromStdString(title));
         pdf.setCreator("Solar Rotation class report");
         QPainter p;

@@ -95,8 +95,8 @@ long double median(std::vector<long double> v) {
 long double sphereDistance(long double lat1, long double lon1, long double lat2, long double lon2) {
     const long double p1 = lat1 * DegToRad, p2 = lat2 * DegToRad;
     const long double dp = p2 - p1, dl = (lon2 - lon1) * DegToRad;
-    const long double h =
-        std::sin(dp / 2) * std::sin(dp / 2) + std::cos(p1) * std::cos(p2) * std::sin(dl / 2) * std::sin(dl / 2);
+    const long double h = std::sin(dp / 2) * std::sin(dp / 2) +
+                          std::cos(p1) * std::cos(p2) * std::sin(dl / 2) * std::sin(dl / 2);
     return 2 * std::asin(std::sqrt(std::min(1.0L, h))) * RadToDeg;
 }
 
@@ -233,14 +233,16 @@ StudentData readStudent(const fs::path &dir) {
                 continue; // some other report: measurement lists, header listings
             ++s.report.reportFiles;
             if (bad > 0)
-                s.report.notes.push_back(name + ": " + std::to_string(bad) + " result line(s) cannot be read.");
+                s.report.notes.push_back(name + ": " + std::to_string(bad) +
+                                         " result line(s) cannot be read.");
             for (ReportedResult &r : found) {
                 r.file = name;
                 if (r.rate <= NoRateLimit)
                     r.rate = 0; // the sine analysis's 1.0 in the CSV, empty in the table
                 // The text table and the CSV of one list give the same results.
-                if (seenResults.insert({upper(r.id), std::round(r.rate * 1e4L), std::round(r.synPeriod * 1e4L),
-                                        std::round(r.sidPeriod * 1e4L)})
+                if (seenResults
+                        .insert({upper(r.id), std::round(r.rate * 1e4L), std::round(r.synPeriod * 1e4L),
+                                 std::round(r.sidPeriod * 1e4L)})
                         .second)
                     s.results.push_back(r);
             }
@@ -260,7 +262,8 @@ struct Group {
 };
 using Groups = std::map<std::string, std::vector<Group>>;
 
-Groups groupByName(const std::vector<StudentData> &students, const std::map<std::string, std::string> &canon) {
+Groups groupByName(const std::vector<StudentData> &students,
+                   const std::map<std::string, std::string> &canon) {
     Groups groups;
     for (const StudentData &s : students)
         for (const MeasRec &m : s.meas) {
@@ -629,7 +632,8 @@ ClassReport BuildClassReport(const std::string &workDir, const std::string &keyP
             dirs.push_back(it->path());
     }
     if (ec)
-        rep.notes.push_back("The student folders in " + users.string() + "/ cannot be read: " + ec.message() + ".");
+        rep.notes.push_back("The student folders in " + users.string() + "/ cannot be read: " + ec.message() +
+                            ".");
     std::sort(dirs.begin(), dirs.end());
     for (const fs::path &d : dirs)
         students.push_back(readStudent(d));
@@ -656,7 +660,8 @@ ClassReport BuildClassReport(const std::string &workDir, const std::string &keyP
         sum.students = static_cast<int>(rates.size());
         sum.median = median(rates);
         if (!rates.empty())
-            sum.spread = *std::max_element(rates.begin(), rates.end()) - *std::min_element(rates.begin(), rates.end());
+            sum.spread =
+                *std::max_element(rates.begin(), rates.end()) - *std::min_element(rates.begin(), rates.end());
         if (const KeyRow *k = rep.reference.spot(id))
             sum.keyRate = k->synRate;
         long double latSum = 0;
@@ -710,8 +715,8 @@ std::vector<std::string> ClassReportLines(const ClassReport &r) {
         std::string l = padLeft(std::to_string(i + 1), 2) + " " + padRight(s.name.substr(0, 16), 16) +
                         padLeft(std::to_string(s.images), 7) + padLeft(std::to_string(s.measurements), 6);
         if (s.matched > 0)
-            l += padLeft(F(s.latMedian, 2), 10) + padLeft(F(s.latLargest, 2), 9) + padLeft(F(s.lonMedian, 2), 9) +
-                 padLeft(F(s.lonLargest, 2), 9) + "  ";
+            l += padLeft(F(s.latMedian, 2), 10) + padLeft(F(s.latLargest, 2), 9) +
+                 padLeft(F(s.lonMedian, 2), 9) + padLeft(F(s.lonLargest, 2), 9) + "  ";
         else
             l += std::string(39, ' ');
         for (const std::string &id : ids)
@@ -735,7 +740,8 @@ std::vector<std::string> ClassReportLines(const ClassReport &r) {
         }
         out.push_back(l);
     }
-    out.push_back("Rates: synodic, the slope of the least-squares line of longitude against time through each");
+    out.push_back(
+        "Rates: synodic, the slope of the least-squares line of longitude against time through each");
     out.push_back("student's own measurements of the spot.");
     for (std::size_t i = 0; i < r.students.size(); ++i) {
         const StudentReport &s = r.students[i];
@@ -745,10 +751,10 @@ std::vector<std::string> ClassReportLines(const ClassReport &r) {
                       std::to_string(s.matched) + " of " + std::to_string(s.measurements) +
                       " measurement(s) matched");
         for (const SpotFit &f : s.spots) {
-            std::string l = "   Spot " + f.keyId + " (ID " + joined(f.studentIds, ", ") + "): " +
-                            std::to_string(f.points) + " measurement(s), ";
-            l += f.ok ? "rate " + F(f.rate, 3) + " against " + F(f.keyRate, 3) + " (" + diff(f.rate, f.keyRate, 3) +
-                            ") degs/day"
+            std::string l = "   Spot " + f.keyId + " (ID " + joined(f.studentIds, ", ") +
+                            "): " + std::to_string(f.points) + " measurement(s), ";
+            l += f.ok ? "rate " + F(f.rate, 3) + " against " + F(f.keyRate, 3) + " (" +
+                            diff(f.rate, f.keyRate, 3) + ") degs/day"
                       : "one image only, no line";
             out.push_back(l);
         }
@@ -785,8 +791,9 @@ std::vector<std::string> ClassReportCsvLines(const ClassReport &r) {
     for (const std::string &n : r.notes)
         out.push_back(quote("Note") + "," + quote(n));
     out.push_back(" ");
-    std::string h = "\"No\",\"Student\",\"Images\",\"Measurements\",\"Matched\",\"Lat Error Median\",\"Lat Error "
-                    "Largest\",\"Long Error Median\",\"Long Error Largest\"";
+    std::string h =
+        "\"No\",\"Student\",\"Images\",\"Measurements\",\"Matched\",\"Lat Error Median\",\"Lat Error "
+        "Largest\",\"Long Error Median\",\"Long Error Largest\"";
     for (const std::string &id : r.reference.ids)
         h += "," + quote("Rate " + id);
     h += ",\"Results\",\"Notes\"";
@@ -812,13 +819,14 @@ std::vector<std::string> ClassReportCsvLines(const ClassReport &r) {
                       (sp.students ? F(sp.spread, 4) : std::string()) + "," + F(sp.keyRate, 4) + "," +
                       F(sp.meanLat, 2));
     out.push_back(" ");
-    out.push_back("\"No\",\"Student\",\"Result ID\",\"File\",\"Spot\",\"Rotation Rate\",\"Reference Rate\",\"Synodic "
-                  "Period\",\"Reference Synodic Period\",\"Sidereal Period\",\"Reference Sidereal Period\"");
+    out.push_back(
+        "\"No\",\"Student\",\"Result ID\",\"File\",\"Spot\",\"Rotation Rate\",\"Reference Rate\",\"Synodic "
+        "Period\",\"Reference Synodic Period\",\"Sidereal Period\",\"Reference Sidereal Period\"");
     for (std::size_t i = 0; i < r.students.size(); ++i)
         for (const ResultCheck &c : r.students[i].results) {
             const bool k = !c.keyId.empty();
-            out.push_back(std::to_string(i + 1) + "," + quote(r.students[i].name) + "," + quote(c.result.id) + "," +
-                          quote(c.result.file) + "," + quote(c.keyId) + "," +
+            out.push_back(std::to_string(i + 1) + "," + quote(r.students[i].name) + "," + quote(c.result.id) +
+                          "," + quote(c.result.file) + "," + quote(c.keyId) + "," +
                           (c.result.rate > NoRateLimit ? F(c.result.rate, 5) : "") + "," +
                           (k ? F(c.keyRate, 5) : "") + "," +
                           (c.result.synPeriod != 0 ? F(c.result.synPeriod, 5) : "") + "," +

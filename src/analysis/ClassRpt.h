@@ -60,13 +60,13 @@ struct SpotFit {
     std::string keyId;
     std::vector<std::string> studentIds; // the IDs the student gave them
     int points = 0;
-    bool ok = false;             // two or more image times
-    long double rate = 0;        // synodic, degrees per day (the slope of the longitude line)
-    long double sigma = 0;       // standard error of the slope; 0 = none
-    long double meanLat = 0;     // degrees
-    long double tZero = 0;       // the line's crossing of the central meridian (moment); 0 = none
-    long double middleTime = 0;  // of the measurements
-    long double keyRate = 0;     // the reference's synodic rate
+    bool ok = false;            // two or more image times
+    long double rate = 0;       // synodic, degrees per day (the slope of the longitude line)
+    long double sigma = 0;      // standard error of the slope; 0 = none
+    long double meanLat = 0;    // degrees
+    long double tZero = 0;      // the line's crossing of the central meridian (moment); 0 = none
+    long double middleTime = 0; // of the measurements
+    long double keyRate = 0;    // the reference's synodic rate
 };
 
 struct ResultCheck {

@@ -103,8 +103,9 @@ void TClassRptForm1::CommaDelimitClick() {
         prompt().message("CSV File Written", "Spreadsheet File (.CSV) Written to " + *path + ".",
                          Icon::Information, Buttons::OK);
     } else {
-        prompt().message("File Error!", "Unable to Write CSV File!\r\n\r\nFile Name: " + *path + "\r\n" + error,
-                         Icon::Error, Buttons::OK);
+        prompt().message("File Error!",
+                         "Unable to Write CSV File!\r\n\r\nFile Name: " + *path + "\r\n" + error, Icon::Error,
+                         Buttons::OK);
     }
     Print1->setChecked(ReportWritten);
 }

@@ -51,8 +51,8 @@ std::string LawText(const RotationLaw &l) {
 
 } // namespace
 
-void PaintRateLat(QPainter &p, const RateLatGeometry &g, const std::vector<RatePoint> &Points_, const LawFit &Fit_,
-                  const RateLatPaintStyle &style) {
+void PaintRateLat(QPainter &p, const RateLatGeometry &g, const std::vector<RatePoint> &Points_,
+                  const LawFit &Fit_, const RateLatPaintStyle &style) {
     const bool mono = style.mono;
     const int m = mono ? 1 : 0;
     // Sized in plot pixels, so the screen, a scaled printer page and a PDF all look alike.
@@ -137,10 +137,11 @@ void PaintRateLat(QPainter &p, const RateLatGeometry &g, const std::vector<RateP
         }
     }
     p.setPen(axes);
-    std::string pts = !style.pointsLegend.empty()
-                          ? style.pointsLegend
-                          : "\xE2\x97\x8F sidereal rate at T-zero (true central-meridian motion), bars \xC2\xB1"
-                            "1 standard error";
+    std::string pts =
+        !style.pointsLegend.empty()
+            ? style.pointsLegend
+            : "\xE2\x97\x8F sidereal rate at T-zero (true central-meridian motion), bars \xC2\xB1"
+              "1 standard error";
     if (style.showRule)
         pts += "; \xE2\x96\xA1 by the 365.25-day rule";
     p.drawText(g.Left, y + fm.ascent(), QString::fromStdString(pts));

@@ -22,7 +22,7 @@ struct RateLatPaintStyle {
     std::string emptyText = "No results recorded";
 };
 
-void PaintRateLat(QPainter &p, const RateLatGeometry &g, const std::vector<RatePoint> &points, const LawFit &fit,
-                  const RateLatPaintStyle &style);
+void PaintRateLat(QPainter &p, const RateLatGeometry &g, const std::vector<RatePoint> &points,
+                  const LawFit &fit, const RateLatPaintStyle &style);
 
 } // namespace solar

@@ -27,8 +27,8 @@ inline MeasRec measAt(const std::string &id, double time, long double latDeg, lo
     return m;
 }
 
-inline void writeStudent(const std::string &workDir, const std::string &name, const std::vector<MeasRec> &recs,
-                         const std::string &file = "SOLRTN_DATA.DAT") {
+inline void writeStudent(const std::string &workDir, const std::string &name,
+                         const std::vector<MeasRec> &recs, const std::string &file = "SOLRTN_DATA.DAT") {
     const std::string dir = workDir + "Users/" + name + "/";
     std::filesystem::create_directories(dir);
     MeasList list;
@@ -61,13 +61,14 @@ constexpr double ClassDay0 = 45894.75; // 2025-08-25 18:00 UT
 // A hand-built answer key: spots A (lat 10, 13.2 deg/day) and B (lat -20, 12.8 deg/day) on five
 // images a day apart, longitudes on straight lines from -40 and -30 degrees.
 inline std::string writeClassKey(const std::string &path) {
-    std::string s = "File,Date,Time,Moment,B0,L0,Spot,Column,Row,Latitude,Longitude,Carrington,Mu,Sidereal rate,"
-                    "Sidereal period,Synodic rate,Synodic period,Law\r\n";
+    std::string s =
+        "File,Date,Time,Moment,B0,L0,Spot,Column,Row,Latitude,Longitude,Carrington,Mu,Sidereal rate,"
+        "Sidereal period,Synodic rate,Synodic period,Law\r\n";
     for (int d = 0; d < 5; ++d)
         for (const auto &[id, lat, lon0, rate] :
              {std::tuple{"A", 10.0, -40.0, 13.2}, std::tuple{"B", -20.0, -30.0, 12.8}}) {
-            s += "img" + std::to_string(d) + ".fts,x,x," + FixedText(ClassDay0 + d, 6) + ",0,0," + id + ",0,0," +
-                 FixedText(lat, 4) + "," + FixedText(lon0 + rate * d, 4) + ",0,0.9," +
+            s += "img" + std::to_string(d) + ".fts,x,x," + FixedText(ClassDay0 + d, 6) + ",0,0," + id +
+                 ",0,0," + FixedText(lat, 4) + "," + FixedText(lon0 + rate * d, 4) + ",0,0.9," +
                  FixedText(rate + 0.986, 4) + "," + FixedText(360 / (rate + 0.986), 3) + "," +
                  FixedText(rate, 4) + "," + FixedText(360 / rate, 3) + ",\"law\"\r\n";
         }

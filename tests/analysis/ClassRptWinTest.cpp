@@ -21,7 +21,8 @@ namespace {
 
 int pages(const std::string &pdf) {
     int n = 0;
-    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos;
+         at = pdf.find("/Type /Page", at + 1))
         n += pdf.compare(at, 12, "/Type /Pages") != 0;
     return n;
 }

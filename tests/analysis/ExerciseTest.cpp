@@ -2,6 +2,7 @@
 // directory and all its images, spots measured and analysed in each unit, every result recorded,
 // the results saved as text and CSV, and the end with no question left unanswered. Every prompt
 // is scripted: an unexpected one fails the test.
+#include "analysis/ClassFixture.h"
 #include "analysis/ClassRpt.h"
 #include "analysis/E2EMeasure.h"
 #include "analysis/LinrAnal.h"
@@ -11,7 +12,6 @@
 #include "app/LoginDlg.h"
 #include "app/Options.h"
 #include "app/VORN_ROT.h"
-#include "analysis/ClassFixture.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
 #include "common/TestMachine.h"
