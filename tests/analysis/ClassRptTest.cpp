@@ -74,13 +74,17 @@ TEST(ClassReport, ReadsResultsBackFromTheTextTableAndTheCsv) {
     std::vector<std::string> table = RsltsHeaderLines();
     table.push_back(RsltsLine(lin));
     table.push_back(RsltsLine(sine));
+    std::vector<std::string> csv = RsltsCsvLines({lin, sine});
+    // A line mangled by hand in each is counted, not taken.
+    table.push_back("B   garbage");
+    csv.insert(csv.begin() + 5, "\"B\",x,y");
     for (const std::string &l : RsltsFooterLines())
         table.push_back(l);
-    for (const auto &lines : {table, RsltsCsvLines({lin, sine})}) {
+    for (const auto &lines : {table, csv}) {
         std::vector<ReportedResult> got;
         int bad = -1;
         ASSERT_TRUE(parseResultsReport(lines, got, bad));
-        EXPECT_EQ(bad, 0);
+        EXPECT_EQ(bad, 1);
         ASSERT_EQ(got.size(), 2u);
         EXPECT_EQ(got[0].id, "A");
         EXPECT_NEAR(double(got[0].rate), 13.19876, 1e-9);
