@@ -33,3 +33,11 @@ add_custom_target(solarimages ALL DEPENDS ${SOLARGEN_IMAGES_DIR}/synthlist.txt)
 add_executable(solarimport ${CMAKE_CURRENT_LIST_DIR}/solarimport/main.cpp)
 target_link_libraries(solarimport PRIVATE solarimportlib)
 set_target_properties(solarimport PROPERTIES AUTOMOC OFF RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+
+# solarclass writes the instructor's class report (the core's ClassRpt) as text, CSV and PDF; it
+# needs Qt Gui for the PDF only.
+if(TARGET solarpaint)
+    add_executable(solarclass ${CMAKE_CURRENT_LIST_DIR}/solarclass/main.cpp)
+    target_link_libraries(solarclass PRIVATE solarpaint)
+    set_target_properties(solarclass PROPERTIES AUTOMOC OFF RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+endif()

@@ -6,6 +6,7 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LinrPlot.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SinWave.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RotnPlot.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ClassRpt.cpp
 )
 list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LinrAnal.cpp
@@ -18,4 +19,11 @@ list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/RotnLink.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RateLat.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RateLatLink.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ClassRptWin.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ClassRptLink.cpp
+)
+# Painting with Qt Gui only: shared by the windows and the class report tool.
+list(APPEND PAINT_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/RateLatPaint.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ClassPdf.cpp
 )

@@ -227,6 +227,9 @@ void TSolarRtn::buildMenus() {
     MakeImageDatabase1 = item(File1, "Ma&ke Image Database...", &TSolarRtn::MakeImageDatabase1Click);
     connect(File1, &QMenu::aboutToShow, this, &TSolarRtn::UpdateMakeDatabaseCommand);
     MakeImageDatabase1->setVisible(false);
+    ClassReport1 = item(File1, "Class &Report...", &TSolarRtn::ClassReport1Click);
+    connect(File1, &QMenu::aboutToShow, this, &TSolarRtn::UpdateClassReportCommand);
+    ClassReport1->setVisible(false);
     MeasurementData1 = File1->addMenu("&Measurement Data");
     MeasurementData1->menuAction()->setEnabled(false);
     ViewEdit1 = item(MeasurementData1, "&View/Edit...", &TSolarRtn::ViewEdit1Click, false);

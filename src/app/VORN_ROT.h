@@ -211,6 +211,10 @@ public:
     // test or demonstration mode (checked each time the File menu opens).
     QAction *MakeImageDatabase1 = nullptr;
     void UpdateMakeDatabaseCommand();
+    // The instructor's report on every student of the working folder; shown as Make Image
+    // Database is.
+    QAction *ClassReport1 = nullptr;
+    void UpdateClassReportCommand();
 
 public slots:
     void Login1Click();
@@ -251,6 +255,7 @@ public slots:
     void ProjectVORN1Click();
     void AboutThisExercise1Click();
     void MakeImageDatabase1Click();
+    void ClassReport1Click();
     void ImageTimerTimer();
     void UpdateSortIndicator();
 

@@ -2,6 +2,8 @@
 // directory and all its images, spots measured and analysed in each unit, every result recorded,
 // the results saved as text and CSV, and the end with no question left unanswered. Every prompt
 // is scripted: an unexpected one fails the test.
+#include "analysis/ClassFixture.h"
+#include "analysis/ClassRpt.h"
 #include "analysis/E2EMeasure.h"
 #include "analysis/LinrAnal.h"
 #include "analysis/RotnAnal.h"
@@ -28,6 +30,7 @@
 #include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -151,11 +154,12 @@ TEST(WholeExercise, StudentMeasuresAnalysesRecordsSavesAndQuits) {
 
     // A second session in solar radii: the heliographic data saved and cleared first.
     x.ui.script.expect("Data Will Be Lost!", Answer::Yes);
-    x.ui.script.answerFile(x.out.file("HELIO.DAT"));
+    const std::string own = w.Options.UserDir.str(); // the student's folder under Users/
+    x.ui.script.answerFile(own + "HELIO.DAT");
     x.ui.script.expect("Data File Written");
     x.ui.script.expect("Data Cleared");
     w.ClearallData1Click();
-    EXPECT_TRUE(fs::exists(x.out.file("HELIO.DAT")));
+    EXPECT_TRUE(fs::exists(own + "HELIO.DAT"));
 
     // Solar radii: spots C and D in the sine-curve analysis.
     w.Options.RawDataFormat = UnitSolarRadius;
@@ -189,7 +193,7 @@ TEST(WholeExercise, StudentMeasuresAnalysesRecordsSavesAndQuits) {
     // The results list, saved as text and as CSV.
     EXPECT_TRUE(w.ResultsList1->isEnabled());
     w.ResultsList1Click();
-    const std::string text = x.out.file("RESULTS.TXT"), csv = x.out.file("RESULTS.CSV");
+    const std::string text = own + "RESULTS.TXT", csv = own + "RESULTS.CSV";
     x.ui.script.answerFile(text);
     x.ui.script.expect("Text File Written");
     w.RsltsListForm->SaveasText1Click();
@@ -206,12 +210,72 @@ TEST(WholeExercise, StudentMeasuresAnalysesRecordsSavesAndQuits) {
 
     // The end: the unsaved measurements are saved when asked, then the quit question.
     x.ui.script.expect("Data Will Be Lost!", Answer::Yes);
-    x.ui.script.answerFile(x.out.file("SOLRTN_DATA.DAT"));
+    x.ui.script.answerFile(own + "SOLRTN_DATA.DAT");
     x.ui.script.expect("Data File Written");
     x.ui.script.expect("** Exercise Finished? **", Answer::OK);
     EXPECT_TRUE(w.close());
-    EXPECT_TRUE(fs::exists(x.out.file("SOLRTN_DATA.DAT")));
+    EXPECT_TRUE(fs::exists(own + "SOLRTN_DATA.DAT"));
     EXPECT_EQ(x.ui.script.pendingAnswers(), 0u);
+
+    // The instructor's class report: this student's folder and two made-up students.
+    const std::string keyPath = sampleImageFolder() + "synth_answer_key.csv";
+    AnswerKey key;
+    std::string reason;
+    ASSERT_TRUE(readAnswerKey(keyPath, key, reason)) << reason;
+    writeCarefulAndCareless(x.work.dir(), key);
+    const ClassReport r = BuildClassReport(x.work.dir(), keyPath);
+    ASSERT_EQ(r.students.size(), 3u);
+    std::map<std::string, const StudentReport *> row;
+    for (const StudentReport &s : r.students)
+        row[s.name] = &s;
+    const StudentReport &ada = *row.at(fs::path(own).parent_path().filename().string());
+    // Every spot measured above (mu >= 0.3), matched whatever the unit, none left over.
+    int measured = 0;
+    std::set<std::string> images;
+    for (const KeySpot &s : x.key)
+        if (s.mu >= 0.3 && std::string("ABCD").find(s.id) != std::string::npos) {
+            ++measured;
+            images.insert(s.file);
+        }
+    EXPECT_EQ(ada.measurements, measured);
+    EXPECT_EQ(ada.matched, measured);
+    EXPECT_EQ(ada.images, int(images.size()));
+    EXPECT_EQ(ada.dataFiles, 2);
+    EXPECT_EQ(ada.reportFiles, 2);
+    // The centroid finds the spots within a fraction of a degree (a pixel is 0.13 degrees at the
+    // disc centre, more towards the limb).
+    EXPECT_LT(double(ada.latMedian), 0.3);
+    EXPECT_LT(double(ada.lonLargest), 1.5);
+    ASSERT_EQ(ada.spots.size(), 4u);
+    for (const SpotFit &f : ada.spots) {
+        ASSERT_TRUE(f.ok) << f.keyId;
+        EXPECT_NEAR(double(f.rate), double(f.keyRate), 0.2) << f.keyId;
+    }
+    // The four recorded results (text table and CSV alike, counted once) against the key.
+    ASSERT_EQ(ada.results.size(), 4u);
+    for (const ResultCheck &c : ada.results) {
+        EXPECT_EQ(c.keyId, c.result.id);
+        if (c.result.rate > 0) {
+            EXPECT_NEAR(double(c.result.rate), double(c.keyRate), 0.2) << c.keyId;
+        }
+        if (c.result.synPeriod > 0) {
+            EXPECT_NEAR(double(c.result.synPeriod), double(c.keySynPeriod), 0.4) << c.keyId;
+        }
+    }
+    EXPECT_TRUE(ada.notes.empty());
+    // The made-up students: exact positions give the key's rates; the careless click is 3 degrees
+    // off and spot A carries two IDs.
+    const StudentReport &good = *row.at("CAREFUL"), &bad = *row.at("CARELESS");
+    EXPECT_NEAR(double(good.latLargest), 0, 1e-6);
+    EXPECT_NEAR(double(good.fit("A")->rate), double(good.fit("A")->keyRate), 0.02);
+    EXPECT_EQ(bad.matched, bad.measurements);
+    EXPECT_NEAR(double(bad.latLargest), 3.0, 1e-3);
+    EXPECT_EQ(bad.fit("A")->studentIds, (std::vector<std::string>{"A", "Z"}));
+    EXPECT_EQ(bad.notes.size(), 1u);
+    // One summary per key spot; A and B by all three students.
+    ASSERT_GE(r.spots.size(), 4u);
+    EXPECT_EQ(r.spots[0].students, 3);
+    EXPECT_LT(double(r.spots[0].spread), 0.2);
 }
 
 } // namespace

@@ -4,6 +4,7 @@ list(APPEND CORE_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/RsltsDataTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SinWaveTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DiffRotTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ClassRptTest.cpp
 )
 list(APPEND UI_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/RateLatTest.cpp
@@ -14,4 +15,5 @@ list(APPEND UI_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/RotnE2ETest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExerciseTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DiffRotE2ETest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ClassRptWinTest.cpp
 )

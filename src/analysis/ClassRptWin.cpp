@@ -1,0 +1,199 @@
+#include "analysis/ClassRptWin.h"
+
+#include "analysis/ClassPdf.h"
+#include "support/ListText.h"
+#include "support/PrintHdr.h"
+#include "support/Prompt.h"
+#include "support/QtPrintHdr.h"
+#include "support/QtPrompt.h"
+#include "support/ScreenFit.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QPointer>
+#include <QPrinter>
+#include <QScrollArea>
+#include <QTabWidget>
+
+#include <algorithm>
+
+namespace solar {
+
+TClassRptForm1::TClassRptForm1(QWidget *parent) : TInfoListForm1(parent) {
+    setWindowTitle(Caption);
+    BaseName = "SOLRTN_CLASS";
+    // Two pages: the report's lines (the generic list) and the plot.
+    Pages1 = new QTabWidget(this);
+    QWidget *list = takeCentralWidget();
+    Pages1->addTab(list, "&Report");
+    Plot1 = new QLabel;
+    Plot1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *scroll = new QScrollArea;
+    scroll->setWidget(Plot1);
+    Pages1->addTab(scroll, "Rates against &Latitude");
+    setCentralWidget(Pages1);
+
+    // Nothing to edit: the report only reads the students' files.
+    Edit1->menuAction()->setVisible(false);
+    ForSpreadsheet1->setEnabled(true);
+    SavePdf1 = SaveData1->addAction("As P&DF Document (.PDF)...", this, &TClassRptForm1::SavePdf1Click);
+    QAction *before = Close1;
+    Refresh1 = new QAction("Read &Again", this);
+    WorkFolder1 = new QAction("Working &Folder...", this);
+    AnswerKey1 = new QAction("Answer &Key...", this);
+    List1->insertAction(before, Refresh1);
+    List1->insertAction(before, WorkFolder1);
+    List1->insertAction(before, AnswerKey1);
+    List1->insertSeparator(before);
+    connect(Refresh1, &QAction::triggered, this, [this] { Build(WorkDir, KeyPath); });
+    connect(WorkFolder1, &QAction::triggered, this, &TClassRptForm1::WorkFolder1Click);
+    connect(AnswerKey1, &QAction::triggered, this, &TClassRptForm1::AnswerKey1Click);
+}
+
+void TClassRptForm1::Build(const std::string &workDir, const std::string &keyPath) {
+    BusyCursor busy;
+    WorkDir = workDir;
+    KeyPath = keyPath;
+    Report_ = BuildClassReport(workDir, keyPath);
+    setLines(ClassReportLines(Report_));
+    const RateLatGeometry g = ClassPlotGeometry(Report_);
+    const qreal dpr = std::max<qreal>(1, devicePixelRatioF());
+    QImage img(QSize(g.Width, g.Height) * dpr, QImage::Format_RGB32);
+    img.setDevicePixelRatio(dpr);
+    {
+        QPainter p(&img);
+        PaintClassPlot(p, Report_, g, false);
+    }
+    Plot1->setPixmap(QPixmap::fromImage(img));
+    Plot1->setFixedSize(g.Width, g.Height);
+    // Reports are saved beside the student folders, never into one of them.
+    if (ReportFolder.empty())
+        ReportFolder = Report_.workDir;
+}
+
+void TClassRptForm1::FormShow() {
+    const QRect area = screenfit::availableArea(this);
+    resize(std::min(area.width(), 1000), std::min(area.height(), 760));
+    screenfit::centreBeside(this);
+    screenfit::keepInside(this);
+    Print1->setChecked(ReportWritten);
+}
+
+void TClassRptForm1::CommaDelimitClick() {
+    FileDialogSetup setup;
+    setup.title = "Save Class Report in .CSV File for Spreadsheet?";
+    setup.filter = CsvFilter;
+    setup.defaultExt = "*.CSV";
+    setup.fileName = CSVFileName.empty() ? BaseName + ".CSV" : CSVFileName;
+    setup.folder = ReportFolder;
+    const std::optional<std::string> path = chooseSavePath(setup);
+    if (!path)
+        return;
+    CSVFileName = fileNamePart(*path);
+    ReportFolder = folderPart(*path);
+    std::string error;
+    if (writeTextLines(*path, ClassReportCsvLines(Report_), error)) {
+        ReportWritten = true;
+        prompt().message("CSV File Written", "Spreadsheet File (.CSV) Written to " + *path + ".",
+                         Icon::Information, Buttons::OK);
+    } else {
+        prompt().message("File Error!",
+                         "Unable to Write CSV File!\r\n\r\nFile Name: " + *path + "\r\n" + error, Icon::Error,
+                         Buttons::OK);
+    }
+    Print1->setChecked(ReportWritten);
+}
+
+void TClassRptForm1::SavePdf1Click() {
+    FileDialogSetup setup;
+    setup.title = "Save Class Report as PDF Document";
+    setup.filter = "PDF Document (*.PDF)|*.PDF|All Files|*.*";
+    setup.defaultExt = "*.PDF";
+    setup.fileName = BaseName + ".PDF";
+    setup.folder = ReportFolder;
+    const std::optional<std::string> path = chooseSavePath(setup);
+    if (!path)
+        return;
+    ReportFolder = folderPart(*path);
+    std::string error;
+    bool ok = false;
+    {
+        BusyCursor busy;
+        ok = writeClassReportPdf(*path, Report_, std::string(Caption) + " - " + Report_.workDir, error);
+    }
+    if (ok) {
+        ReportWritten = true;
+        prompt().message("PDF File Written", "Class Report Written to " + *path + ".", Icon::Information,
+                         Buttons::OK);
+    } else {
+        prompt().message("File Error!", error, Icon::Error, Buttons::OK);
+    }
+    Print1->setChecked(ReportWritten);
+}
+
+bool TClassRptForm1::PrintList(QPrinter &printer) {
+    printer.setDocName(QString::fromStdString(printJobTitle()));
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        prompt().message("Print Error!", "Unable to Start the Print Job!\r\n\r\nDocument: " + printJobTitle(),
+                         Icon::Error, Buttons::OK);
+        return false;
+    }
+    // The lines under the common header, then the plot on a page of its own.
+    painter.setFont(printTextFont());
+    PrintHeaderLayout layout;
+    const int y = drawPrintHeaderAndCaption(painter, printer, windowTitle(), &layout);
+    QStringList text;
+    for (const std::string &l : lines())
+        text << QString::fromStdString(l);
+    drawPagedLines(painter, printer, layout, y, text);
+    printer.newPage();
+    const RateLatGeometry g = ClassPlotGeometry(Report_);
+    const QRect page = painter.viewport();
+    const double scale = std::min(double(page.width()) / g.Width, double(page.height()) / g.Height);
+    painter.save();
+    painter.scale(scale, scale);
+    PaintClassPlot(painter, Report_, g, true); // black on white paper
+    painter.restore();
+    painter.end();
+    return true;
+}
+
+void TClassRptForm1::WorkFolder1Click() {
+    const auto folder = prompt().selectFolder("Working Folder of the Class (holding Users/)", WorkDir, false);
+    if (!folder)
+        return;
+    ReportFolder.clear();
+    Build(*folder, KeyPath);
+}
+
+void TClassRptForm1::AnswerKey1Click() {
+    FileDialogSetup setup;
+    setup.title = "Answer Key of the Image Database";
+    setup.filter = "Answer Keys (*.CSV)|*.CSV|All Files|*.*";
+    setup.defaultExt = "*.CSV";
+    setup.fileName = fileNamePart(KeyPath);
+    setup.folder = folderPart(KeyPath);
+    const auto path = prompt().openFile(setup);
+    if (path)
+        Build(WorkDir, *path);
+}
+
+TClassRptForm1 &ShowClassReport(QWidget *parent, const std::string &workDir, const std::string &keyPath) {
+    static QPointer<TClassRptForm1> form;
+    if (!form)
+        form = new TClassRptForm1(parent);
+    form->Build(workDir, keyPath);
+    form->FormShow();
+    form->show();
+    form->raise();
+    return *form;
+}
+
+} // namespace solar
