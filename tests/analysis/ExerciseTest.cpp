@@ -218,7 +218,7 @@ TEST(WholeExercise, StudentMeasuresAnalysesRecordsSavesAndQuits) {
     EXPECT_EQ(x.ui.script.pendingAnswers(), 0u);
 
     // The instructor's class report: this student's folder and two made-up students.
-    const std::string keyPath = sampleImageFolder() + "synth_answer_key.csv";
+    const std::string keyPath = sampleImageFolder() + "../INSTRUCTOR/synth_answer_key.csv";
     AnswerKey key;
     std::string reason;
     ASSERT_TRUE(readAnswerKey(keyPath, key, reason)) << reason;
