@@ -1,5 +1,6 @@
 #include "analysis/RateLat.h"
 
+#include "astro/StringUt.h"
 #include "support/ListText.h"
 #include "support/PrintHdr.h"
 #include "support/Prompt.h"
@@ -51,9 +52,7 @@ constexpr Qt::PenStyle LawDashes[4] = {Qt::SolidLine, Qt::DashLine, Qt::DashDotL
 constexpr std::uint32_t StudentColour = 0x0000FF;
 
 std::string Fixed(long double v, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*Lf", decimals, v);
-    return buf;
+    return FixedText(v, decimals);
 }
 
 std::string Signed(long double v, int decimals) {
