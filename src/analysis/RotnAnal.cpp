@@ -104,8 +104,8 @@ std::string TSinParmsForm1::TZeroDateText(const QString &fitDays) {
         return "";
     DecodeTime(moment, h, mi, s, ms);
     const auto two = [](int v) { return std::string(v < 10 ? "0" : "") + std::to_string(v); };
-    return "(" + std::to_string(y) + "/" + two(mo) + "/" + two(d) + " " + two(h) + ":" + two(mi) + ":" + two(s) +
-           " UT)";
+    return "(" + std::to_string(y) + "/" + two(mo) + "/" + two(d) + " " + two(h) + ":" + two(mi) + ":" +
+           two(s) + " UT)";
 }
 
 void TSinParmsForm1::OKBtnClick() {

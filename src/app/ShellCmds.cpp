@@ -113,8 +113,8 @@ std::string NoSpreadsheetText(const std::string &document, int code) {
                              "make this command work, the instructor can set a spreadsheet program "
                              "in File > Preferences, or a default program for CSV files on this "
                              "desktop.";
-    return what + "\r\n" + document + "\r\n\r\n" + todo + "\r\n\r\n(For the instructor: Code = " +
-           std::to_string(code) + AssociationReason(code) + ")";
+    return what + "\r\n" + document + "\r\n\r\n" + todo +
+           "\r\n\r\n(For the instructor: Code = " + std::to_string(code) + AssociationReason(code) + ")";
 }
 
 // ---------------------------------------------------------------- main window commands

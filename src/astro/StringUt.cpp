@@ -109,8 +109,8 @@ std::string FixedText(long double value, int digits) {
     const std::string sciText = charsText(a, std::chars_format::scientific, MaxSignificant - 1);
     const std::size_t ePos = sciText.find('e');
     int exponent = 0;
-    std::from_chars(sciText.data() + ePos + (sciText[ePos + 1] == '+' ? 2 : 1), sciText.data() + sciText.size(),
-                    exponent);
+    std::from_chars(sciText.data() + ePos + (sciText[ePos + 1] == '+' ? 2 : 1),
+                    sciText.data() + sciText.size(), exponent);
     if (exponent + 1 + digits <= MaxSignificant) {
         text = charsText(a, std::chars_format::fixed, digits);
     } else {

@@ -528,8 +528,8 @@ bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error) 
     if (geo.l0Deg < 0)
         geo.l0Deg += 360;
     if (!(geo.distanceAu > 0.2L && geo.distanceAu < 2) || !(std::fabs(geo.b0Deg) <= 90)) {
-        error = "the header's solar distance or B0 is impossible (distance " +
-                FixedText(geo.distanceAu, 6) + " AU)";
+        error = "the header's solar distance or B0 is impossible (distance " + FixedText(geo.distanceAu, 6) +
+                " AU)";
         return false;
     }
 
@@ -580,7 +580,8 @@ bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error) 
         const double off = std::max(std::hypot(fit.col - geo.centreCol, fit.row - geo.centreRow),
                                     std::fabs(fit.radius - geo.radiusPx));
         if (fit.found && fit.edgePoints >= 270 && off > std::max(3.0, 0.01 * geo.radiusPx)) {
-            const std::string b = "a fit to the limb (" + geo.discFrom + " were " + FixedText(off, 1) + " px off)";
+            const std::string b =
+                "a fit to the limb (" + geo.discFrom + " were " + FixedText(off, 1) + " px off)";
             geo.centreCol = fit.col;
             geo.centreRow = fit.row;
             geo.radiusPx = fit.radius;
@@ -892,8 +893,8 @@ ImportImg::Result ImportImg::ImportFile(const std::string &path) {
     lines_ = std::move(lines);
     res.ok = true;
     res.outputName = name;
-    const std::string b = " (disc " + FixedText(geo.radiusPx, 1) + " px at " + FixedText(geo.centreCol, 1) + ", " +
-                          FixedText(geo.centreRow, 1) + " from ";
+    const std::string b = " (disc " + FixedText(geo.radiusPx, 1) + " px at " + FixedText(geo.centreCol, 1) +
+                          ", " + FixedText(geo.centreRow, 1) + " from ";
     res.message = shown + " -> " + name + b + geo.discFrom + ")";
     return res;
 }

@@ -8,8 +8,8 @@
 #include "app/Options.h"
 #include "astro/StringUt.h"
 #include "common/ScriptedUiPrompt.h"
-#include "support/QtPrintHdr.h"
 #include "common/TempDir.h"
+#include "support/QtPrintHdr.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -142,8 +142,8 @@ TEST(RsltsData, TableAndCsvUnchangedUnderACommaLocale) {
     ASSERT_TRUE(writeRsltsCsv(dir.file("R.CSV"), {a}, error)) << error;
     const auto rows = strictCsv(readFile(dir.file("R.CSV")));
     ASSERT_EQ(rows.size(), 6u);
-    EXPECT_EQ(rows[3], (std::vector<std::string>{"A", "6.50", "2453439.75000", "13.20000", "27.27273", "25.37780",
-                                                 "-12.50", "0.25", "0.50"}));
+    EXPECT_EQ(rows[3], (std::vector<std::string>{"A", "6.50", "2453439.75000", "13.20000", "27.27273",
+                                                 "25.37780", "-12.50", "0.25", "0.50"}));
 }
 
 TEST(RsltsData, ListOrderAndCsvFileReadBackStrictly) {
