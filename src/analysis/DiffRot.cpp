@@ -2,6 +2,7 @@
 
 #include "analysis/CurveFit.h"
 #include "analysis/RsltsData.h"
+#include "astro/StringUt.h"
 #include "astro/SunEphem.h"
 #include "support/ExtReal.h"
 
@@ -45,9 +46,7 @@ bool SameID(std::string_view a, std::string_view b) {
 }
 
 std::string Fixed(long double v, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*Lf", decimals, v);
-    return buf;
+    return FixedText(v, decimals);
 }
 
 } // namespace

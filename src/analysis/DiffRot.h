@@ -127,7 +127,13 @@ struct RateLatGeometry {
 RateLatGeometry ComputeRateLatGeometry(const std::vector<RatePoint> &pts, const std::vector<bool> &lawsShown,
                                        const LawFit *studentLaw, int width = 760, int height = 560);
 
-// Spot colours in 0x00BBGGRR, one per spot ID in order of first appearance: the analysis colours.
-constexpr std::uint32_t SpotColours[6] = {0x00FF00, 0xFFFF00, 0xFF00FF, 0xFF0000, 0x0000FF, 0x808000};
+// Spot colours in 0x00BBGGRR, one per spot ID in order of first appearance: the dataset colours of
+// the linear analysis and of the rate-against-latitude plot. They are six of the eight colours of
+// the Okabe-Ito palette (Okabe, M. and Ito, K. 2008, "Color Universal Design", https://jfly.uni-
+// koeln.de/color/), which stay apart for readers with red-green colour blindness; its blue and
+// black are left out, being too dark on the navy plot background. Each keeps a contrast of at
+// least 3 : 1 against the navy background (WCAG 2): orange #E69F00, sky blue #56B4E9, bluish
+// green #009E73, yellow #F0E442, vermillion #D55E00, reddish purple #CC79A7.
+constexpr std::uint32_t SpotColours[6] = {0x009FE6, 0xE9B456, 0x739E00, 0x42E4F0, 0x005ED5, 0xA779CC};
 
 } // namespace solar

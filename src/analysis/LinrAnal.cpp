@@ -1,6 +1,7 @@
 #include "analysis/LinrAnal.h"
 
 #include "analysis/AnalPrint.h"
+#include "analysis/DiffRot.h"
 
 #include "analysis/RsltsDlg.h"
 #include "app/Options.h"
@@ -30,6 +31,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
+#include <iterator>
 
 namespace solar {
 
@@ -43,8 +45,8 @@ constexpr long double DegToRad = 0.017453292519943295769L;
 // Colours as 0x00BBGGRR.
 constexpr std::uint32_t Navy = 0x800000, White = 0xFFFFFF, Yellow = 0x00FFFF, Black = 0x000000,
                         Silver = 0xC0C0C0, Grey = 0x808080, Red = 0x0000FF, Lime = 0x00FF00;
-constexpr std::uint32_t DatasetColors[TLinearAnalysis::MaxDatasets] = {0x00FF00, 0xFFFF00, 0xFF00FF,
-                                                                       0xFF0000, 0x0000FF, 0x808000};
+static_assert(TLinearAnalysis::MaxDatasets == std::size(SpotColours));
+constexpr const std::uint32_t (&DatasetColors)[TLinearAnalysis::MaxDatasets] = SpotColours;
 
 QColor qcolor(std::uint32_t bgr) {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
@@ -79,7 +81,7 @@ void drawFrame(QPainter &p, const LinrPlotState &s) {
     for (const Text &t : scale)
         drawTextTop(p, t.x, t.y, t.t);
     drawTextTop(p, 330, ImageHeight - 50, "Time (Days)");
-    static const Text longitude[] = {{42, 158, "(E)"}, {38, 218, "(W)"}, {10, 63, "S"},  {11, 80, "p"},
+    static const Text longitude[] = {{38, 158, "(W)"}, {42, 218, "(E)"}, {10, 63, "S"},  {11, 80, "p"},
                                      {10, 100, "o"},   {12, 120, "t"},   {10, 163, "L"}, {10, 180, "o"},
                                      {10, 200, "n"},   {10, 220, "g"},   {12, 243, "i"}, {12, 262, "t"},
                                      {10, 280, "u"},   {10, 300, "d"},   {10, 320, "e"}};

@@ -1,6 +1,7 @@
 #include "analysis/RateLat.h"
 #include "analysis/RateLatPaint.h"
 
+#include "astro/StringUt.h"
 #include "support/ListText.h"
 #include "support/PrintHdr.h"
 #include "support/Prompt.h"
@@ -39,9 +40,7 @@ RateLatSources &sources() {
 }
 
 std::string Fixed(long double v, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*Lf", decimals, v);
-    return buf;
+    return FixedText(v, decimals);
 }
 
 std::string Signed(long double v, int decimals) {

@@ -71,6 +71,11 @@ TSinParmsForm1::TSinParmsForm1(QWidget *parent) : QDialog(parent) {
     auto *grid = new QGridLayout;
     grid->addWidget(new QLabel("TZero (Days):", this), 0, 0);
     grid->addWidget(TZroEd, 0, 1);
+    TZroDate = new QLabel(this);
+    TZroDate->setMinimumWidth(TZroDate->fontMetrics().horizontalAdvance("(8888/88/88 88:88:88 UT)") + 8);
+    grid->addWidget(TZroDate, 0, 2);
+    connect(TZroEd, &QLineEdit::textChanged, this,
+            [this](const QString &t) { TZroDate->setText(QString::fromStdString(TZeroDateText(t))); });
     grid->addWidget(new QLabel("Period (Days):", this), 1, 0);
     grid->addWidget(PrdEd, 1, 1);
     auto *buttons = new QHBoxLayout;
@@ -86,6 +91,21 @@ TSinParmsForm1::TSinParmsForm1(QWidget *parent) : QDialog(parent) {
 void TSinParmsForm1::FormShow() {
     TZroEd->setText(QString::fromStdString(FixedText(SinTZero, 6)));
     PrdEd->setText(QString::fromStdString(FixedText(SinPeriod, 6)));
+}
+
+std::string TSinParmsForm1::TZeroDateText(const QString &fitDays) {
+    long double days = 0;
+    if (!parseEntry(fitDays, days) || std::fabs(days) > 1e6)
+        return "";
+    // Fit time counts days from the moment 37000 (2001-04-19 00:00 UT); to the nearest second.
+    const double moment = std::round(double(days + FitTimeOffset) * 86400.0) / 86400.0;
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0, ms = 0;
+    if (!DecodeDate(moment, y, mo, d))
+        return "";
+    DecodeTime(moment, h, mi, s, ms);
+    const auto two = [](int v) { return std::string(v < 10 ? "0" : "") + std::to_string(v); };
+    return "(" + std::to_string(y) + "/" + two(mo) + "/" + two(d) + " " + two(h) + ":" + two(mi) + ":" +
+           two(s) + " UT)";
 }
 
 void TSinParmsForm1::OKBtnClick() {
@@ -191,7 +211,7 @@ void TRotnAnalysis::buildControls() {
 
     Display1 = new TRotnPlotView(*this, this);
 
-    RMSLbl = new QLabel("Fit (RMS Degs)", this);
+    RMSLbl = new QLabel("Fit (RMS Solar Radii)", this);
     RMSDisp = new QLineEdit(this);
     RMSDisp->setReadOnly(true);
     RMSDisp->setFocusPolicy(Qt::NoFocus);

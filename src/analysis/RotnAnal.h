@@ -39,12 +39,15 @@ public:
     explicit TSinParmsForm1(QWidget *parent = nullptr);
 
     QLineEdit *TZroEd = nullptr;
+    QLabel *TZroDate = nullptr; // the moment of TZroEd as a date and time, kept up to date
     QLineEdit *PrdEd = nullptr;
     QPushButton *OKBtn = nullptr;
     QPushButton *CancelBtn = nullptr;
 
     // Writes SinTZero and SinPeriod into the boxes (6 decimals).
     void FormShow();
+    // The date and time (UT) of the T-zero box's fit time, or an empty text when it is no number.
+    static std::string TZeroDateText(const QString &fitDays);
     // Stores both boxes into SinTZero and SinPeriod and closes with OK; a box that is no number,
     // a period of 0 or less, or a value out of range is reported, nothing is stored and the dialog
     // stays open.

@@ -39,7 +39,7 @@ std::vector<Segment> FrameLines() {
 std::vector<Label> FrameLabels(int height) {
     std::vector<Label> labels = {
         {32, 10, "1.0"},   {32, 85, "0.5"},  {32, 160, "0.0"}, {26, 235, "-0.5"},
-        {26, 310, "-1.0"}, {31, 122, "(E)"}, {29, 195, "(W)"}, {290, height - 50, "Time (Days)"},
+        {26, 310, "-1.0"}, {29, 122, "(W)"}, {31, 195, "(E)"}, {290, height - 50, "Time (Days)"},
         {10, 43, "S"},     {11, 60, "p"},    {10, 80, "o"},    {12, 100, "t"},
         {10, 143, "P"},    {10, 160, "o"},   {10, 180, "s"},   {12, 200, "i"},
         {12, 220, "t"},    {12, 240, "i"},   {10, 260, "o"},   {10, 280, "n"},
@@ -81,12 +81,9 @@ std::string LatitudeLine(long double meanLat, long double latSD) {
 }
 
 std::string RmsText(long double rms) {
-    const long double v = rms * 57.295779513082320877L;
-    if (!std::isfinite(v))
+    if (!std::isfinite(rms))
         return "";
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.9LE", v);
-    return buf;
+    return ExpText(rms, 9);
 }
 
 } // namespace solar::rotnplot

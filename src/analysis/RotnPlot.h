@@ -54,8 +54,8 @@ Scheme ColourScheme(bool monochrome);
 
 // "Mean Latitude: 12.34,    RMS Error (Degs): 0.56" from radians.
 std::string LatitudeLine(long double meanLat, long double latSD);
-// The RMS box: RMS x 180/pi in scientific notation, ten significant digits, two-digit exponent
-// at least (1.230000000E-02).
+// The RMS box: the fit's RMS in solar radii, as the positions are, in scientific notation, ten
+// significant digits, two-digit exponent at least (1.230000000E-02).
 std::string RmsText(long double rms);
 
 } // namespace solar::rotnplot

@@ -37,16 +37,7 @@ QString qs(const std::string &s) {
 
 // The whole text (blanks around it allowed) as a finite real.
 bool parseReal(const QString &text, long double &value) {
-    const std::string s = text.trimmed().toStdString();
-    if (s.empty())
-        return false;
-    errno = 0;
-    char *end = nullptr;
-    const long double v = std::strtold(s.c_str(), &end);
-    if (end == s.c_str() || *end != '\0' || errno == ERANGE || !std::isfinite(v))
-        return false;
-    value = v;
-    return true;
+    return ParseReal(text.trimmed().toStdString(), value);
 }
 
 std::string fixed5(long double v) {

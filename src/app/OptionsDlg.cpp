@@ -128,7 +128,7 @@ TOptionsDlg::TOptionsDlg(OptsObj *opts, QWidget *parent) : QDialog(parent), opts
     files->addWidget(new QLabel("Path to Solar Images Folder", FilesTab));
     ImagePathEd = edit(FilesTab, 255, "Double-click to browse");
     files->addWidget(ImagePathEd);
-    files->addWidget(new QLabel("Spreadsheet Program (.EXE).", FilesTab));
+    files->addWidget(new QLabel("Spreadsheet Program (command or full path).", FilesTab));
     SpShtEd = edit(FilesTab, 255, "Leave blank to access system default processor for .CSV");
     files->addWidget(SpShtEd);
     files->addWidget(new QLabel("Log File (May Include Path)", FilesTab));

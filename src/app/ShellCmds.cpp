@@ -86,6 +86,39 @@ void OpenWebPage(const std::string &address) {
     QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(address)));
 }
 
+std::string DocumentArgument(const std::string &name) {
+    // A name that begins with "-" would be read as an option.
+    return !name.empty() && name.front() == '-' ? "./" + name : name;
+}
+
+std::string NoSpreadsheetText(const std::string &document, int code) {
+    std::string what;
+    switch (code) {
+    case 2:
+        what = "The file to open was not found:";
+        break;
+    case 3:
+        what = "The folder of the file to open was not found:";
+        break;
+    case 11:
+        what = "No spreadsheet program is set in the options, and the program this desktop names for "
+               "the file's type cannot be started. The file:";
+        break;
+    default:
+        what = "No spreadsheet program is set in the options, and this desktop has no program for "
+               "files of this type (CSV). The file:";
+        break;
+    }
+    std::string todo = code == 2 || code == 3
+                           ? "Check the file's name and folder and choose it again."
+                           : "Start your spreadsheet program yourself and open the file from it. To "
+                             "make this command work, the instructor can set a spreadsheet program "
+                             "in File > Preferences, or a default program for CSV files on this "
+                             "desktop.";
+    return what + "\r\n" + document + "\r\n\r\n" + todo +
+           "\r\n\r\n(For the instructor: Code = " + std::to_string(code) + AssociationReason(code) + ")";
+}
+
 // ---------------------------------------------------------------- main window commands
 
 void TSolarRtn::Parameters1Click() {
@@ -126,9 +159,7 @@ void TSolarRtn::Spreadsheet1Click() {
     if (program.empty()) {
         const AssociatedProgram assoc = findAssociatedProgram(folder + name);
         if (assoc.code <= 32) {
-            prompt().message("Cannot Run Spreadsheet!",
-                             "Unable to obtain associated processor for \r\n" + name + "\r\n\r\n" +
-                                 "Code = " + std::to_string(assoc.code) + AssociationReason(assoc.code),
+            prompt().message("Cannot Run Spreadsheet!", NoSpreadsheetText(folder + name, assoc.code),
                              Icon::Exclamation, Buttons::OK);
             return;
         }
@@ -138,7 +169,7 @@ void TSolarRtn::Spreadsheet1Click() {
         // The program starts in the file's folder with the file's name alone.
         args = {program};
         if (!name.empty())
-            args.push_back(name);
+            args.push_back(DocumentArgument(name));
     }
     if (x.Launcher->IsRunning(program)) {
         prompt().beep(BeepKind::Default);

@@ -33,6 +33,12 @@ void installShellHooks(TSolarRtn &window);
 // Opens the address in the desktop's browser; a failure of the browser is not reported.
 void OpenWebPage(const std::string &address);
 
+// The spreadsheet document as the configured program's argument: a name that begins with "-"
+// is passed as "./" and the name, so that the program does not take it for an option.
+std::string DocumentArgument(const std::string &name);
+// The message when no program can open the document (full path) with the association's code.
+std::string NoSpreadsheetText(const std::string &document, int code);
+
 // The options dialog on the options object's record; true when it was closed with OK, and then
 // the working copy has taken the record and the change is marked.
 bool runOptionsDialog(TSolarRtn &window);

@@ -220,6 +220,8 @@ public slots:
     void Login1Click();
     void Run1Click();
     void Load1Click();
+    // Image Directory > Load without its file dialog: opens the directory file `file`.
+    void LoadDirectoryFile(const std::string &file);
     void Search1Click();
     void Print1Click();
     void SelectAll1Click();

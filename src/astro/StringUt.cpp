@@ -21,10 +21,22 @@ bool allZeros(const std::string &s) {
     return true;
 }
 
+// Numbers are written with std::to_chars and read with std::from_chars: they always use a
+// decimal point, whatever numeric locale the desktop set for the C library.
+std::string charsText(long double v, std::chars_format format, int precision) {
+    char buf[5000]; // room for the widest long double in fixed notation
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, format, precision);
+    if (res.ec != std::errc())
+        return "NAN";
+    return std::string(buf, res.ptr);
+}
+
 std::string wholeText(long double v) {
-    char buf[8000];
-    std::snprintf(buf, sizeof buf, "%.0Lf", v);
-    return buf;
+    return charsText(v, std::chars_format::fixed, 0);
+}
+
+int clampDigitsTo(int digits, int most) {
+    return digits < 0 ? 0 : (digits > most ? most : digits);
 }
 
 bool isBlank(char c) {
@@ -94,15 +106,13 @@ std::string FixedText(long double value, int digits) {
     const long double a = std::fabs(value);
 
     std::string text;
-    char sci[64];
-    std::snprintf(sci, sizeof sci, "%.*Le", MaxSignificant - 1, a);
-    const std::string sciText = sci;
+    const std::string sciText = charsText(a, std::chars_format::scientific, MaxSignificant - 1);
     const std::size_t ePos = sciText.find('e');
-    const int exponent = std::stoi(sciText.substr(ePos + 1));
+    int exponent = 0;
+    std::from_chars(sciText.data() + ePos + (sciText[ePos + 1] == '+' ? 2 : 1),
+                    sciText.data() + sciText.size(), exponent);
     if (exponent + 1 + digits <= MaxSignificant) {
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%.*Lf", digits, a);
-        text = buf;
+        text = charsText(a, std::chars_format::fixed, digits);
     } else {
         // More digits than the 18 significant ones the value has: the rest are zeros.
         std::string mantissa = sciText.substr(0, 1) + sciText.substr(2, ePos - 2); // 18 digits
@@ -125,6 +135,30 @@ std::string FixedText(long double value, int digits) {
     if (negative && !allZeros(text))
         text.insert(text.begin(), '-');
     return text;
+}
+
+std::string ExpText(long double value, int digits) {
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value < 0 ? "-INF" : "INF";
+    std::string text = charsText(value, std::chars_format::scientific, clampDigitsTo(digits, 30));
+    for (char &c : text)
+        if (c == 'e')
+            c = 'E';
+    return text;
+}
+
+bool ParseReal(const std::string &text, long double &value) {
+    try {
+        const long double v = convertReal(text);
+        if (!std::isfinite(v))
+            return false;
+        value = v;
+        return true;
+    } catch (const std::invalid_argument &) {
+        return false;
+    }
 }
 
 std::string IOErrorText(int code) {

@@ -11,6 +11,12 @@ namespace solar {
 // digits (further digits are zeros), no thousands separators, "-" before a negative value.
 // A value that rounds to all zeros has no sign. NaN and infinities give "NAN", "INF", "-INF".
 std::string FixedText(long double value, int digits);
+// The value in scientific notation with `digits` decimals and an upper-case exponent of at least
+// two digits ("1.234500000E+01"), as the C library's %.*LE in the "C" locale.
+std::string ExpText(long double value, int digits);
+// The whole text (blanks around it allowed) as a finite real with a "." decimal point, optional
+// sign and exponent; false for anything else. Independent of the C library's numeric locale.
+bool ParseReal(const std::string &text, long double &value);
 
 // The message for an I/O result code: 2, 3, 4, 5, 100, 101, 106 in words, any other code as
 // "IOResult = " and the code.

@@ -174,7 +174,11 @@ void TSolarRtn::Load1Click() {
     const auto chosen = prompt().openFile(setup);
     if (!chosen)
         return;
-    const std::string file = *chosen;
+    LoadDirectoryFile(*chosen);
+}
+
+void TSolarRtn::LoadDirectoryFile(const std::string &file) {
+    BusyCursor busy;
     Options.ImagePath = withSlash(folderPart(file));
 
     if (!ImageDB->Ready()) {

@@ -53,7 +53,7 @@ TGaugeForm2::TGaugeForm2(QWidget *parent) : QDialog(parent) {
     add("Percent Complete:", PercentVal);
     add("Elapsed Time:", ElapsedVal);
     add("Est. Time to Complete:", EstimateVal);
-    add("Currrent Image File:", FileVal);
+    add("Current Image File:", FileVal);
     Gauge = new TGauge(this);
     OKBtn = new QPushButton("OK", this);
     CancelBtn = new QPushButton("Cancel", this);

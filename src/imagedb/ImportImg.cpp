@@ -1,6 +1,7 @@
 #include "imagedb/ImportImg.h"
 
 #include "astro/DateTime.h"
+#include "astro/StringUt.h"
 #include "astro/SunEphem.h"
 #include "imagedb/SolrImages.h"
 #include "imagefiles/DisplayParams.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -93,9 +95,15 @@ std::optional<double> number(const RawImage &img, const std::string &key) {
         return std::nullopt;
     std::string v = it->second;
     std::replace(v.begin(), v.end(), 'D', 'E'); // Fortran exponents
-    char *end = nullptr;
-    const double d = std::strtod(v.c_str(), &end);
-    if (end == v.c_str() || !std::isfinite(d))
+    // from_chars reads a "." decimal point whatever the C library's numeric locale is.
+    std::size_t a = 0;
+    while (a < v.size() && v[a] == ' ')
+        ++a;
+    if (a < v.size() && v[a] == '+')
+        ++a;
+    double d = 0;
+    const auto res = std::from_chars(v.data() + a, v.data() + v.size(), d);
+    if (res.ec != std::errc() || !std::isfinite(d))
         return std::nullopt;
     return d;
 }
@@ -107,10 +115,16 @@ std::string text(const RawImage &img, const std::string &key) {
 
 // Reads "hh:mm:ss[.fff]" into seconds of the day.
 bool clockSeconds(const std::string &s, double &sec) {
-    int h = 0, m = 0;
+    int h = 0, m = 0, used = 0;
     double x = 0;
     char c1 = 0, c2 = 0;
-    if (std::sscanf(s.c_str(), "%d%c%d%c%lf", &h, &c1, &m, &c2, &x) == 5 && c1 == ':' && c2 == ':') {
+    if (std::sscanf(s.c_str(), "%d%c%d%c%n", &h, &c1, &m, &c2, &used) == 4 && c1 == ':' && c2 == ':') {
+        // The seconds through from_chars: sscanf's %lf would read the locale's decimal separator.
+        const char *p = s.c_str() + used;
+        while (*p == ' ')
+            ++p;
+        if (std::from_chars(p, s.c_str() + s.size(), x).ec != std::errc())
+            return false;
     } else if (std::sscanf(s.c_str(), "%d%c%d", &h, &c1, &m) == 3 && c1 == ':') {
         x = 0;
     } else {
@@ -568,8 +582,8 @@ bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error,
     if (geo.l0Deg < 0)
         geo.l0Deg += 360;
     if (!(geo.distanceAu > 0.2L && geo.distanceAu < 2) || !(std::fabs(geo.b0Deg) <= 90)) {
-        error = "the header's solar distance or B0 is impossible (distance " +
-                std::to_string(static_cast<double>(geo.distanceAu)) + " AU)";
+        error = "the header's solar distance or B0 is impossible (distance " + FixedText(geo.distanceAu, 6) +
+                " AU)";
         return false;
     }
 
@@ -621,8 +635,8 @@ bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error,
         const double off = std::max(std::hypot(fit.col - geo.centreCol, fit.row - geo.centreRow),
                                     std::fabs(fit.radius - geo.radiusPx));
         if (fit.found && fit.edgePoints >= 270 && off > std::max(3.0, 0.01 * geo.radiusPx)) {
-            char b[96];
-            std::snprintf(b, sizeof b, "a fit to the limb (%s were %.1f px off)", geo.discFrom.c_str(), off);
+            const std::string b =
+                "a fit to the limb (" + geo.discFrom + " were " + FixedText(off, 1) + " px off)";
             geo.centreCol = fit.col;
             geo.centreRow = fit.row;
             geo.radiusPx = fit.radius;
@@ -867,9 +881,8 @@ bool writeImportedFits(const std::string &path, const ImportedImage &out, const 
     std::snprintf(time, sizeof time, "%02d:%02d:%02d", geo.hour, geo.minute, geo.second);
     // The header's values are those the program reads back: the semi-diameter from the distance as
     // written, the radius as written.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.9Lf", geo.distanceAu);
-    const long double distance = std::strtold(buf, nullptr);
+    long double distance = 0;
+    ParseReal(FixedText(geo.distanceAu, 9), distance);
     str("DATE-OBS", date, "date of observation (UT)");
     str("TIME-OBS", time, "time of observation (UT)");
     str("OBJECT", "Sun, full disk", "");
@@ -1107,9 +1120,8 @@ ImportImg::Result ImportImg::ImportFile(const std::string &path) {
     lines_ = std::move(lines);
     res.ok = true;
     res.outputName = name;
-    char b[96];
-    std::snprintf(b, sizeof b, " (disc %.1f px at %.1f, %.1f from ", geo.radiusPx, geo.centreCol,
-                  geo.centreRow);
+    const std::string b = " (disc " + FixedText(geo.radiusPx, 1) + " px at " + FixedText(geo.centreCol, 1) +
+                          ", " + FixedText(geo.centreRow, 1) + " from ";
     res.message = shown + " -> " + name + b + geo.discFrom + ")";
     if (geo.solarP)
         res.message += "; solar north from " + geo.northFrom;

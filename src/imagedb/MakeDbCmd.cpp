@@ -119,13 +119,27 @@ void TSolarRtn::MakeImageDatabase1Click() {
         if (refused.size() > 12)
             text += "\r\n...";
     }
-    if (!importer.Lines().empty()) {
-        // The directory dialog starts in the new database.
-        Options.ImagePath = importer.DirectoryPath().substr(0, importer.DirectoryPath().rfind('/') + 1);
-        text += "\r\n\r\nOpen it with Image Database > Image Directory > Load.";
+    const Icon icon = refused.empty() && !cancelled ? Icon::Information : Icon::Exclamation;
+    if (importer.Lines().empty()) {
+        prompt().message(caption, text, icon, Buttons::OK);
+        return;
     }
-    prompt().message(caption, text, refused.empty() && !cancelled ? Icon::Information : Icon::Exclamation,
-                     Buttons::OK);
+    // The directory dialog starts in the new database.
+    Options.ImagePath = importer.DirectoryPath().substr(0, importer.DirectoryPath().rfind('/') + 1);
+    const bool canOpen = Run1->isEnabled() || ImageDatabase1->menuAction()->isEnabled();
+    if (!canOpen) {
+        text += "\r\n\r\nOnce the exercise has started, open it with File > Run, then File > Image "
+                "Database > Image Directory > Load.";
+        prompt().message(caption, text, icon, Buttons::OK);
+        return;
+    }
+    text += "\r\n\r\nOpen the new image database now?";
+    if (prompt().message(caption, text, Icon::Question, Buttons::YesNo) != Answer::Yes)
+        return;
+    if (Run1->isEnabled())
+        Run1Click();
+    if (ImageDatabase1->menuAction()->isEnabled())
+        LoadDirectoryFile(importer.DirectoryPath());
 }
 
 } // namespace solar

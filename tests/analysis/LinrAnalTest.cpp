@@ -4,18 +4,22 @@
 // measured in the image window, fitted by least squares and recorded.
 #include "analysis/LinrAnal.h"
 
+#include "analysis/DiffRot.h"
 #include "analysis/E2EMeasure.h"
 #include "analysis/RsltsDlg.h"
 #include "app/Options.h"
+#include "common/CommaLocale.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
 #include "measure/MeasData.h"
 #include "support/IDListForm.h"
+#include "support/QtPrintHdr.h"
 
 #include <QCheckBox>
 #include <QLCDNumber>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
 #include <QScrollBar>
 #include <cmath>
 #include <cstdio>
@@ -28,7 +32,7 @@ namespace {
 
 constexpr long double Deg = 0.017453292519943295769L;
 const QRgb Navy = qRgb(0, 0, 128), Yellow = qRgb(255, 255, 0), White = qRgb(255, 255, 255),
-           Lime = qRgb(0, 255, 0), Red = qRgb(255, 0, 0);
+           Red = qRgb(255, 0, 0), Orange = qRgb(0xE6, 0x9F, 0x00); // Okabe-Ito orange, spot A
 
 MeasRec meas(const char *id, double time, long double lonDeg, long double latDeg, long double xOff = -10) {
     MeasRec r;
@@ -140,7 +144,7 @@ TEST(LinearAnalysis, PlotPixelsOfFrameFittedPointsLineAndTZero) {
     for (int i : {170, 230, 275, 310}) {
         const long double t = (i - 160) / 40.0L;
         const int row = 200 - static_cast<int>(std::nearbyint(2 * (Lon0 + Rate * t)));
-        EXPECT_EQ(fx.px(80 + i, row), Lime) << "column " << i;
+        EXPECT_EQ(fx.px(80 + i, row), Orange) << "column " << i;
     }
     // Beyond half a day after the last point the line stops.
     const int after = 160 + 4 * 40 + 30;
@@ -175,6 +179,68 @@ TEST(LinearAnalysis, PlotPixelsOfFrameFittedPointsLineAndTZero) {
     fx.w->FormShow();
     EXPECT_EQ(fx.px(300, 100), White);
     EXPECT_EQ(fx.px(80, 30), qRgb(0, 0, 0));
+}
+
+// Longitude grows toward the west limb: "(W)" labels the upper half of the plot, "(E)" the lower
+// (the print is the window's image). Each label is compared with the text drawn alone.
+TEST(LinearAnalysis, WestLabelsThePositiveLongitudes) {
+    Fixture fx(true);
+    addSpotA(fx.list);
+    fx.load("A");
+    const auto labelAt = [&](int x, int y, const char *text) {
+        QImage ref = fx.w->PlotImage().copy();
+        ref.fill(Navy);
+        QPainter p(&ref);
+        p.setPen(QColor(Yellow));
+        p.setFont(fx.w->Plot.Font);
+        drawTextTop(p, x, y, text);
+        p.end();
+        int inked = 0;
+        for (int yy = y - 2; yy < y + 22; ++yy)
+            for (int xx = x - 4; xx < x + 30; ++xx) {
+                const QRgb r = ref.pixel(xx, yy) | 0xFF000000;
+                inked += r != Navy;
+                if (r != fx.px(xx, yy))
+                    return false;
+            }
+        return inked > 0;
+    };
+    EXPECT_TRUE(labelAt(38, 158, "(W)"));
+    EXPECT_TRUE(labelAt(42, 218, "(E)"));
+}
+
+// Every dataset colour stands out from the plot's background (the window, its colour print and
+// the rate-against-latitude plot share it) by a WCAG 2 contrast ratio of at least 3 : 1.
+TEST(LinearAnalysis, DatasetColoursContrastWithTheBackground) {
+    Fixture fx(true);
+    const QRgb background = fx.px(5, 350);
+    // WCAG 2 relative luminance of an sRGB colour (w3.org/TR/WCAG20/#relativeluminancedef).
+    const auto luminance = [](QRgb c) {
+        const auto lin = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c));
+    };
+    const double lb = luminance(background);
+    for (std::uint32_t bgr : SpotColours) {
+        const QRgb c = qRgb(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+        const double lc = luminance(c);
+        const double ratio = (std::max(lb, lc) + 0.05) / (std::min(lb, lc) + 0.05);
+        EXPECT_GE(ratio, 3.0) << std::hex << bgr;
+    }
+}
+
+// On a desktop with a decimal comma the read-outs keep their decimal point.
+TEST(LinearAnalysis, ReadingsUnderACommaLocale) {
+    CommaLocale comma;
+    if (!comma.ok())
+        GTEST_SKIP() << comma.why();
+    Fixture fx(true);
+    addSpotA(fx.list);
+    fx.load("A");
+    EXPECT_NEAR(fx.w->TReading->value(), T0 + 40.0 / 13.5 + 2415018.5, 1e-5);
+    EXPECT_NEAR(fx.w->SlReading->value(), 13.5, 1e-9);
 }
 
 TEST(LinearAnalysis, SlidersKeepSlopeOrCrossingAndReadingsStayFinite) {

@@ -100,14 +100,14 @@ TEST(RateLatWindow, PlotsSavesAndPrintsTheResults) {
 
     // The student's law could overlap the published one: off for the pixel checks.
     w.FitBox->setChecked(false);
-    // Colour: navy background, the first spot's point in lime with its bar, Newton & Nunn in white.
+    // Colour: navy background, the first spot's point in orange with its bar, Newton & Nunn in white.
     const RateLatGeometry &g = w.Geometry();
     QImage img = w.PlotImage(false);
     EXPECT_EQ(img.pixelColor(2, 2), Bgr(0x800000));
     const PlotPointGeom &a = g.Points[0];
-    EXPECT_EQ(img.pixelColor(a.at.x, a.at.y), Bgr(0x00FF00));
-    EXPECT_EQ(img.pixelColor(a.at.x, a.barTop), Bgr(0x00FF00));
-    EXPECT_EQ(img.pixelColor(a.at.x, a.barBottom), Bgr(0x00FF00));
+    EXPECT_EQ(img.pixelColor(a.at.x, a.at.y), Bgr(0x009FE6));
+    EXPECT_EQ(img.pixelColor(a.at.x, a.barTop), Bgr(0x009FE6));
+    EXPECT_EQ(img.pixelColor(a.at.x, a.barBottom), Bgr(0x009FE6));
     // The law at latitude -30: a pixel of the curve in the law's colour.
     const int x = g.XOf(-30);
     const int y = g.YOf(14.38L - 2.77L * std::pow(std::sin(30 * Rad), 2));

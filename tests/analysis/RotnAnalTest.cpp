@@ -9,11 +9,13 @@
 #include "astro/StringUt.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
+#include "support/QtPrintHdr.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <cmath>
@@ -124,6 +126,44 @@ TEST(RotnAnalysisWindow, PlotPixelsOfFrameMeasurementAndCurve) {
     EXPECT_EQ(f.win->Plot.pixel(60, 100), qRgb(0, 0, 0));
 }
 
+// Positions across the disc are positive toward the west limb: "(W)" labels the upper half of the
+// plot, "(E)" the lower. Each label is compared with the text drawn alone.
+TEST(RotnAnalysisWindow, WestLabelsThePositiveSide) {
+    Fixture f;
+    const QImage &img = f.win->Plot;
+    const QRgb navy = rgb(0x800000);
+    const auto labelAt = [&](int x, int y, const char *text) {
+        QImage ref = img.copy();
+        ref.fill(navy);
+        QPainter p(&ref);
+        QFont font = f.win->font();
+        font.setBold(false);
+        p.setFont(font);
+        p.setPen(QColor(rgb(0x00FFFF)));
+        p.drawText(x, y + p.fontMetrics().ascent(), text);
+        p.end();
+        int inked = 0;
+        for (int yy = y - 2; yy < y + 22; ++yy)
+            for (int xx = x - 4; xx < x + 28; ++xx) {
+                inked += ref.pixel(xx, yy) != navy;
+                if (ref.pixel(xx, yy) != img.pixel(xx, yy))
+                    return false;
+            }
+        return inked > 0;
+    };
+    EXPECT_TRUE(labelAt(29, 122, "(W)"));
+    EXPECT_TRUE(labelAt(31, 195, "(E)"));
+}
+
+// The initial-estimate dialog shows its T-zero fit time as a date and time beside the box.
+TEST(RotnAnalysisWindow, ParameterDialogShowsTZeroAsADate) {
+    TSinParmsForm1 d;
+    d.TZroEd->setText("9000.5"); // 37000 + 9000.5 days after 1899-12-30: 2025-12-09 12:00 UT
+    EXPECT_EQ(d.TZroDate->text(), "(2025/12/09 12:00:00 UT)");
+    d.TZroEd->setText("x");
+    EXPECT_EQ(d.TZroDate->text(), "");
+}
+
 TEST(RotnAnalysisWindow, SlidersReadingsAndPlotPosition) {
     Fixture f;
     f.estimate();
@@ -142,8 +182,11 @@ TEST(RotnAnalysisWindow, SlidersReadingsAndPlotPosition) {
     f.win->PScroll->setValue(10000);
     EXPECT_NEAR(static_cast<double>(SinPeriod - p0), 1.0, 1e-12);
     EXPECT_EQ(f.win->PReading->text(), FixedText(SinPeriod, 5));
-    // RMS box: degrees in scientific notation; red after a worse step.
-    EXPECT_EQ(f.win->RMSDisp->text().toStdString(), rotnplot::RmsText(SineRMS(f.win->Points)));
+    // RMS box: solar radii, as the positions are, in scientific notation.
+    EXPECT_EQ(f.win->RMSLbl->text(), "Fit (RMS Solar Radii)");
+    const std::string rms = f.win->RMSDisp->text().toStdString();
+    EXPECT_NE(rms.find("E-"), std::string::npos) << rms;
+    EXPECT_NEAR(std::stod(rms), static_cast<double>(SineRMS(f.win->Points)), 1e-9) << rms;
     f.win->PRstBtnClick();
     EXPECT_EQ(f.win->PScroll->value(), 0);
     EXPECT_NEAR(static_cast<double>(SinPeriod - p0), 1.0, 1e-12);

@@ -3,6 +3,7 @@
 #include "analysis/RsltsData.h"
 
 #include "astro/StringUt.h"
+#include "common/CommaLocale.h"
 #include "common/TempDir.h"
 #include "support/IDList.h"
 
@@ -126,6 +127,23 @@ TEST(RsltsData, TableAndCsvLinesOfTypicalNoRateAndZeroRmsRecords) {
         EXPECT_EQ(line.find("NAN"), std::string::npos) << line;
         EXPECT_EQ(line.find("INF"), std::string::npos) << line;
     }
+}
+
+// A desktop with a decimal comma: the table line and the CSV file keep their decimal points and
+// their nine fields.
+TEST(RsltsData, TableAndCsvUnchangedUnderACommaLocale) {
+    solar::test::CommaLocale comma;
+    if (!comma.ok())
+        GTEST_SKIP() << comma.why();
+    RsltsRec a = result("A", 13.2L, 360 / 13.2L, 0.5L);
+    EXPECT_EQ(RsltsLine(a), "A       6.50  2453439.75000  13.20000  27.27273  25.37780  -12.50  0.25  0.50");
+    TempDir dir;
+    std::string error;
+    ASSERT_TRUE(writeRsltsCsv(dir.file("R.CSV"), {a}, error)) << error;
+    const auto rows = strictCsv(readFile(dir.file("R.CSV")));
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ(rows[3], (std::vector<std::string>{"A", "6.50", "2453439.75000", "13.20000", "27.27273",
+                                                 "25.37780", "-12.50", "0.25", "0.50"}));
 }
 
 TEST(RsltsData, ListOrderAndCsvFileReadBackStrictly) {

@@ -448,6 +448,25 @@ TEST(Spreadsheet, StandInProgramStartsOnceAtATimeWithTheFileNameIntact) {
     EXPECT_EQ(ui.script.messages().size(), 1u);
 }
 
+// A document whose name begins with "-" reaches the program as "./-name", not as an option.
+TEST(Spreadsheet, DocumentNameWithALeadingDashIsNotAnOption) {
+    Machine m;
+    const std::string program = m.other.file("stand-in"), argsFile = m.other.file("args.txt");
+    writeFile(program, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + argsFile + ".new\"\nmv \"" + argsFile +
+                           ".new\" \"" + argsFile + "\"\n");
+    fs::permissions(program, fs::perms::owner_all);
+    const std::string data = m.other.dir() + "data/";
+    fs::create_directories(data);
+    writeFile(data + "-rf.CSV", "1\r\n");
+    m.optionsFile([&](OptionsRecord &r) { r.SpreadsheetProgram = program; });
+    ScriptedUiPrompt ui;
+    TSolarRtn w(m.env());
+    ui.script.answerFile(data + "-rf.CSV");
+    w.Spreadsheet1Click();
+    ASSERT_TRUE(waitFor([&] { return fs::exists(argsFile); }));
+    EXPECT_EQ(readFile(argsFile), "./-rf.CSV\n");
+}
+
 TEST(Spreadsheet, ProgramThatCannotStartIsReportedWithItsCode) {
     Machine m;
     TempDir t;
@@ -526,9 +545,12 @@ TEST(Spreadsheet, WithoutAConfiguredProgramTheDesktopDefaultStartsOnTheFullPath)
     ui.script.answerFile(doc);
     ui.script.expect("Cannot Run Spreadsheet!");
     w.Spreadsheet1Click();
-    EXPECT_EQ(ui.script.lastMessage().text,
-              "Unable to obtain associated processor for \r\nRESULTS 1.CSV\r\n\r\n"
-              "Code = 31 - No Association for Specified File Type");
+    // In plain words: what happened, the file with its folder, what to do, and the code.
+    const std::string text = ui.script.lastMessage().text;
+    EXPECT_NE(text.find("No spreadsheet program is set"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\n" + doc + "\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("File > Preferences"), std::string::npos) << text;
+    EXPECT_NE(text.find("Code = 31 - No Association for Specified File Type"), std::string::npos) << text;
 
     writeFile(xdg.file("data/applications/fake-calc.desktop"),
               "[Desktop Entry]\nType=Application\nName=Fake\nMimeType=text/csv;\nExec=\"" + program +

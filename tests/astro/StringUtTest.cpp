@@ -2,6 +2,8 @@
 // texts are written out by hand from the decomposition of each value.
 #include "astro/StringUt.h"
 
+#include "common/CommaLocale.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -27,6 +29,27 @@ TEST(FixedText, Forms) {
     EXPECT_EQ(FixedText(1e20L, 2), "100000000000000000000.00");
     EXPECT_EQ(FixedText(std::nanl(""), 2), "NAN");
     EXPECT_EQ(FixedText(-INFINITY, 2), "-INF");
+}
+
+// Qt sets the C library's locale from the desktop; a decimal comma must not reach the numbers.
+TEST(FixedText, DecimalPointAndParsingUnderACommaLocale) {
+    solar::test::CommaLocale comma;
+    if (!comma.ok())
+        GTEST_SKIP() << comma.why();
+    EXPECT_EQ(FixedText(2460913.7L, 5), "2460913.70000");
+    EXPECT_EQ(FixedText(-12.5L, 2), "-12.50");
+    EXPECT_EQ(FixedText(1e20L, 2), "100000000000000000000.00");
+    EXPECT_EQ(ExpText(0.0123L, 9), "1.230000000E-02");
+    EXPECT_EQ(SexagesimalText(1, ':', ':', "", 12.5L), "  12:30:00.0");
+    std::string text = "8.02,0.06";
+    EXPECT_EQ(NumberToken(text, ','), 8.02L);
+    EXPECT_EQ(NumberToken(text, ','), 0.06L);
+    EXPECT_NEAR(double(ParseClockTime("12:00:30.5")), (12 * 3600 + 30.5) / 86400.0, 1e-15);
+    long double v = 0;
+    EXPECT_TRUE(ParseReal(" 2453439.75 ", v));
+    EXPECT_EQ(v, 2453439.75L);
+    EXPECT_FALSE(ParseReal("12,5", v));
+    EXPECT_FALSE(ParseReal("1e99999", v));
 }
 
 TEST(IOErrors, TextsAndErrnoCodes) {

@@ -8,6 +8,7 @@
 #include "imagedb/ImportImg.h"
 #include "Generator.h"
 #include "astro/HelioCoord.h"
+#include "common/CommaLocale.h"
 #include "common/ScriptedPrompt.h"
 #include "common/TempDir.h"
 #include "imagedb/SolrImages.h"
@@ -398,6 +399,22 @@ TEST(ImportImg, ObservatoryImagesBecomeADatabaseTheProgramMeasures) {
     ASSERT_TRUE(dir.ReadDirectory(db.file("solarlist.txt")));
     ASSERT_EQ(dir.DirectoryLines().size(), 3u);
     EXPECT_EQ(dir.DirectoryLines()[1], "2021/06/15    12:30 UT");
+}
+
+// On a desktop with a decimal comma the header values and times read and write the same.
+TEST(ImportImg, CommaLocaleDesktopImportsTheSameImage) {
+    solar::test::CommaLocale comma;
+    if (!comma.ok())
+        GTEST_SKIP() << comma.why();
+    TempDir in, db;
+    writeGongLike(in.file("gong.fts"), gongRef);
+    ImportImg importer;
+    std::string error;
+    ASSERT_TRUE(importer.Open(db.dir(), ImportOptions{}, error)) << error;
+    const ImportImg::Result r = importer.ImportFile(in.file("gong.fts"));
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(r.message.find(','), r.message.find(", ")) << r.message; // no decimal comma in the note
+    checkImported(db.file("solar210615t1230.fts"), gongRef, true);
 }
 
 TEST(ImportImg, BadInputIsRefusedAndLeavesNothingBehind) {

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -40,12 +41,12 @@ struct Demo : TestMachine {
         writeFile(images.file("readme.fits"), "not an image");
     }
     ~Demo() { w->FormClose(); }
-    void run(bool cancelOnce = false) {
+    void run(bool cancelOnce = false, Answer openNow = Answer::No) {
         ui.script.answerFolder(images.dir());
         ui.script.answerFolder(db.dir());
         if (cancelOnce)
             ui.script.expect("Cancel Current Processing?", Answer::Yes);
-        ui.script.expect("Make Image Database");
+        ui.script.expect("Make Image Database", openNow);
         w->MakeImageDatabase1Click();
     }
 };
@@ -84,15 +85,35 @@ TEST(MakeDbCmd, FolderOfImagesBecomesADatabaseTheDirectoryCommandOpens) {
     EXPECT_EQ(d.w->ListBox1->item(0)->text().toStdString(), "2025/08/25    19:49 UT");
 }
 
+// The closing note offers to open the new database; Yes does what Image Directory > Load does.
+TEST(MakeDbCmd, YesOpensTheNewDatabaseAtOnce) {
+    Demo d;
+    d.run(false, Answer::Yes);
+    EXPECT_EQ(d.ui.script.lastMessage().buttons, Buttons::YesNo);
+    EXPECT_NE(d.ui.script.lastMessage().text.find("Open the new image database now?"), std::string::npos);
+    ASSERT_EQ(d.w->ListBox1->count(), 3);
+    EXPECT_EQ(d.w->ListBox1->item(0)->text().toStdString(), "2025/08/25    19:49 UT");
+    EXPECT_TRUE(d.w->LoadSelected1->isEnabled());
+}
+
 TEST(MakeDbCmd, CancelStopsAfterTheImageInHand) {
     Demo d;
+    std::string shownFile;
     QObject::connect(d.w->GaugeForm, &TGaugeForm2::stepped, [&](int n) {
-        if (n == 1)
+        if (n == 1) {
+            shownFile = d.w->GaugeForm->FileVal->text().toStdString();
             d.w->GaugeForm->CancelBtnClick();
+        }
     });
     d.run(true);
     const std::string text = d.ui.script.lastMessage().text;
     EXPECT_NE(text.find("Stopped after 1 of 4 file(s)."), std::string::npos) << text;
+    // The progress window names the file in hand.
+    EXPECT_EQ(shownFile, "obs_synth250826t1402.fts");
+    bool captioned = false;
+    for (const QLabel *l : d.w->GaugeForm->findChildren<QLabel *>())
+        captioned = captioned || l->text() == "Current Image File:";
+    EXPECT_TRUE(captioned);
     EXPECT_EQ(readFile(d.db.file("solarlist.txt")), "solar250825t1949.fts\r\n"); // files go in name order
 }
 

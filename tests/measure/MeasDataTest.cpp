@@ -2,6 +2,7 @@
 // file checks and replacing writes, and the list and CSV lines against hand-written texts.
 #include "measure/MeasData.h"
 
+#include "common/CommaLocale.h"
 #include "common/TempDir.h"
 
 #include <cmath>
@@ -201,6 +202,16 @@ TEST(MeasLines, CsvLineOfTheWorkedExample) {
     EXPECT_EQ(MeasCsvLine(r, 2), "\"A\",03-07-2005,16:04:00 ,2453437.169444,-12.34568,5.00000");
     EXPECT_EQ(MeasCsvLine(r, 1), "\"A\",03-07-2005,16:04:00 ,2453437.169444,-0.12346,0.50000");
     EXPECT_EQ(MeasCsvLine(r, 0), "\"A\",03-07-2005,16:04:00 ,2453437.169444,-1.00,2.35");
+
+    // The same lines, and the list window's line, on a desktop with a decimal comma.
+    const std::string listLine = MeasLine(r, 2);
+    solar::test::CommaLocale comma;
+    if (!comma.ok())
+        GTEST_SKIP() << comma.why();
+    EXPECT_EQ(MeasCsvLine(r, 2), "\"A\",03-07-2005,16:04:00 ,2453437.169444,-12.34568,5.00000");
+    EXPECT_EQ(MeasCsvLine(r, 0), "\"A\",03-07-2005,16:04:00 ,2453437.169444,-1.00,2.35");
+    EXPECT_EQ(MeasLine(r, 2), listLine);
+    EXPECT_NE(listLine.find("-12.34568"), std::string::npos) << listLine;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "Generator.h"
 
 #include "astro/DateTime.h"
+#include "astro/StringUt.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,9 +56,9 @@ private:
 
 // The value as it reads back from a header card written with `decimals` fixed decimals.
 long double asWritten(long double v, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, static_cast<double>(v));
-    return std::strtold(buf, nullptr);
+    long double back = 0;
+    ParseReal(solar::FixedText(static_cast<double>(v), decimals), back);
+    return back;
 }
 
 long double wrap180(long double a) {
@@ -80,9 +81,7 @@ std::string two(int v) {
 }
 
 std::string fixed(long double v, int decimals) {
-    char b[64];
-    std::snprintf(b, sizeof b, "%.*Lf", decimals, v);
-    return b;
+    return solar::FixedText(v, decimals);
 }
 
 constexpr int DistanceDecimals = 9, AngleDecimals = 6, SemiDiamDecimals = 15, PixelDecimals = 3,
