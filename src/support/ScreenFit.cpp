@@ -51,32 +51,65 @@ long long overlapArea(const QRect &r, const QList<QRect> &avoid) {
     return sum;
 }
 
-// A window's position is that of its frame; a made window whose frame is not known yet would get
-// its client area there instead, so the estimated frame is added.
+// A window's position is that of its frame. For a made window the client area goes where the
+// frame (the real one, or an estimate while it is not known) puts it: QWidget::move adds its own
+// idea of the frame, which lags behind the window manager's (it stays empty when the window
+// manager frames a window that was already shown).
 void moveFrameTo(QWidget *w, QPoint p) {
-    if (w->testAttribute(Qt::WA_WState_Created) && realFrame(w) == w->geometry()) {
-        const QMargins m = frameMargins(w);
-        w->move(p + QPoint(m.left(), m.top()));
-    } else {
+    if (!w->testAttribute(Qt::WA_WState_Created)) {
         w->move(p);
+        return;
     }
+    const QMargins m = frameMargins(w);
+    const QPoint client = p + QPoint(m.left(), m.top());
+    w->move(client - (w->geometry().topLeft() - w->pos()));
 }
 
+// The frame is known only once the window manager has framed the window: some time after the
+// window is mapped, and much later when the window manager starts after the program (the frame
+// then grows round the client where it stands, its title bar above the screen). So the frame
+// is checked each time the window moves or is activated, and every quarter second for a while.
 class FrameKeeper : public QObject {
 public:
-    using QObject::QObject;
+    explicit FrameKeeper(QWidget *w) : QObject(w), window_(w) {
+        timer_.setInterval(250);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            check();
+            if (++ticks_ >= 60)
+                timer_.stop();
+        });
+    }
     bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Show) {
-            QPointer<QWidget> w = qobject_cast<QWidget *>(watched);
-            // The frame extents arrive some time after the window is mapped.
-            for (int ms : {0, 150, 500})
-                QTimer::singleShot(ms, this, [w] {
-                    if (w && w->isVisible() && !w->isMinimized() && !availableArea(w).contains(realFrame(w)))
-                        placeFrame(w, realFrame(w).topLeft());
-                });
+        if (watched != window_)
+            return false;
+        switch (event->type()) {
+        case QEvent::Show:
+            ticks_ = 0;
+            timer_.start();
+            QTimer::singleShot(0, this, [this] { check(); });
+            break;
+        case QEvent::Hide:
+            timer_.stop();
+            break;
+        case QEvent::Move:
+        case QEvent::WindowActivate:
+            QTimer::singleShot(0, this, [this] { check(); });
+            break;
+        default:
+            break;
         }
         return false;
     }
+
+private:
+    void check() {
+        QWidget *w = window_;
+        if (w->isVisible() && !w->isMinimized() && !availableArea(w).contains(realFrame(w)))
+            placeFrame(w, realFrame(w).topLeft());
+    }
+    QWidget *window_;
+    QTimer timer_;
+    int ticks_ = 0;
 };
 
 // Widens its window to the caption's width each time the caption changes or the window shows.
