@@ -8,8 +8,8 @@
 #include "support/QtPrompt.h"
 
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>

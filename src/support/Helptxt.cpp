@@ -507,8 +507,8 @@ void HelpCenter::showTopics(HelpList *list, const std::string &folder, QWidget *
     Viewer->Open();
 }
 
-void HelpCenter::showSingleTopic(const std::string &title, const std::string &file,
-                                 const std::string &folder, QWidget *asking) {
+void HelpCenter::showSingleTopic(const std::string &title, const std::string &file, const std::string &folder,
+                                 QWidget *asking) {
     hostIn(asking);
     HelpEntry e;
     e.Title = title;

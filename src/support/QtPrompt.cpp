@@ -124,8 +124,9 @@ Answer QtPrompt::message(const std::string &caption, const std::string &text, Ic
     // The box sizes itself to its text; a strut (once its layout is final) keeps the whole caption
     // in its title bar.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
-        grid->addItem(new QSpacerItem(screenfit::captionWidth(&box), 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
-                      grid->rowCount(), 0, 1, std::max(1, grid->columnCount()));
+        grid->addItem(
+            new QSpacerItem(screenfit::captionWidth(&box), 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
+            grid->rowCount(), 0, 1, std::max(1, grid->columnCount()));
     // A busy cursor must not hide the arrow over a question.
     int r = 0;
     {

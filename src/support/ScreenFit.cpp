@@ -4,11 +4,11 @@
 #include <QBoxLayout>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QMainWindow>
-#include <QSpacerItem>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QTimer>
 #include <QVariant>
 #include <QWidget>
@@ -117,7 +117,8 @@ class CaptionKeeper : public QObject {
 public:
     explicit CaptionKeeper(QWidget *w) : QObject(w), window_(w) {}
     bool eventFilter(QObject *watched, QEvent *event) override {
-        if (watched == window_ && (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::Show))
+        if (watched == window_ &&
+            (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::Show))
             widen();
         return false;
     }
@@ -211,7 +212,8 @@ void clearMainMenu(QWidget *w) {
     const QMargins m = frameMargins(w);
     const QRect below(QPoint(area.left(), strip.bottom() + 1), area.bottomRight());
     const QRect beside(QPoint(strip.right() + 1, area.top()), area.bottomRight());
-    const int minFrameHeight = w->minimumSizeHint().expandedTo(w->minimumSize()).height() + m.top() + m.bottom();
+    const int minFrameHeight =
+        w->minimumSizeHint().expandedTo(w->minimumSize()).height() + m.top() + m.bottom();
     if (f.height() > below.height() && minFrameHeight <= below.height() && f.width() > beside.width()) {
         w->resize(w->width(), below.height() - m.top() - m.bottom());
         f = frameRect(w);

@@ -258,7 +258,8 @@ TEST(RotnAnalysisWindow, PrintingKeepsTheCurveOnPaperAndOnScreen) {
     f.win->TScroll->setValue(40);
     const auto curveAt = [](int i) {
         const long double t = (i - 80) / 20.0L + Origin - 37000;
-        return QPoint(i + 60, 170 - static_cast<int>(std::lround(150 * std::sin(2 * Pi * (t - SinTZero) / SinPeriod))));
+        return QPoint(
+            i + 60, 170 - static_cast<int>(std::lround(150 * std::sin(2 * Pi * (t - SinTZero) / SinPeriod))));
     };
     const QRgb fuchsia = rgb(0xFF00FF);
     ASSERT_EQ(f.win->Plot.pixel(curveAt(33)), fuchsia);

@@ -12,23 +12,23 @@
 #include "app/Options.h"
 #include "app/OptionsDlg.h"
 #include "app/Passwd.h"
-#include "app/StrInput.h"
-#include "display/BoxDlg.h"
-#include "display/MgRgnDlg.h"
-#include "imagedb/ImgPgrGage.h"
-#include "support/Helptxt.h"
-#include "support/IDListForm.h"
 #include "app/Platform.h"
+#include "app/StrInput.h"
 #include "app/VORN_ROT.h"
 #include "astro/HelioCoord.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
+#include "display/BoxDlg.h"
 #include "display/CrsrWndw.h"
 #include "display/ImagMeas.h"
+#include "display/MgRgnDlg.h"
 #include "display/RdOutWin.h"
+#include "imagedb/ImgPgrGage.h"
 #include "imagefiles/FitsMaker.h"
 #include "imagefiles/GrFiles.h"
 #include "measure/MeasDataWin.h"
+#include "support/Helptxt.h"
+#include "support/IDListForm.h"
 #include "support/InfoList.h"
 #include "support/QtPrompt.h"
 
@@ -42,9 +42,9 @@
 #include <QScreen>
 #include <QTimer>
 #include <filesystem>
-#include <iostream>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -310,14 +310,17 @@ TEST(ScreenLayout, EveryWindowAndDialogFitsTheScreenClearOfTheMainMenu) {
         const std::string name = t->windowTitle().toStdString() + " (" + t->metaObject()->className() + ")";
         opened.push_back(name);
         const QRect f = t->frameGeometry();
-        EXPECT_TRUE(available().contains(f)) << name << " at " << f.x() << "," << f.y() << " " << f.width()
-                                             << "x" << f.height();
+        EXPECT_TRUE(available().contains(f))
+            << name << " at " << f.x() << "," << f.y() << " " << f.width() << "x" << f.height();
         if (t != &w) {
             const QRect main = w.frameGeometry();
-            const QRect menu(main.topLeft(),
-                             QPoint(main.right(), w.menuBar()->mapToGlobal(QPoint(0, w.menuBar()->height() - 1)).y()));
-            const QSize least = t->minimumSizeHint().expandedTo(t->minimumSize()).grownBy(
-                QMargins(0, 0, f.width() - t->width(), f.height() - t->height()));
+            const QRect menu(
+                main.topLeft(),
+                QPoint(main.right(), w.menuBar()->mapToGlobal(QPoint(0, w.menuBar()->height() - 1)).y()));
+            const QSize least =
+                t->minimumSizeHint()
+                    .expandedTo(t->minimumSize())
+                    .grownBy(QMargins(0, 0, f.width() - t->width(), f.height() - t->height()));
             if (least.height() <= available().bottom() - menu.bottom() ||
                 least.width() <= available().right() - menu.right()) {
                 EXPECT_FALSE(f.intersects(menu))

@@ -401,8 +401,8 @@ TEST(ImageListFile, SaveAndLoadGiveTheSameImagesInTheSameOrder) {
     s.ui.script.expect("Images Not Found");
     s.w->LoadList1Click();
     EXPECT_EQ(s.lines(s.w->ImageList1), (std::vector<std::string>{c[1]}));
-    EXPECT_EQ(s.ui.script.lastMessage().text,
-              "2 lines of OTHER.LST match no image of the database:\r\n\r\n1999-01-01        10:00:00\r\nno time here");
+    EXPECT_EQ(s.ui.script.lastMessage().text, "2 lines of OTHER.LST match no image of the "
+                                              "database:\r\n\r\n1999-01-01        10:00:00\r\nno time here");
 }
 
 TEST(Animation, OnStepsThroughTheListAndOffStopsAtTheNextTick) {

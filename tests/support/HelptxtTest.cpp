@@ -172,9 +172,10 @@ TEST(HelpViewer, UsableOverTheModalWindowThatAskedForIt) {
     const int linkRow = rowOf(v.ListBox1, "Longer");
     ASSERT_GT(linkRow, 0);
     v.ListBox1->scrollToItem(v.ListBox1->item(linkRow));
-    const QPoint link = v.ListBox1->viewport()->mapTo(&v, v.ListBox1->visualItemRect(v.ListBox1->item(linkRow)).center());
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                              QEvent::MouseButtonRelease})
+    const QPoint link =
+        v.ListBox1->viewport()->mapTo(&v, v.ListBox1->visualItemRect(v.ListBox1->item(linkRow)).center());
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
         windowMouse(&v, type, link);
     ASSERT_EQ(v.windowTitle().toStdString(), "Help - Longer");
     v.ListBox1->doItemsLayout();
