@@ -14,15 +14,28 @@
 
 namespace solar {
 
+namespace {
+QImage &printedImage() {
+    static QImage image;
+    return image;
+}
+} // namespace
+
+const QImage &lastPrintedWindowImage() {
+    return printedImage();
+}
+
 bool printAnalysisWindow(QWidget &window, const OptionsRecord &options,
                          const std::function<void(bool monochrome)> &setMonochrome) {
     QPrinter &printer = programPrinter();
     if (!uiPrompt().printDialog(printer))
         return false;
     BusyCursor busy;
-    window.setEnabled(false);
     setMonochrome(!options.PrintInColor);
+    // The window as the student sees it, its controls live; disabled only while the job runs.
     const QImage image = window.grab().toImage();
+    printedImage() = image;
+    window.setEnabled(false);
 
     printer.setDocName(QString::fromStdString(printJobTitle()));
     QPainter painter;
@@ -64,8 +77,8 @@ bool printAnalysisWindow(QWidget &window, const OptionsRecord &options,
         prompt().message("Print Error!", "Unable to Start the Print Job!\r\n\r\nDocument: " + printJobTitle(),
                          Icon::Error, Buttons::OK);
     }
-    setMonochrome(options.MonochromeDisplay);
     window.setEnabled(true);
+    setMonochrome(options.MonochromeDisplay);
     return printed;
 }
 

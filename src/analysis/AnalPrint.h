@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QImage;
 class QWidget;
 
 namespace solar {
@@ -15,5 +16,7 @@ struct OptionsRecord;
 // True when a page was printed.
 bool printAnalysisWindow(QWidget &window, const OptionsRecord &options,
                          const std::function<void(bool monochrome)> &setMonochrome);
+// The image of the window that the last confirmed print job took (null before the first).
+const QImage &lastPrintedWindowImage();
 
 } // namespace solar

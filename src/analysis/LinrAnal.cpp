@@ -451,6 +451,9 @@ void TLinearAnalysis::LoadDataset(int mode) {
                              " values for Spot \"" + id + "\" already loaded.",
                          Icon::Information, Buttons::OK);
         Plot.Selected = int(i);
+        // The sliders start again from the line now selected.
+        TZRstBtnClick();
+        SlRstBtnClick();
         FormPaint();
         return;
     }
@@ -722,8 +725,13 @@ bool TLinearAnalysis::RemoveDataset(int i) {
         --Plot.Selected;
     if (Plot.Selected < 0 && !Datasets.empty())
         Plot.Selected = 0;
-    if (Datasets.empty())
+    if (Datasets.empty()) {
         ResetWindow();
+    } else {
+        // The sliders start again from the line now selected, not from the removed one.
+        TZRstBtnClick();
+        SlRstBtnClick();
+    }
     return true;
 }
 

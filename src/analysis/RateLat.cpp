@@ -1,5 +1,6 @@
 #include "analysis/RateLat.h"
 #include "analysis/RateLatPaint.h"
+#include "support/ScreenFit.h"
 
 #include "astro/StringUt.h"
 #include "support/ListText.h"
@@ -9,8 +10,8 @@
 #include "support/QtPrompt.h"
 
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>
@@ -104,12 +105,22 @@ std::vector<bool> TRateLatForm1::LawsShown() const {
     return v;
 }
 
+namespace {
+// The largest client size the window can have below the main window's menu (on the whole
+// available area when the main window is hidden).
+QSize roomBelowMenu(const QWidget *w) {
+    const QRect area = screenfit::availableArea(w);
+    const QRect strip = screenfit::mainMenuStrip(w);
+    const int taken = strip.isEmpty() ? 0 : std::clamp(strip.bottom() + 1 - area.top(), 0, area.height() / 2);
+    return screenfit::maxClientSize(w, taken);
+}
+} // namespace
+
 void TRateLatForm1::FormShow() {
     Reload();
-    // Beside the plot's natural size, inside the screen's available area.
-    QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect area = s ? s->availableGeometry() : QRect(0, 0, 1366, 768);
-    resize(std::min(area.width(), 800), std::min(area.height(), 900));
+    // The plot's natural size where the screen has room for it, below the main window's menu.
+    const QSize room = roomBelowMenu(this);
+    resize(std::min(room.width(), 800), std::min(room.height(), 900));
 }
 
 bool TRateLatForm1::event(QEvent *e) {
@@ -135,10 +146,9 @@ void TRateLatForm1::Reload() {
 }
 
 void TRateLatForm1::Redraw() {
-    // The screen gives the plot what is left after the check boxes and at least six table lines.
-    QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const int avail = s ? s->availableGeometry().height() : 768;
-    const int h = std::clamp(avail - 260, 420, 560);
+    // The screen gives the plot what is left after the menu, the check boxes and at least six
+    // table lines.
+    const int h = std::clamp(roomBelowMenu(this).height() - 230, 300, 560);
     Geom = ComputeRateLatGeometry(Points_, LawsShown(), FitBox->isChecked() ? &Fit_ : nullptr, 760, h);
     // Sharp on a HiDPI screen: painted at the screen's pixel ratio, shown at the plot's size.
     const qreal dpr = std::max<qreal>(1, devicePixelRatioF());
@@ -316,8 +326,10 @@ void TRateLatForm1::SavePdf1Click() {
 
 TRateLatForm1 &ShowRateLatitude(QWidget *parent) {
     static QPointer<TRateLatForm1> form;
-    if (!form)
+    if (!form) {
         form = new TRateLatForm1(parent);
+        screenfit::keepClearOfMenu(form);
+    }
     form->FormShow();
     form->show();
     form->raise();

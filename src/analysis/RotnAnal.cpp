@@ -386,12 +386,16 @@ void TRotnAnalysis::DrawPlot(QPainter &painter) {
         }
     }
 
-    if (TScroll->isEnabled()) {
+    // The curve belongs to the estimate, whether or not the window is disabled (as it is while
+    // it prints).
+    if (TScroll->isEnabledTo(this)) {
         painter.setPen(QPen(qcolour(scheme.sine), 1));
         for (int i = 0; i <= 600; ++i)
             painter.drawPoint(i + Left, RadiusY(SinValue(ColumnFitTime(i, PlotOffsetPx, PlotOrigin))));
         const long double rms = SineRMS(Points);
-        setRmsColour(!(PreviousRMS == 0 || rms <= PreviousRMS));
+        // A redraw of the same curve keeps the reading's colour.
+        if (rms != PreviousRMS)
+            setRmsColour(!(PreviousRMS == 0 || rms <= PreviousRMS));
         RMSDisp->setText(QString::fromStdString(RmsText(rms)));
         PreviousRMS = rms;
     }
@@ -423,8 +427,12 @@ bool TRotnAnalysis::Reset() {
             Buttons::YesNoCancel);
         if (a == Answer::Cancel)
             return false;
-        if (a == Answer::Yes)
+        if (a == Answer::Yes) {
             RecordResults1Click();
+            // The result dialog cancelled: the fit stays for the student to record.
+            if (!Recorded)
+                return false;
+        }
     }
     SlidersLive = false;
     SpotID.clear();
@@ -537,7 +545,7 @@ void TRotnAnalysis::InitialEstimate1Click() {
 }
 
 void TRotnAnalysis::ComputeFit1Click() {
-    if (Points.empty() || !TScroll->isEnabled())
+    if (Points.empty() || !TScroll->isEnabledTo(this))
         return;
     SineFitReport report;
     {

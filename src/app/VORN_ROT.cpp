@@ -308,6 +308,7 @@ void TSolarRtn::FormCreate() {
     // 2. Fixed window at the top-left corner.
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setProperty("solarMainWindow", true); // the windows keep clear of its menu
     screenfit::placeFrame(this, screenfit::availableArea(this).topLeft());
     screenfit::keepInside(this); // its title bar stays on the screen
     setWindowTitle(MainCaption);

@@ -89,11 +89,14 @@ void TCursorWindow::render(long double x, long double y) {
                          Qt::FastTransformation)
                  .convertToFormat(QImage::Format_RGB32);
     Canvas.setDevicePixelRatio(own);
+    // A light line inside a dark outline: an inverted line would vanish on the mid-grey disc.
     QPainter p(&Canvas);
-    p.setCompositionMode(QPainter::RasterOp_NotDestination);
-    p.setPen(QPen(Qt::white, 1, Qt::SolidLine));
-    p.drawLine(View.crossX - 20, View.crossY, View.crossX + 20, View.crossY);
-    p.drawLine(View.crossX, View.crossY - 20, View.crossX, View.crossY + 20);
+    const QLine lines[] = {QLine(View.crossX - 20, View.crossY, View.crossX + 20, View.crossY),
+                           QLine(View.crossX, View.crossY - 20, View.crossX, View.crossY + 20)};
+    p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::SquareCap));
+    p.drawLines(lines, 2);
+    p.setPen(QPen(Qt::white, 1, Qt::SolidLine, Qt::FlatCap));
+    p.drawLines(lines, 2);
 }
 
 void TCursorWindow::ShowRegion(const std::string &caption, bool reset, long double x, long double y) {

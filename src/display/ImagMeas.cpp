@@ -433,8 +433,9 @@ void TImageForm1::DrawClickMark(QColor colour, long double x, long double y) {
         QPainter p(&Frame);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(colour, 1));
-        // A one-pixel pen strokes both edges: left to right inclusive.
-        p.drawRect(QRect(g.box.left, g.box.top, g.box.width(), g.box.height()));
+        // The box is the region the magnifier shows, right and bottom edges inside it, so that the
+        // magnifier shows all four sides.
+        p.drawRect(QRect(g.box.left, g.box.top, g.box.width() - 1, g.box.height() - 1));
     }
     View->update();
 }

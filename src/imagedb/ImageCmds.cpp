@@ -108,6 +108,11 @@ bool TSolarRtn::eventFilter(QObject *watched, QEvent *event) {
         } else {
             ListBox1MouseUp(me->button(), pos.x(), pos.y());
         }
+        // A right press beside the lines opens the pop-up only: the list would take it as a
+        // click on nothing and drop the selection the pop-up's commands work on.
+        auto *lb = watched == ImageList1->viewport() ? ImageList1 : ListBox1;
+        if (press && me->button() == Qt::RightButton && lb->itemAt(pos) == nullptr)
+            return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

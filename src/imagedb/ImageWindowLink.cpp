@@ -22,7 +22,7 @@ void TSolarRtn::createImageWindow() {
     hooks.animationOn = [this] { Animate1Click(); };
     hooks.animationOff = [this] { AnimateOff1Click(); };
     hooks.animationSetRate = [this] { SetRate1Click(); };
-    hooks.showHelp = [this](const std::string &list) { showHelpTopics(list, this); };
+    hooks.showHelp = [this](const std::string &list) { showHelpTopics(list, ImageForm); };
     ImageForm = new TImageForm1(Options, Helio, *MeasDataForm, hooks, this);
 
     ShowImageHook = [this](FITSFileObj &image, int index) {

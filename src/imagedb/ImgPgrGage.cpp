@@ -1,4 +1,5 @@
 #include "imagedb/ImgPgrGage.h"
+#include "support/ScreenFit.h"
 
 #include "astro/StringUt.h"
 #include "support/ExtReal.h"
@@ -76,6 +77,7 @@ std::string TGaugeForm2::HoursText(double hours) {
 
 void TGaugeForm2::StartProgress(const std::string &caption, const std::string &question, int total) {
     setWindowTitle(QString::fromStdString(caption));
+    screenfit::keepCaptionWhole(this);
     question_ = question;
     Gauge->setProgress(0);
     total_ = total;

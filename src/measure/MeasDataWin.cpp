@@ -7,6 +7,7 @@
 #include "support/Prompt.h"
 #include "support/QtPrompt.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -95,6 +96,12 @@ void TMeasDataForm1::build() {
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(grid);
     outer->addLayout(buttons);
+    // The headings change with the unit: room for the longest of each, so that the window keeps
+    // its size and its buttons their place in every unit.
+    const QFontMetrics fm(MeasLbl->font());
+    MeasLbl->setMinimumWidth(fm.horizontalAdvance("Position of Spot Relative to Image Center"));
+    LongLbl->setMinimumSize(LongLbl->sizeHint());
+    screenfit::keepCaptionWhole(this);
 
     connect(IDEd, &QLineEdit::textChanged, this, [this] { IDEdChange(); });
     connect(OkBtn1, &QPushButton::clicked, this, [this] { OkBtn1Click(); });

@@ -6,6 +6,7 @@
 #include "support/PrintHdr.h"
 #include "support/QtPrintHdr.h"
 #include "support/QtPrompt.h"
+#include "support/ScreenFit.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -18,6 +19,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cerrno>
@@ -203,6 +205,7 @@ THelpWin::THelpWin(QWidget *parent) : QMainWindow(parent) {
             [this](QListWidgetItem *item) { ListBox1DblClick(ListBox1->row(item)); });
     const QScreen *s = QGuiApplication::primaryScreen();
     resize(s ? int(5 * s->logicalDotsPerInch()) : 480, 400);
+    screenfit::keepClearOfMenu(this);
 }
 
 std::vector<std::string> THelpWin::historyTitles() {
@@ -278,6 +281,8 @@ bool THelpWin::FormActivate() {
     ListBox1->clear();
     for (const std::string &l : shown.lines)
         ListBox1->addItem(QString::fromStdString(l));
+    // A new topic starts at its first line, wherever the last one was scrolled to.
+    ListBox1->scrollToTop();
     const int lineHeight = std::max(fm.height(), 5);
     const QRect area = availableArea(this);
     const int clientWidth = std::min(width + 20 + 20, area.width() - 10);
@@ -415,11 +420,17 @@ void THelpWin::closeEvent(QCloseEvent *event) {
     history_.DeleteAll();
     updateBack();
     event->accept();
+    // The focus goes back to the window that asked for help.
+    if (QWidget *asked = parentWidget())
+        QTimer::singleShot(0, asked, [asked] {
+            if (asked->isVisible())
+                asked->activateWindow();
+        });
 }
 
 // ------------------------------------------------------------------------------ help center
 
-HelpCenter::HelpCenter(QWidget *owner) : QObject(owner) {
+HelpCenter::HelpCenter(QWidget *owner) : QObject(owner), owner_(owner) {
     Viewer = new THelpWin(owner);
     Viewer->setWindowFlag(Qt::Window);
     TopicDlg = new THelpLstDlg(owner);
@@ -453,7 +464,37 @@ HelpList *HelpCenter::listFor(const std::string &path) {
     return p;
 }
 
-void HelpCenter::showTopics(HelpList *list, const std::string &folder) {
+void HelpCenter::hostIn(QWidget *asking) {
+    QWidget *host = asking ? asking->window() : owner_;
+    if (!host)
+        host = owner_;
+    QWidget *before = Viewer->parentWidget();
+    if (before == host)
+        return;
+    if (before && before != owner_)
+        before->removeEventFilter(this);
+    // A window keeps its flags across the move; setParent hides it until it is shown again.
+    Viewer->setParent(host, Viewer->windowFlags() | Qt::Window);
+    TopicDlg->setParent(host, TopicDlg->windowFlags() | Qt::Dialog);
+    if (host != owner_)
+        host->installEventFilter(this);
+}
+
+bool HelpCenter::eventFilter(QObject *watched, QEvent *event) {
+    // The window the help served closes (or is destroyed while shown): the help windows must not
+    // go with it. An open viewer stays open over the owner.
+    if (event->type() == QEvent::Hide && !event->spontaneous() && watched == Viewer->parentWidget() &&
+        watched != owner_) {
+        const bool open = Viewer->isVisible();
+        hostIn(nullptr);
+        if (open)
+            Viewer->show();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void HelpCenter::showTopics(HelpList *list, const std::string &folder, QWidget *asking) {
+    hostIn(asking);
     if (list && InstructorAccess && !InstructorAccess()) {
         auto shown = WithoutInstructorTopics(*list);
         list = shown.get();
@@ -472,8 +513,9 @@ void HelpCenter::showTopics(HelpList *list, const std::string &folder) {
     Viewer->Open();
 }
 
-void HelpCenter::showSingleTopic(const std::string &title, const std::string &file,
-                                 const std::string &folder) {
+void HelpCenter::showSingleTopic(const std::string &title, const std::string &file, const std::string &folder,
+                                 QWidget *asking) {
+    hostIn(asking);
     HelpEntry e;
     e.Title = title;
     e.Key = file;
@@ -490,7 +532,7 @@ void showHelpTopics(const std::string &helpListPath, QWidget *owner) {
             return;
         c = new HelpCenter(owner->window());
     }
-    c->showTopics(c->listFor(helpListPath), folderPart(helpListPath));
+    c->showTopics(c->listFor(helpListPath), folderPart(helpListPath), owner);
 }
 
 } // namespace solar

@@ -117,12 +117,22 @@ public:
     // The list read from the file (once; a file that could not be read is tried again next time).
     HelpList *listFor(const std::string &path);
     // Makes `list` the active list, shows the topic dialog and, on OK, the chosen topic in the
-    // viewer, with the help files in `folder`.
-    void showTopics(HelpList *list, const std::string &folder);
+    // viewer, with the help files in `folder`. Both open over the window of `asking` (the
+    // owner's when none), usable while that window is modal.
+    void showTopics(HelpList *list, const std::string &folder, QWidget *asking = nullptr);
     // Shows the one-topic entry (title, file) from `folder` in the viewer.
-    void showSingleTopic(const std::string &title, const std::string &file, const std::string &folder);
+    void showSingleTopic(const std::string &title, const std::string &file, const std::string &folder,
+                         QWidget *asking = nullptr);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Makes the help windows children of the asking window: a modal window blocks every window
+    // but its own children, and children stay above it. They go back to the owner when it hides.
+    void hostIn(QWidget *asking);
+
+    QWidget *owner_;
     std::map<std::string, std::unique_ptr<HelpList>> lists_;
     std::unique_ptr<HelpList> studentList_; // the list last shown to a student
 };

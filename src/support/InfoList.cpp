@@ -234,6 +234,7 @@ void TInfoListForm1::FormShow() {
     resize(clientWidth, clientHeight + menuBar()->sizeHint().height());
     // Beside the image window when there is room, never past the screen's edges.
     screenfit::centreBeside(this);
+    screenfit::clearMainMenu(this);
     screenfit::keepInside(this);
     Print1->setChecked(ReportWritten);
 }

@@ -1,13 +1,17 @@
 #include "support/QtPrompt.h"
+#include "support/ScreenFit.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSpacerItem>
 #include <QTimer>
+#include <algorithm>
 
 namespace solar {
 namespace {
@@ -85,6 +89,7 @@ Answer QtPrompt::message(const std::string &caption, const std::string &text, Ic
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(q(caption));
     box.setText(boxText(text));
+
     switch (icon) {
     case Icon::Error:
     case Icon::Stop:
@@ -116,6 +121,12 @@ Answer QtPrompt::message(const std::string &caption, const std::string &text, Ic
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    // The box sizes itself to its text; a strut (once its layout is final) keeps the whole caption
+    // in its title bar.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(
+            new QSpacerItem(screenfit::captionWidth(&box), 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
+            grid->rowCount(), 0, 1, std::max(1, grid->columnCount()));
     // A busy cursor must not hide the arrow over a question.
     int r = 0;
     {
@@ -195,6 +206,8 @@ bool QtPrompt::printDialog(QPrinter &printer) {
 }
 
 int runModal(QDialog &dialog) {
+    screenfit::keepCaptionWhole(&dialog);
+    screenfit::keepClearOfMenu(&dialog);
     if (modalRunner)
         return modalRunner(dialog);
     const ArrowWhileAsking arrow;

@@ -1,9 +1,14 @@
 #include "support/ScreenFit.h"
 
 #include <QApplication>
+#include <QBoxLayout>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QTimer>
 #include <QVariant>
 #include <QWidget>
@@ -46,35 +51,205 @@ long long overlapArea(const QRect &r, const QList<QRect> &avoid) {
     return sum;
 }
 
-// A window's position is that of its frame; a made window whose frame is not known yet would get
-// its client area there instead, so the estimated frame is added.
+// A window's position is that of its frame. For a made window the client area goes where the
+// frame (the real one, or an estimate while it is not known) puts it: QWidget::move adds its own
+// idea of the frame, which lags behind the window manager's (it stays empty when the window
+// manager frames a window that was already shown).
 void moveFrameTo(QWidget *w, QPoint p) {
-    if (w->testAttribute(Qt::WA_WState_Created) && realFrame(w) == w->geometry()) {
-        const QMargins m = frameMargins(w);
-        w->move(p + QPoint(m.left(), m.top()));
-    } else {
+    if (!w->testAttribute(Qt::WA_WState_Created)) {
         w->move(p);
+        return;
     }
+    const QMargins m = frameMargins(w);
+    const QPoint client = p + QPoint(m.left(), m.top());
+    w->move(client - (w->geometry().topLeft() - w->pos()));
 }
 
+// The frame is known only once the window manager has framed the window: some time after the
+// window is mapped, and much later when the window manager starts after the program (the frame
+// then grows round the client where it stands, its title bar above the screen). So the frame
+// is checked each time the window moves or is activated, and every quarter second for a while.
 class FrameKeeper : public QObject {
+public:
+    explicit FrameKeeper(QWidget *w) : QObject(w), window_(w) {
+        timer_.setInterval(250);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            check();
+            if (++ticks_ >= 60)
+                timer_.stop();
+        });
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (watched != window_)
+            return false;
+        switch (event->type()) {
+        case QEvent::Show:
+            ticks_ = 0;
+            timer_.start();
+            QTimer::singleShot(0, this, [this] { check(); });
+            break;
+        case QEvent::Hide:
+            timer_.stop();
+            break;
+        case QEvent::Move:
+        case QEvent::WindowActivate:
+            QTimer::singleShot(0, this, [this] { check(); });
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void check() {
+        QWidget *w = window_;
+        if (w->isVisible() && !w->isMinimized() && !availableArea(w).contains(realFrame(w)))
+            placeFrame(w, realFrame(w).topLeft());
+    }
+    QWidget *window_;
+    QTimer timer_;
+    int ticks_ = 0;
+};
+
+// Widens its window to the caption's width each time the caption changes or the window shows.
+class CaptionKeeper : public QObject {
+public:
+    explicit CaptionKeeper(QWidget *w) : QObject(w), window_(w) {}
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (watched == window_ &&
+            (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::Show))
+            widen();
+        return false;
+    }
+    void widen() {
+        const int need = captionWidth(window_);
+        QLayout *l = window_->layout();
+        if (l && l->sizeConstraint() == QLayout::SetFixedSize) {
+            // The layout sets the window's size from its own hint: a strut across it widens it.
+            if (!strut_) {
+                strut_ = new QSpacerItem(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+                if (auto *grid = qobject_cast<QGridLayout *>(l))
+                    grid->addItem(strut_, grid->rowCount(), 0, 1, std::max(1, grid->columnCount()));
+                else if (auto *box = qobject_cast<QBoxLayout *>(l);
+                         box && (box->direction() == QBoxLayout::TopToBottom ||
+                                 box->direction() == QBoxLayout::BottomToTop))
+                    box->addItem(strut_);
+                else {
+                    delete strut_;
+                    strut_ = nullptr;
+                    return;
+                }
+            }
+            strut_->changeSize(need, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+            l->invalidate();
+            l->activate();
+            return;
+        }
+        if (window_->maximumWidth() < need)
+            window_->setMaximumWidth(need);
+        if (window_->minimumWidth() < need)
+            window_->setMinimumWidth(need);
+    }
+
+private:
+    QWidget *window_;
+    QSpacerItem *strut_ = nullptr;
+};
+
+const QWidget *outermost(const QWidget *w) {
+    while (w && w->parentWidget())
+        w = w->parentWidget();
+    return w;
+}
+
+// Places a window the first time it shows (Qt would centre a dialog on its parent) and then
+// keeps it inside the area and clear of the main menu.
+class MenuKeeper : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Show) {
-            QPointer<QWidget> w = qobject_cast<QWidget *>(watched);
-            // The frame extents arrive some time after the window is mapped.
-            for (int ms : {0, 150, 500})
-                QTimer::singleShot(ms, this, [w] {
-                    if (w && w->isVisible() && !w->isMinimized() && !availableArea(w).contains(realFrame(w)))
-                        placeFrame(w, realFrame(w).topLeft());
-                });
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (!w || event->type() != QEvent::Show || event->spontaneous())
+            return false;
+        if (!w->testAttribute(Qt::WA_Moved)) {
+            const QWidget *over = w->parentWidget() ? w->parentWidget()->window() : nullptr;
+            const QRect on = over && over->isVisible() ? frameRect(over) : availableArea(w);
+            QRect f = frameRectAt(w, QPoint(0, 0));
+            f.moveCenter(on.center());
+            moveFrameTo(w, clampInto(f, availableArea(w)).topLeft());
         }
+        fitInside(w);
+        clearMainMenu(w);
         return false;
     }
 };
 
 } // namespace
+
+QRect mainMenuStrip(const QWidget *w) {
+    // The main window marks itself; windows without a parent have no other way to it.
+    const QMainWindow *main = nullptr;
+    for (QWidget *t : QApplication::topLevelWidgets())
+        if (t->property("solarMainWindow").toBool())
+            main = qobject_cast<const QMainWindow *>(t);
+    if (!main)
+        main = qobject_cast<const QMainWindow *>(outermost(w));
+    if (!main || main == w || !main->isVisible() || !main->menuWidget() || !main->menuWidget()->isVisible())
+        return {};
+    const QRect frame = frameRect(main);
+    const QWidget *menu = main->menuWidget();
+    const int bottom = menu->mapToGlobal(QPoint(0, menu->height() - 1)).y();
+    return QRect(QPoint(frame.left(), frame.top()), QPoint(frame.right(), bottom));
+}
+
+void clearMainMenu(QWidget *w) {
+    const QRect strip = mainMenuStrip(w);
+    QRect f = frameRect(w);
+    if (strip.isEmpty() || !f.intersects(strip))
+        return;
+    const QRect area = availableArea(w);
+    const QMargins m = frameMargins(w);
+    const QRect below(QPoint(area.left(), strip.bottom() + 1), area.bottomRight());
+    const QRect beside(QPoint(strip.right() + 1, area.top()), area.bottomRight());
+    const int minFrameHeight =
+        w->minimumSizeHint().expandedTo(w->minimumSize()).height() + m.top() + m.bottom();
+    if (f.height() > below.height() && minFrameHeight <= below.height() && f.width() > beside.width()) {
+        w->resize(w->width(), below.height() - m.top() - m.bottom());
+        f = frameRect(w);
+    }
+    if (f.height() <= below.height()) {
+        f.moveTop(below.top());
+        moveFrameTo(w, clampInto(f, below).topLeft());
+    } else if (f.width() <= beside.width()) {
+        f.moveLeft(beside.left());
+        moveFrameTo(w, clampInto(f, beside).topLeft());
+    }
+}
+
+void keepClearOfMenu(QWidget *w) {
+    if (w->property("solarClearOfMenu").toBool())
+        return;
+    w->setProperty("solarClearOfMenu", true);
+    w->installEventFilter(new MenuKeeper(w));
+}
+
+int captionWidth(const QWidget *w) {
+    QFont bold = w->font();
+    bold.setBold(true);
+    const int text = QFontMetrics(bold).horizontalAdvance(w->windowTitle());
+    // Icon and three buttons of about 24 pixels each, and the frame's margins.
+    return w->windowTitle().isEmpty() ? 0 : text + 120;
+}
+
+void keepCaptionWhole(QWidget *w) {
+    if (w->property("solarCaptionKept").toBool())
+        return;
+    w->setProperty("solarCaptionKept", true);
+    auto *keeper = new CaptionKeeper(w);
+    w->installEventFilter(keeper);
+    keeper->widen();
+}
 
 void keepInside(QWidget *w) {
     if (w->property("solarKeptInside").toBool())

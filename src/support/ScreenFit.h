@@ -44,6 +44,23 @@ void fitInside(QWidget *w);
 // past the available area (a title bar above the screen's top) is moved inside.
 void keepInside(QWidget *w);
 
+// The width a window's frame needs for its whole caption: the caption in the bold face most
+// window managers use, with room for the frame's icon and buttons.
+int captionWidth(const QWidget *w);
+// Makes the window at least captionWidth wide, now and whenever its caption changes (a window
+// whose layout fixes its size gets a strut in that layout).
+void keepCaptionWhole(QWidget *w);
+
+// The strip of the program's main window from the top of its frame to the foot of its menu bar,
+// in screen coordinates; empty while the main window is hidden (or when `w` is the main window).
+QRect mainMenuStrip(const QWidget *w);
+// Moves a window whose frame covers the main window's menu below it (or beside it), shrinking it
+// to the room there when its minimum size allows; left as it is when there is no such room.
+void clearMainMenu(QWidget *w);
+// Each time the window is shown: placed as Qt would place it (centred on its parent), then kept
+// inside the available area and clear of the main window's menu.
+void keepClearOfMenu(QWidget *w);
+
 // Windows that lists and headers open beside rather than over (the image window).
 void reserve(QWidget *w);
 // Centres a window in the largest part of the available area beside the shown reserved windows

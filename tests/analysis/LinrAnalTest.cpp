@@ -346,6 +346,39 @@ TEST(LinearAnalysis, RemovingAsksAboutUnrecordedResultsAndLoadStopsAtSix) {
     EXPECT_TRUE(fx.w->FormCloseQuery());
 }
 
+// After a removal or a duplicate load the sliders start from the line then selected: one step
+// moves it by one step (0.1 degree per day, 0.007 day), not by the other line's settings.
+TEST(LinearAnalysis, SlidersStartFromTheSelectedLineAfterARemovalOrADuplicateLoad) {
+    Fixture fx(false);
+    addSpotA(fx.list);
+    for (int k = 0; k < 4; ++k)
+        fx.list.Insert(meas("B", T0 + k, -20 + 14.0L * k, 8.0L));
+    fx.load("A");
+    fx.load("B");
+    fx.w->SlScroll->setValue(30);
+    fx.w->TScroll->setValue(100);
+    const auto stepMovesSelectedLineByOneStep = [&] {
+        const long double slope = fx.sel().Slope;
+        const double tzero = fx.sel().TZero;
+        EXPECT_EQ(fx.w->SlScroll->value(), 0);
+        EXPECT_EQ(fx.w->TScroll->value(), 0);
+        fx.w->SlScroll->setValue(fx.w->SlScroll->value() + 1);
+        EXPECT_NEAR(double(fx.sel().Slope), double(slope) + 0.1, 1e-9);
+        fx.w->TScroll->setValue(fx.w->TScroll->value() + 1);
+        EXPECT_NEAR(fx.sel().TZero, tzero + 0.007, 1e-9);
+    };
+    fx.ui.script.expect("Data Already Loaded");
+    fx.load("A");
+    ASSERT_EQ(fx.sel().SpotID.str(), "A");
+    stepMovesSelectedLineByOneStep();
+    fx.w->SlScroll->setValue(-40);
+    fx.ui.script.expect("Verify Deletion", Answer::Yes);
+    fx.ui.script.expect("Results Not Recorded!", Answer::No);
+    fx.w->Delete1Click();
+    ASSERT_EQ(fx.sel().SpotID.str(), "B");
+    stepMovesSelectedLineByOneStep();
+}
+
 // The whole road on the generated database: every spot of the answer key measured at its
 // centroid in the heliographic unit, loaded, fitted by least squares and recorded; the recorded
 // rate is the key's synodic rate within 0.05 degrees per day.

@@ -108,15 +108,19 @@ TEST(RateLatWindow, PlotsSavesAndPrintsTheResults) {
     EXPECT_EQ(img.pixelColor(a.at.x, a.at.y), Bgr(0x009FE6));
     EXPECT_EQ(img.pixelColor(a.at.x, a.barTop), Bgr(0x009FE6));
     EXPECT_EQ(img.pixelColor(a.at.x, a.barBottom), Bgr(0x009FE6));
-    // The law at latitude -30: a pixel of the curve in the law's colour.
+    // The law at latitude -30: a pixel of the curve in the law's colour (a polyline through
+    // sampled points, so within a pixel of the exact height at any plot size).
     const int x = g.XOf(-30);
     const int y = g.YOf(14.38L - 2.77L * std::pow(std::sin(30 * Rad), 2));
-    EXPECT_EQ(img.pixelColor(x, y), QColor(Qt::white));
+    const auto onCurve = [&](const QImage &i, const QColor &c) {
+        return i.pixelColor(x, y - 1) == c || i.pixelColor(x, y) == c || i.pixelColor(x, y + 1) == c;
+    };
+    EXPECT_TRUE(onCurve(img, QColor(Qt::white)));
     // Monochrome: white paper, black ink.
     img = w.PlotImage(true);
     EXPECT_EQ(img.pixelColor(2, 2), QColor(Qt::white));
     EXPECT_EQ(img.pixelColor(a.at.x, a.at.y), QColor(Qt::black));
-    EXPECT_EQ(img.pixelColor(x, y), QColor(Qt::black));
+    EXPECT_TRUE(onCurve(img, QColor(Qt::black)));
 
     w.FitBox->setChecked(true);
     // Saved picture: the plot as shown, under an upper-case name; then a PDF.

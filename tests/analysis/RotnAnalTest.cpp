@@ -3,6 +3,7 @@
 // the questions about an unrecorded result.
 #include "analysis/RotnAnal.h"
 
+#include "analysis/AnalPrint.h"
 #include "analysis/RotnPlot.h"
 #include "analysis/RsltsDlg.h"
 #include "app/Options.h"
@@ -248,6 +249,13 @@ TEST(RotnAnalysisWindow, UnrecordedResultQuestionsAndRecording) {
     EXPECT_FALSE(f.win->Reset());
     EXPECT_EQ(f.win->SpotID, "B");
     EXPECT_TRUE(f.win->TScroll->isEnabled());
+    // Yes with the result dialog cancelled keeps the fit too.
+    f.ui.script.expect("Result Not Recorded!", Answer::Yes);
+    f.ui.onDialog([](QDialog &) { return int(QDialog::Rejected); });
+    EXPECT_FALSE(f.win->Reset());
+    EXPECT_EQ(f.win->SpotID, "B");
+    EXPECT_FALSE(f.win->Recorded);
+    EXPECT_TRUE(f.win->TScroll->isEnabled());
 
     // Yes records first: the result dialog gets the sine's record.
     RsltsRec seen;
@@ -281,6 +289,48 @@ TEST(RotnAnalysisWindow, UnrecordedResultQuestionsAndRecording) {
     EXPECT_GT(std::filesystem::file_size(f.ui.pdfPath), 1000u);
     EXPECT_FALSE(f.win->Monochrome);
     EXPECT_TRUE(f.win->isEnabled());
+}
+
+// Printing takes the window as the student sees it (curve drawn, controls live) in the printing
+// colours, and leaves the screen as it was.
+TEST(RotnAnalysisWindow, PrintingKeepsTheCurveOnPaperAndOnScreen) {
+    Fixture f;
+    f.win->resize(f.win->sizeHint());
+    f.win->show();
+    f.estimate();
+    f.win->TScroll->setValue(40);
+    const auto curveAt = [](int i) {
+        const long double t = (i - 80) / 20.0L + Origin - 37000;
+        return QPoint(
+            i + 60, 170 - static_cast<int>(std::lround(150 * std::sin(2 * Pi * (t - SinTZero) / SinPeriod))));
+    };
+    const QRgb fuchsia = rgb(0xFF00FF);
+    ASSERT_EQ(f.win->Plot.pixel(curveAt(33)), fuchsia);
+    const QString rms = f.win->RMSDisp->text();
+
+    TempDir out;
+    f.ui.pdfPath = out.file("window.pdf");
+    f.ui.script.answerPrint(true);
+    f.win->PrintWindow1Click();
+    // On paper: the curve in the monochrome scheme ("Print in Color" is off), and the reset
+    // button's caption in the enabled text colour, not greyed.
+    const QImage &shot = lastPrintedWindowImage();
+    ASSERT_FALSE(shot.isNull());
+    const QPoint plotAt = f.win->Display1->mapTo(f.win.get(), QPoint(0, 0));
+    const rotnplot::Scheme mono = rotnplot::ColourScheme(true);
+    EXPECT_EQ(shot.pixel(plotAt + curveAt(33)) | 0xFF000000, rgb(mono.sine));
+    const QRect button(f.win->TZRstBtn->mapTo(f.win.get(), QPoint(0, 0)), f.win->TZRstBtn->size());
+    int darkest = 255;
+    for (int y = button.top(); y <= button.bottom(); ++y)
+        for (int x = button.left(); x <= button.right(); ++x)
+            darkest = std::min(darkest, qGray(shot.pixel(x, y)));
+    const QColor text = f.win->TZRstBtn->palette().color(QPalette::Active, QPalette::ButtonText);
+    EXPECT_LE(darkest, qGray(text.rgb()) + 40);
+    // On screen: the curve in its colours again, the window enabled, the reading unchanged.
+    EXPECT_TRUE(f.win->isEnabled());
+    EXPECT_EQ(f.win->Plot.pixel(curveAt(33)), fuchsia);
+    EXPECT_EQ(f.win->RMSDisp->text(), rms);
+    f.win->hide();
 }
 
 } // namespace

@@ -205,16 +205,28 @@ TEST(ImageWindow, PressDragAndReleaseMeasureAtTheCursor) {
     EXPECT_TRUE(fx.entry.isVisible());
     EXPECT_EQ(w.ReadOut->windowTitle(), "Spot Position");
     EXPECT_EQ(w.CursorWindow->windowTitle(), "Locate Centroid");
-    // The click mark: a magenta square of half the region size (12) about the click.
+    // The click mark: a magenta square of the region size (24) about the click, columns and
+    // rows 30..53 and 20..43.
     EXPECT_EQ(fx.pixel(30, 25), qRgb(255, 0, 255));
-    EXPECT_EQ(fx.pixel(42 + 12, 40), qRgb(255, 0, 255));
-    // The magnifier enlarges 30..54 x 20..44 by 200 / 24: its column 3 shows image column 30,
-    // the mark's left edge. Its cross, at Round((42 - 30 + 0.5) / 0.12) = 104 both ways, inverts
-    // what it crosses: at magnifier (90, 104), image (40, 32) on the magenta centre cross.
+    EXPECT_EQ(fx.pixel(42 + 11, 40), qRgb(255, 0, 255));
+    EXPECT_EQ(fx.pixel(40, 32 + 11), qRgb(255, 0, 255));
+    EXPECT_NE(fx.pixel(42 + 12, 40), qRgb(255, 0, 255));
+    // The magnifier enlarges 30..53 x 20..43 by 200 / 24 = 8.33: the mark's four sides lie on
+    // its four edges (image column 53 is magnifier columns 192..199). Its cross, at
+    // Round((42 - 30 + 0.5) / 0.12) = 104 both ways, is white inside a black outline, on the
+    // magenta centre cross (magnifier x 90, image x 40) as on the grey disc (magnifier y 110,
+    // image (42, 33)).
     const QImage &mag = w.CursorWindow->Canvas;
     EXPECT_EQ(w.CursorWindow->View.crossX, 104);
-    EXPECT_EQ(mag.pixel(3, 60), qRgb(255, 0, 255));
-    EXPECT_EQ(mag.pixel(90, 104), qRgb(0, 255, 0));
+    const QRgb magenta = qRgb(255, 0, 255), white = qRgb(255, 255, 255), black = qRgb(0, 0, 0);
+    for (QPoint side : {QPoint(3, 60), QPoint(60, 3), QPoint(196, 60), QPoint(60, 196)})
+        EXPECT_EQ(mag.pixel(side), magenta) << side.x() << "," << side.y();
+    EXPECT_EQ(mag.pixel(90, 104), white);
+    EXPECT_EQ(mag.pixel(90, 103), black);
+    EXPECT_EQ(mag.pixel(90, 105), black);
+    EXPECT_EQ(mag.pixel(104, 110), white);
+    EXPECT_EQ(mag.pixel(103, 110), black);
+    EXPECT_EQ(mag.pixel(105, 110), black);
 
     // The magnifier's bars move the position by 24 / 200 = 0.12 display pixels per step.
     w.CursorWindow->HorzScroll->setValue(5);

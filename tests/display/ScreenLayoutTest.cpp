@@ -2,18 +2,33 @@
 // the screen area with no helper over another window's buttons or menu, a click on the magnified
 // view measuring the spot under the cursor, the keyboard going to the spot identifier, the disc
 // filling the viewing window for any image size, and clicks resolved at the device pixel ratio.
+#include "analysis/LinrAnal.h"
+#include "analysis/RateLat.h"
+#include "analysis/RotnAnal.h"
+#include "analysis/RsltsLst.h"
+#include "app/About.h"
+#include "app/LoginDlg.h"
+#include "app/MountMsg.h"
 #include "app/Options.h"
+#include "app/OptionsDlg.h"
+#include "app/Passwd.h"
 #include "app/Platform.h"
+#include "app/StrInput.h"
 #include "app/VORN_ROT.h"
 #include "astro/HelioCoord.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
+#include "display/BoxDlg.h"
 #include "display/CrsrWndw.h"
 #include "display/ImagMeas.h"
+#include "display/MgRgnDlg.h"
 #include "display/RdOutWin.h"
+#include "imagedb/ImgPgrGage.h"
 #include "imagefiles/FitsMaker.h"
 #include "imagefiles/GrFiles.h"
 #include "measure/MeasDataWin.h"
+#include "support/Helptxt.h"
+#include "support/IDListForm.h"
 #include "support/InfoList.h"
 #include "support/QtPrompt.h"
 
@@ -29,6 +44,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -252,6 +268,239 @@ TEST(ScreenLayout, ClickResolvesTheDevicePixelUnderTheCursor) {
     EXPECT_NEAR(double(entry.Pending.X - x0), step, 1e-9);
     EXPECT_NEAR(double(entry.Pending.YOff), -(10.0 + step), 1e-9);
     EXPECT_LT(step / double(w.Size.scale), ratio > 1 ? 1.0 : 2.0) << "image pixels per device pixel";
+}
+
+// Every window and dialog of the program, opened over the running main window: inside the
+// available area, clear of the main window's menu where the screen has room elsewhere, and wide
+// enough for its whole caption.
+TEST(ScreenLayout, EveryWindowAndDialogFitsTheScreenClearOfTheMainMenu) {
+    if (!std::ifstream(SampleDir + "synthlist.txt"))
+        GTEST_SKIP() << "no generated images in " << SampleDir;
+    QApplication::setQuitOnLastWindowClosed(false);
+    TempDir install, work, other;
+    ScriptedUiPrompt ui;
+    const std::string data = std::string(SOLARRTN_SOURCE_DIR) + "/data/";
+    for (const fs::directory_entry &f : fs::directory_iterator(data))
+        if (f.is_regular_file())
+            fs::copy_file(f.path(), install.file(f.path().filename().string()));
+    OptsObj o;
+    o.Options.InstallDir = install.dir();
+    o.SetDefaults();
+    o.Options.LoginRequired = false;
+    o.Options.ImagePath = SampleDir;
+    const OptionsFileBytes bytes = encodeOptionsFile(o.Options);
+    writeFile(work.file("SOLNOPTS.INI"), std::string(bytes.begin(), bytes.end()));
+    StartupEnv e;
+    e.installDir = install.dir();
+    e.currentDir = work.dir();
+    e.fallbackDir = other.dir() + "fallback/";
+    e.screenWidth = available().width();
+    e.screenHeight = available().height();
+    e.opticalMounts = [] { return std::vector<std::string>{}; };
+    TSolarRtn w(e);
+    w.show();
+    w.Run1Click();
+    ui.script.answerFile(SampleDir + "synthlist.txt");
+    w.Load1Click();
+    ASSERT_GE(w.ListBox1->count(), 2);
+
+    std::vector<std::string> opened;
+    const auto check = [&](QWidget *t) {
+        QApplication::processEvents();
+        const std::string name = t->windowTitle().toStdString() + " (" + t->metaObject()->className() + ")";
+        opened.push_back(name);
+        const QRect f = t->frameGeometry();
+        EXPECT_TRUE(available().contains(f))
+            << name << " at " << f.x() << "," << f.y() << " " << f.width() << "x" << f.height();
+        if (t != &w) {
+            const QRect main = w.frameGeometry();
+            const QRect menu(
+                main.topLeft(),
+                QPoint(main.right(), w.menuBar()->mapToGlobal(QPoint(0, w.menuBar()->height() - 1)).y()));
+            const QSize least =
+                t->minimumSizeHint()
+                    .expandedTo(t->minimumSize())
+                    .grownBy(QMargins(0, 0, f.width() - t->width(), f.height() - t->height()));
+            if (least.height() <= available().bottom() - menu.bottom() ||
+                least.width() <= available().right() - menu.right()) {
+                EXPECT_FALSE(f.intersects(menu))
+                    << name << " at " << f.x() << "," << f.y() << " " << f.width() << "x" << f.height()
+                    << " covers the main window's menu, foot at y " << menu.bottom();
+            }
+        }
+        if ((t->windowType() & Qt::Tool) != Qt::Tool && !t->windowTitle().trimmed().isEmpty()) {
+            // The caption in bold beside an icon and three buttons of at least 24 pixels each.
+            QFont bold = t->font();
+            bold.setBold(true);
+            EXPECT_GE(t->width(), QFontMetrics(bold).horizontalAdvance(t->windowTitle()) + 100)
+                << name << " cuts its caption";
+        }
+    };
+    // A modal dialog: shown as its modal run shows it, checked, then closed with `result`.
+    const auto inspect = [&](int result = QDialog::Rejected, std::function<void(QDialog &)> inside = {}) {
+        return [&check, result, inside](QDialog &d) {
+            d.show();
+            check(&d);
+            if (inside)
+                inside(d);
+            d.hide();
+            return result;
+        };
+    };
+
+    check(&w);
+    // Loading two images shows the progress window.
+    w.ListBox1->item(0)->setSelected(true);
+    w.ListBox1->item(1)->setSelected(true);
+    w.ListBox1DblClick();
+    w.ImageList1->setCurrentRow(0);
+    w.DisplayImage1Click();
+    TImageForm1 &img = *w.ImageForm;
+    img.Measure1Click();
+    click(img.View, QPointF(img.Disc.centreX + 10.0, double(img.Disc.centreY)));
+    QApplication::processEvents();
+    for (QWidget *t : std::initializer_list<QWidget *>{&img, img.ReadOut, img.CursorWindow, w.MeasDataForm})
+        check(t);
+    w.MeasDataForm->IDEd->setText("A");
+    w.MeasDataForm->OkBtn1Click();
+    {
+        TGaugeForm2 gauge(&w);
+        gauge.StartProgress("Loading Images", "Stop loading?", 2);
+        check(&gauge);
+        gauge.hide();
+    }
+    img.ViewFITSHeader1Click();
+    for (QWidget *t : QApplication::topLevelWidgets())
+        if (t->isVisible() && qobject_cast<TInfoListForm1 *>(t))
+            check(t);
+
+    // The image window's dialogs and the magnifier's.
+    ui.onDialog(inspect());
+    img.Adjust1Click();
+    ui.onDialog(inspect());
+    img.CursorWindow->SetRegionSize1Click();
+    ui.onDialog(inspect());
+    img.SetRate1Click();
+    // The main window's dialogs.
+    ui.onDialog(inspect());
+    w.Search1Click();
+    ui.onDialog(inspect());
+    w.AboutThisExercise1Click();
+    {
+        LoginRecord login;
+        TLoginDlg dlg(&login, "3", &w);
+        ui.onDialog(inspect());
+        runModal(dlg);
+        TPasswordDlg password(&w);
+        ui.onDialog(inspect());
+        runModal(password);
+        TPasswordDlg1 confirm("secret", &w);
+        ui.onDialog(inspect());
+        runModal(confirm);
+        TStrIpDlg drive(&w);
+        drive.setWindowTitle("CDROM Drive?");
+        ui.onDialog(inspect());
+        runModal(drive);
+        TMountCDROM mount(&w);
+        mount.MediaName = "Rotation Lab Installation CD-ROM";
+        mount.FolderName = "Solar Images (IMAGES/)";
+        mount.FormActivate();
+        ui.onDialog(inspect());
+        runModal(mount);
+        std::uint8_t size = 24;
+        ui.onDialog(inspect());
+        TMagnRgnDlg::editDefaultSize(size, &w);
+        BoxParams box;
+        TBoxDlgForm1 boxDlg(box, &w);
+        ui.onDialog(inspect());
+        runModal(boxDlg);
+        TOptionsDlg options(w.OptionsObj, &w);
+        ui.onDialog(inspect());
+        runModal(options);
+        TEditDataForm1 edit(w.MeasDataForm->list(), nullptr, &w);
+        ui.onDialog(inspect());
+        runModal(edit);
+    }
+    // The measurement list and its data list window.
+    w.ViewEdit1Click();
+    ASSERT_NE(w.DataListForm, nullptr);
+    check(w.DataListForm);
+    // Help: the topic list, then the viewer.
+    ui.onDialog(inspect(QDialog::Accepted, [](QDialog &d) {
+        auto &topics = dynamic_cast<THelpLstDlg &>(d);
+        for (int i = 0; i < topics.HlpLstBox->count(); ++i)
+            if (!topics.HlpLstBox->item(i)->text().trimmed().isEmpty() &&
+                !topics.HlpLstBox->item(i)->text().startsWith('-')) {
+                topics.HlpLstBox->setCurrentRow(i);
+                topics.Read1Click();
+                break;
+            }
+    }));
+    w.Topics1Click();
+    for (QWidget *t : QApplication::topLevelWidgets())
+        if (t->isVisible() && qobject_cast<THelpWin *>(t))
+            check(t);
+
+    // The linear analysis with its spot list and result dialog, then the results, the rate
+    // against latitude and the sine-curve analysis with its parameter dialog.
+    ui.onDialog(inspect(QDialog::Rejected, [&](QDialog &) {
+        ui.onDialog(inspect(QDialog::Rejected, [](QDialog &d) {
+            auto &ids = dynamic_cast<TIDListForm1 &>(d);
+            ids.ListBox1->setCurrentRow(0);
+            ids.LoadSelection1Click();
+        }));
+        w.LinearAnalysis->LongitudeValues1Click();
+        ui.onDialog(inspect(QDialog::Rejected));
+        w.LinearAnalysis->RecordResults1Click();
+    }));
+    w.FindPeriod1Click();
+    {
+        RsltsRec r;
+        r.SpotID = "A";
+        r.MeanLat = 0.2L;
+        r.SynPeriod = 27.0L;
+        r.RtnRate = 13.3L;
+        TRsltsListForm1 *list = TRsltsListForm1::instance();
+        ASSERT_NE(list, nullptr);
+        list->AddResult(r);
+    }
+    w.ResultsList1Click();
+    check(TRsltsListForm1::instance());
+    w.RateLatitude1Click();
+    for (QWidget *t : QApplication::topLevelWidgets())
+        if (t->isVisible() && qobject_cast<TRateLatForm1 *>(t))
+            check(t);
+    ui.onDialog(inspect(QDialog::Rejected, [&](QDialog &) {
+        ui.onDialog(inspect());
+        runModal(*w.RotnAnalysis->SinParmsForm);
+    }));
+    w.RotnAnalysis->Execute();
+
+    std::string list;
+    for (const std::string &n : opened)
+        list += "\n  " + n;
+    RecordProperty("windows", list);
+    std::cout << "Windows and dialogs checked (" << opened.size() << "):" << list << "\n";
+    EXPECT_GE(opened.size(), 30u);
+    w.FormClose();
+}
+
+// A message box is wide enough for its whole caption, however short its text.
+TEST(ScreenLayout, MessageBoxShowsItsWholeCaption) {
+    setUiPrompt(nullptr);
+    int width = 0, needed = 0;
+    QTimer::singleShot(0, [&] {
+        if (QWidget *box = QApplication::activeModalWidget()) {
+            QFont bold = box->font();
+            bold.setBold(true);
+            width = box->width();
+            needed = QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 100;
+            box->close();
+        }
+    });
+    uiPrompt().message("Invalid Synodic Period!", "Too short.", Icon::Exclamation, Buttons::OK);
+    EXPECT_GE(width, needed);
+    EXPECT_GT(needed, 100);
 }
 
 // The program's own dialogs during a long operation: the arrow over them, the busy cursor after.

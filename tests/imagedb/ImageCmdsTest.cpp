@@ -26,6 +26,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <filesystem>
@@ -400,8 +401,8 @@ TEST(ImageListFile, SaveAndLoadGiveTheSameImagesInTheSameOrder) {
     s.ui.script.expect("Images Not Found");
     s.w->LoadList1Click();
     EXPECT_EQ(s.lines(s.w->ImageList1), (std::vector<std::string>{c[1]}));
-    EXPECT_EQ(s.ui.script.lastMessage().text,
-              "2 lines of OTHER.LST match no image of the database:\r\n\r\n1999-01-01        10:00:00\r\nno time here");
+    EXPECT_EQ(s.ui.script.lastMessage().text, "2 lines of OTHER.LST match no image of the "
+                                              "database:\r\n\r\n1999-01-01        10:00:00\r\nno time here");
 }
 
 TEST(Animation, OnStepsThroughTheListAndOffStopsAtTheNextTick) {
@@ -674,6 +675,34 @@ TEST(DatabaseList, MouseOnTheListsShowsTheImageAndSelectAllChoosesEveryLine) {
     // The progress window writes hours and minutes: 1.5 h is 1 Hr 30.00 Min.
     EXPECT_EQ(TGaugeForm2::HoursText(1.5), "1 Hr 30.00 Min");
     EXPECT_EQ(TGaugeForm2::HoursText(0.0125), "0 Hr 0.75 Min");
+}
+
+// A right click beside the lines of the database list opens the pop-up and keeps the lines the
+// student chose, so that Load Selected Image(s) loads them.
+TEST(DatabaseList, RightClickBesideTheLinesKeepsTheSelection) {
+    Session s;
+    s.w->show();
+    s.loadDirectory();
+    QListWidget *lb = s.w->ListBox1;
+    ASSERT_GE(lb->count(), 3);
+    lb->item(0)->setSelected(true);
+    lb->item(2)->setSelected(true);
+    const QRect last = lb->visualItemRect(lb->item(lb->count() - 1));
+    const QPoint beside(5, last.bottom() + 6);
+    ASSERT_LT(beside.y(), lb->viewport()->height()) << "the list has no room below its lines";
+    ASSERT_EQ(lb->itemAt(beside), nullptr);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton;
+        QMouseEvent e(type, QPointF(beside), lb->viewport()->mapToGlobal(QPointF(beside)), Qt::RightButton,
+                      held, Qt::NoModifier);
+        QApplication::sendEvent(lb->viewport(), &e);
+    }
+    EXPECT_TRUE(s.w->PopupMenu2->isVisible());
+    s.w->PopupMenu2->hide();
+    EXPECT_EQ(lb->selectedItems().size(), 2);
+    EXPECT_TRUE(lb->item(0)->isSelected() && lb->item(2)->isSelected());
+    s.w->ListBox1DblClick();
+    EXPECT_EQ(s.w->Images->Count(), 2);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -178,6 +179,28 @@ TEST(MeasEntry, LabelsAndCoordinatesPerUnit) {
     EXPECT_EQ(p.entry.MeasLbl->text(), "Heliographic Coordinates");
     EXPECT_EQ(p.entry.LongLbl->text(), "Longitude is \"Apparent\", measured from image center.");
     EXPECT_EQ(p.entry.XEd->toolTip(), "wrt image center line");
+}
+
+// The entry window keeps its size, and its buttons their place, from one showing to the next in
+// every unit (the headings of the solar-radius and pixel units are shorter or empty).
+TEST(MeasEntry, KeepsItsSizeAndItsButtonsPlaceInEveryUnit) {
+    Program p;
+    p.unit = 1;
+    p.entry.show();
+    QApplication::processEvents();
+    const QSize size = p.entry.size();
+    const QPoint record = p.entry.OkBtn1->pos(), finished = p.entry.CnclBtn1->pos();
+    p.entry.hide();
+    for (int unit : {1, 0, 2, 1}) {
+        SCOPED_TRACE(unit);
+        p.unit = unit;
+        p.entry.show();
+        QApplication::processEvents();
+        EXPECT_EQ(p.entry.size(), size);
+        EXPECT_EQ(p.entry.OkBtn1->pos(), record);
+        EXPECT_EQ(p.entry.CnclBtn1->pos(), finished);
+        p.entry.hide();
+    }
 }
 
 TEST(MeasListWindow, HeaderLinesAndClicksOnThemPerUnit) {

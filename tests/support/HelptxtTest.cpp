@@ -5,8 +5,14 @@
 #include "common/TempDir.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QWidget>
+#include <QWindow>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -23,11 +29,19 @@ struct HelpFiles {
         writeFile(t.file("TOPICS.LST"),
                   "\"Measuring\" \"begin\"\r\n\"Alpha\" \"abc.hlp\"\r\n\"Beta\" \"ABC.HLP\"\r\n"
                   "\"x\" \"end\"\r\n\"Gamma\" \"abc.hlp\"\r\n\"Solo\" \"solo.txt\"\r\n"
-                  "\"Lost\" \"lost.txt\"\r\n");
+                  "\"Lost\" \"lost.txt\"\r\n\"Long\" \"long.txt\"\r\n\"Longer\" \"long.txt\"\r\n");
         writeFile(t.file("abc.hlp"), "*Alpha*\r\nAlpha text, not a link: Beta\r\nRelated Topics:\r\nBeta\r\n"
                                      "*Beta*\r\nBeta text\r\nRelated Topics:\r\n  Gamma  \r\nNowhere\r\n"
                                      "*Gamma*\r\nGamma text\r\n");
         writeFile(t.file("solo.txt"), "A topic of its own.\r\n");
+        // Two topics longer than any window, the first linking to the second from its foot.
+        std::string longText = "*Long*\r\n";
+        for (int i = 0; i < 120; ++i)
+            longText += "Long line " + std::to_string(i) + "\r\n";
+        longText += "Related Topics:\r\nLonger\r\n*Longer*\r\n";
+        for (int i = 0; i < 120; ++i)
+            longText += "Longer line " + std::to_string(i) + "\r\n";
+        writeFile(t.file("long.txt"), longText);
     }
 };
 
@@ -118,6 +132,66 @@ TEST(HelpViewer, TopicListLinksAndBack) {
     ui.script.answerPrint(true);
     v.Print1Click();
     EXPECT_GT(fs::file_size(out.file("topic.pdf")), 500u);
+}
+
+// Events as the window system delivers them, through the window, where a modal window blocks them.
+void windowMouse(QWidget *w, QEvent::Type type, QPoint at) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(w->windowHandle(), &e);
+}
+
+// Help asked from a modal window opens over it and can be scrolled, followed and closed while
+// that window stays open; each new topic starts at its top; closing gives the focus back.
+TEST(HelpViewer, UsableOverTheModalWindowThatAskedForIt) {
+    HelpFiles f;
+    ScriptedUiPrompt ui;
+    QWidget main;
+    main.show();
+    auto *center = new HelpCenter(&main);
+    THelpWin &v = *center->Viewer;
+    QDialog analysis(&main);
+    analysis.setWindowModality(Qt::ApplicationModal);
+    analysis.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &analysis);
+
+    ui.onDialog(pick(7)); // Long
+    showHelpTopics(f.t.file("TOPICS.LST"), &analysis);
+    ASSERT_EQ(v.windowTitle().toStdString(), "Help - Long");
+    ASSERT_TRUE(v.isVisible());
+    EXPECT_EQ(v.windowHandle()->transientParent(), analysis.windowHandle());
+    EXPECT_EQ(v.ListBox1->verticalScrollBar()->value(), 0);
+
+    // The wheel scrolls; a double click on the link at the foot follows it.
+    const QPoint listAt = v.ListBox1->viewport()->mapTo(&v, QPoint(20, 20));
+    QWheelEvent wheel(QPointF(listAt), QPointF(v.mapToGlobal(listAt)), QPoint(), QPoint(0, -120 * 100),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(v.windowHandle(), &wheel);
+    QScrollBar *bar = v.ListBox1->verticalScrollBar();
+    EXPECT_GT(bar->value(), 0);
+    const int linkRow = rowOf(v.ListBox1, "Longer");
+    ASSERT_GT(linkRow, 0);
+    v.ListBox1->scrollToItem(v.ListBox1->item(linkRow));
+    const QPoint link =
+        v.ListBox1->viewport()->mapTo(&v, v.ListBox1->visualItemRect(v.ListBox1->item(linkRow)).center());
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+        windowMouse(&v, type, link);
+    ASSERT_EQ(v.windowTitle().toStdString(), "Help - Longer");
+    v.ListBox1->doItemsLayout();
+    EXPECT_EQ(v.ListBox1->verticalScrollBar()->value(), 0);
+    v.Back1Click();
+    EXPECT_EQ(v.windowTitle().toStdString(), "Help - Long");
+
+    // Closing returns the focus to the analysis window, which is still open.
+    v.Close1Click();
+    QApplication::processEvents();
+    EXPECT_FALSE(v.isVisible());
+    EXPECT_TRUE(analysis.isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), &analysis);
+    // The analysis window closes: the viewer stays with the program, not with it.
+    analysis.hide();
+    EXPECT_EQ(v.parentWidget(), &main);
 }
 
 TEST(HelpViewer, NoListMeansNoDialogButAMessage) {
