@@ -41,8 +41,8 @@ def walk(node, found, depth=0):
         return
     role = node.getRole()
     # A closed menu and its items are not showing, yet they are the window's commands.
-    in_menu = role in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM,
-                       pyatspi.ROLE_RADIO_MENU_ITEM, pyatspi.ROLE_SEPARATOR)
+    in_menu = role in (pyatspi.ROLE_MENU, pyatspi.ROLE_POPUP_MENU, pyatspi.ROLE_MENU_ITEM,
+                       pyatspi.ROLE_CHECK_MENU_ITEM, pyatspi.ROLE_RADIO_MENU_ITEM, pyatspi.ROLE_SEPARATOR)
     if not in_menu and not node.getState().contains(pyatspi.STATE_VISIBLE):
         return
     if role in INTERACTIVE and not (role == pyatspi.ROLE_SCROLL_BAR and owned_bar(node)):
