@@ -325,8 +325,11 @@ void TLinearAnalysis::build() {
     TScroll->setAccessibleDescription("Moves the line's zero crossing; the slope stays.");
     SlScroll->setAccessibleName("Slope slider");
     SlScroll->setAccessibleDescription("Changes the slope, the rotation rate; the zero crossing stays.");
-    for (QScrollBar *s : {TScroll, SlScroll})
+    // Right and Page Up raise a slider, as on any slider (a scroll bar would invert them).
+    for (QScrollBar *s : {TScroll, SlScroll}) {
         s->setFocusPolicy(Qt::StrongFocus);
+        s->setInvertedControls(false);
+    }
     CFToggle->setAccessibleName("Fine slider steps");
     CFToggle->setAccessibleDescription("Off: coarse slider ranges; on: a hundredth of them.");
     PosLftBtn->setAccessibleName("Plot position left");

@@ -235,8 +235,11 @@ void TRotnAnalysis::buildControls() {
     TScroll->setAccessibleDescription("Moves T-zero; a full throw is one day either way.");
     PScroll->setAccessibleName("Period slider");
     PScroll->setAccessibleDescription("Changes the synodic period; a full throw is one day either way.");
-    for (QScrollBar *s : {TScroll, PScroll})
+    // Right and Page Up raise a slider, as on any slider (a scroll bar would invert them).
+    for (QScrollBar *s : {TScroll, PScroll}) {
         s->setFocusPolicy(Qt::StrongFocus);
+        s->setInvertedControls(false);
+    }
     CFToggle->setAccessibleName("Fine slider steps");
     CFToggle->setAccessibleDescription("Off: coarse steps of 0.001 day; on: fine steps of 0.0001 day.");
     PosLftBtn->setAccessibleName("Plot position left");

@@ -40,6 +40,7 @@ TCursorWindow::TCursorWindow(TImageForm1 &imageWindow, QWidget *parent)
         bar->setAccessibleDescription("One step moves the measured position by one magnified pixel.");
         bar->setFocusPolicy(Qt::StrongFocus);
     }
+    HorzScroll->setInvertedControls(false); // Right moves the position right
     SetRegionSize1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     addAction(SetRegionSize1);
     FormShow();

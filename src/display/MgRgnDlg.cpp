@@ -31,6 +31,7 @@ TMagnRgnDlg::TMagnRgnDlg(std::uint8_t defaultSize, std::function<void()> repaint
     BoxWdScroll->setAccessibleDescription(
         "Right raises the magnification: a smaller region fills the magnifier.");
     BoxWdScroll->setFocusPolicy(Qt::StrongFocus);
+    BoxWdScroll->setInvertedControls(false); // Right raises the magnification, as on a slider
     DfltBtn = new QPushButton("&Default", this);
     DfltBtn->setToolTip("Restore internal default values.");
     OKBtn = new QPushButton("OK", this);

@@ -74,6 +74,7 @@ TImgAdjstDlg::TImgAdjstDlg(DisplayParams &record, bool forImageWindow, DisplayPa
     for (QScrollBar *s : {BriteScroll, CntrstScroll}) {
         s->setAccessibleDescription("The value shown beside the bar is the position divided by 10.");
         s->setFocusPolicy(Qt::StrongFocus);
+        s->setInvertedControls(false); // Right raises, as on a slider
     }
     InvrtChk = new QCheckBox("&Invert Display", this);
     InvrtChk->setToolTip("Switch black/white values");
