@@ -6,8 +6,9 @@ on, walks each of its windows and counts the interactive controls and those with
 asks the program for a message box and checks that it reaches the bus as an alert. Exit status 1
 on an unnamed control, a tool window exposed as a plain panel, or a missing alert.
 
-Run it under its own session bus and a virtual display:
-    dbus-run-session -- xvfb-run -a python3 atspi_names.py path/to/a11y_tour
+Run it on a virtual display under its own session bus (the bus inside, so that the accessibility
+registry it starts finds the display):
+    xvfb-run -a dbus-run-session -- python3 atspi_names.py path/to/a11y_tour
 """
 import os
 import select
