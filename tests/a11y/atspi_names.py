@@ -6,9 +6,9 @@ on, walks each of its windows and counts the interactive controls and those with
 asks the program for a message box and checks that it reaches the bus as an alert. Exit status 1
 on an unnamed control, a tool window exposed as a plain panel, or a missing alert.
 
-Run it on a virtual display under its own session bus (the bus inside, so that the accessibility
-registry it starts finds the display):
-    xvfb-run -a dbus-run-session -- python3 atspi_names.py path/to/a11y_tour
+    python3 atspi_names.py path/to/a11y_tour
+starts its own virtual display (Xvfb, on a display number the server picks itself, so that runs
+side by side never collide) and its own session bus inside it, and ends both afterwards.
 """
 import os
 import select
@@ -134,5 +134,38 @@ def main():
     return 1 if failures else 0
 
 
+def outer():
+    """Xvfb on a free display, then this script again under a private session bus."""
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+                             "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    try:
+        ready, _, _ = select.select([read_end], [], [], 30)
+        number = os.read(read_end, 16).decode().strip() if ready else ""
+        if not number:
+            print("the virtual display did not start")
+            return 1
+        env = dict(os.environ, DISPLAY=":" + number)
+        env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+        inner = subprocess.run(["dbus-run-session", "--", sys.executable, __file__, "--inner"] + sys.argv[1:],
+                               env=env, timeout=280)
+        return inner.returncode
+    except subprocess.TimeoutExpired:
+        print("the walk did not end")
+        return 1
+    finally:
+        os.close(read_end)
+        xvfb.terminate()
+        try:
+            xvfb.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            xvfb.kill()
+            xvfb.wait()
+
+
 if __name__ == "__main__":
-    sys.exit(main())
+    if len(sys.argv) > 1 and sys.argv[1] == "--inner":
+        del sys.argv[1]
+        sys.exit(main())
+    sys.exit(outer())
