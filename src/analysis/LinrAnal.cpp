@@ -199,11 +199,16 @@ TLinrPlotView::TLinrPlotView(QWidget *parent) : QWidget(parent) {
     Image = QImage(ImageWidth, ImageHeight, QImage::Format_RGB32);
     Image.fill(Qt::black);
     setFixedSize(ImageWidth, ImageHeight);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void TLinrPlotView::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.drawImage(0, 0, Image);
+    if (hasFocus()) {
+        p.setPen(QPen(Qt::gray, 0, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void TLinrPlotView::mousePressEvent(QMouseEvent *e) {
@@ -214,6 +219,21 @@ void TLinrPlotView::mousePressEvent(QMouseEvent *e) {
 void TLinrPlotView::mouseReleaseEvent(QMouseEvent *e) {
     if (released)
         released(e->button(), int(e->position().x()), int(e->position().y()));
+}
+
+void TLinrPlotView::keyPressEvent(QKeyEvent *e) {
+    if (!keyPressed || !keyPressed(e->key()))
+        QWidget::keyPressEvent(e);
+}
+
+void TLinrPlotView::focusInEvent(QFocusEvent *e) {
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void TLinrPlotView::focusOutEvent(QFocusEvent *e) {
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -301,6 +321,29 @@ void TLinearAnalysis::build() {
     connect(PosRtBtn, &QPushButton::pressed, this, [this] { PosRtBtnMouseDown(); });
     connect(PosLftBtn, &QPushButton::released, this, [this] { PosBtnMouseUp(); });
     connect(PosRtBtn, &QPushButton::released, this, [this] { PosBtnMouseUp(); });
+    // Names for a screen reader. The sliders take the arrow and page keys, the position buttons
+    // move the plot while Space holds them, and the plot's own keys select datasets.
+    TScroll->setAccessibleName("T-Zero slider");
+    TScroll->setAccessibleDescription("Moves the line's zero crossing; the slope stays.");
+    SlScroll->setAccessibleName("Slope slider");
+    SlScroll->setAccessibleDescription("Changes the slope, the rotation rate; the zero crossing stays.");
+    // Right and Page Up raise a slider, as on any slider (a scroll bar would invert them).
+    for (QScrollBar *s : {TScroll, SlScroll}) {
+        s->setFocusPolicy(Qt::StrongFocus);
+        s->setInvertedControls(false);
+    }
+    CFToggle->setAccessibleName("Fine slider steps");
+    CFToggle->setAccessibleDescription("Off: coarse slider ranges; on: a hundredth of them.");
+    PosLftBtn->setAccessibleName("Plot position left");
+    PosLftBtn->setAccessibleDescription("Moves the plot one day to the left, repeating while held.");
+    PosRtBtn->setAccessibleName("Plot position right");
+    PosRtBtn->setAccessibleDescription("Moves the plot one day to the right, repeating while held.");
+    Display1->setAccessibleName("Longitude or latitude against time, plot");
+    Display1->keyPressed = [this](int key) { return Display1KeyDown(key); };
+    // Tab follows the layout: the plot row, then the switch, the sliders and their resets.
+    QWidget *order[] = {PosLftBtn, Display1, PosRtBtn, CFToggle, TScroll, SlScroll, TZRstBtn, SlRstBtn};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     PlotTimer = new QTimer(this);
     PlotTimer->setInterval(250);
     connect(PlotTimer, &QTimer::timeout, this, [this] { PlotTimerTimer(); });
@@ -396,6 +439,7 @@ void TLinearAnalysis::FormPaint() {
         DrawLinearPlot(p, Plot);
     }
     Display1->update();
+    DescribePlot();
     if (Plot.Selected < 0)
         return;
     LinrAnalObj &d = Datasets[std::size_t(Plot.Selected)];
@@ -682,6 +726,65 @@ void TLinearAnalysis::Display1MouseUp(Qt::MouseButton button, int X, int Y) {
         if (Delete1->isEnabled() || ClearAll1->isEnabled())
             PopupMenu1->popup(Display1->mapToGlobal(QPoint(X + 20, Y + 20)));
     }
+}
+
+bool TLinearAnalysis::Display1KeyDown(int key) {
+    const int count = int(Datasets.size());
+    int pick = -1;
+    if (key == Qt::Key_Up || key == Qt::Key_PageUp)
+        pick = Plot.Selected - 1;
+    else if (key == Qt::Key_Down || key == Qt::Key_PageDown)
+        pick = Plot.Selected + 1;
+    else if (key >= Qt::Key_1 && key <= Qt::Key_6)
+        pick = key - Qt::Key_1;
+    else if ((key == Qt::Key_Left || key == Qt::Key_Right) && PosLftBtn->isEnabled()) {
+        PlotPosition += key == Qt::Key_Left ? -1 : 1;
+        Plot.PlotOffset = PlotOffset(PlotPosition);
+        FormPaint();
+        return true;
+    } else
+        return false;
+    // As a click on the dataset's label.
+    if (pick >= 0 && pick < count && pick != Plot.Selected) {
+        Plot.Selected = pick;
+        TZRstBtnClick();
+        SlRstBtnClick();
+        FormPaint();
+    }
+    return true;
+}
+
+void TLinearAnalysis::DescribePlot() {
+    QStringList names;
+    for (std::size_t i = 0; i < Datasets.size(); ++i)
+        names << QString::fromStdString(Datasets[i].SpotID.str()) +
+                     (int(i) == Plot.Selected ? " (selected)" : "");
+    QString said = names.isEmpty()
+                       ? QString("No datasets. ")
+                       : QString("Datasets: %1. Up and Down select, Left and Right move the plot. ")
+                             .arg(names.join(", "));
+    if (Plot.Selected >= 0 && Plot.Selected < int(Datasets.size())) {
+        const LinrAnalObj &d = Datasets[std::size_t(Plot.Selected)];
+        if (Plot.Mode == ModeLongitude && d.LineShown) {
+            long double jd = 0;
+            if (d.TZero != 0) {
+                CalendarRec cal;
+                SetMoment(cal, d.TZero);
+                jd = JulianDate(cal);
+            }
+            said += QString("Fit of %1: rate %2 degrees per day, T-zero Julian day %3, RMS %4 degrees.")
+                        .arg(QString::fromStdString(d.SpotID.str()),
+                             QString::fromStdString(FixedText(d.RtnRate, 5)),
+                             QString::fromStdString(FixedText(jd, 5)),
+                             QString::fromStdString(FixedText(d.RMS, 5)));
+        } else if (Plot.Mode == ModeLatitude) {
+            said += QString("Mean latitude of %1: %2 degrees, standard deviation %3 degrees.")
+                        .arg(QString::fromStdString(d.SpotID.str()),
+                             QString::fromStdString(FixedText(d.MeanLat * RadToDeg, 5)),
+                             QString::fromStdString(FixedText(d.LatSD * RadToDeg, 5)));
+        }
+    }
+    Display1->setAccessibleDescription(said);
 }
 
 void TLinearAnalysis::Select1Click() {

@@ -56,9 +56,13 @@ public:
     explicit TLinrPlotView(QWidget *parent);
     QImage Image;
     std::function<void(Qt::MouseButton, int, int)> pressed, released;
+    std::function<bool(int key)> keyPressed; // true when the key was taken
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void focusInEvent(QFocusEvent *e) override;
+    void focusOutEvent(QFocusEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
 };
@@ -130,6 +134,11 @@ public:
     void Help1Click();
     void Display1MouseDown(Qt::MouseButton button, int X, int Y);
     void Display1MouseUp(Qt::MouseButton button, int X, int Y);
+    // Keys on the plot: Up and Down (or 1 to 6) select a dataset as a click on its label does,
+    // Left and Right move the plot a day. True when the key was taken.
+    bool Display1KeyDown(int key);
+    // The datasets and the selected fit, for a screen reader.
+    void DescribePlot();
     void PosLftBtnMouseDown();
     void PosRtBtnMouseDown();
     void PosBtnMouseUp();

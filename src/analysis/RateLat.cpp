@@ -90,6 +90,8 @@ TRateLatForm1::TRateLatForm1(QWidget *parent) : QMainWindow(parent) {
     Table1->setReadOnly(true);
     Table1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Table1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Table1->setAccessibleName("Rates against latitude, table");
+    Display1->setAccessibleName("Rotation rate against latitude, plot");
     col->addWidget(Table1, 1);
     setCentralWidget(central);
 }
@@ -164,6 +166,19 @@ void TRateLatForm1::Redraw() {
     for (const std::string &l : TableLines())
         lines << QString::fromStdString(l);
     Table1->setPlainText(lines.join('\n'));
+    // What the plot shows, for a screen reader: every point, then the fitted law.
+    QStringList said;
+    for (const RatePoint &p : Points_)
+        said << QString("spot %1 at latitude %2 degrees, sidereal rate %3 degrees per day")
+                    .arg(QString::fromStdString(p.ID), QString::fromStdString(Fixed(p.LatDeg, 2)),
+                         QString::fromStdString(Fixed(p.ExactRate, 4)));
+    QString text = Points_.empty() ? QString("No points.") : "Points: " + said.join("; ") + ".";
+    if (Fit_.Ok)
+        text += QString(" Your law: rate = %1 %2 sin squared of the latitude, degrees per day.")
+                    .arg(QString::fromStdString(Fixed(Fit_.A, 3)), QString::fromStdString(Signed(Fit_.B, 3)));
+    else if (!Points_.empty())
+        text += " " + QString::fromStdString(Fit_.Message);
+    Display1->setAccessibleDescription(text);
 }
 
 std::vector<std::string> TRateLatForm1::TableLines() const {

@@ -78,6 +78,9 @@ TSinParmsForm1::TSinParmsForm1(QWidget *parent) : QDialog(parent) {
             [this](const QString &t) { TZroDate->setText(QString::fromStdString(TZeroDateText(t))); });
     grid->addWidget(new QLabel("Period (Days):", this), 1, 0);
     grid->addWidget(PrdEd, 1, 1);
+    TZroEd->setAccessibleName("TZero (Days)");
+    TZroEd->setAccessibleDescription("Fit-time days: the moment less 37000 days");
+    PrdEd->setAccessibleName("Period (Days)");
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OKBtn);
@@ -245,6 +248,30 @@ void TRotnAnalysis::buildControls() {
     PosRtBtn->setFixedWidth(40);
     connect(PosLftBtn, &QPushButton::clicked, this, &TRotnAnalysis::PosLftBtnClick);
     connect(PosRtBtn, &QPushButton::clicked, this, &TRotnAnalysis::PosRtBtnClick);
+    // Names for a screen reader; the sliders and buttons take the keyboard (arrow and page keys,
+    // Space).
+    RMSDisp->setAccessibleName("Fit (RMS Degs)");
+    TScroll->setAccessibleName("T-Zero slider");
+    TScroll->setAccessibleDescription("Moves T-zero; a full throw is one day either way.");
+    PScroll->setAccessibleName("Period slider");
+    PScroll->setAccessibleDescription("Changes the synodic period; a full throw is one day either way.");
+    // Right and Page Up raise a slider, as on any slider (a scroll bar would invert them).
+    for (QScrollBar *s : {TScroll, PScroll}) {
+        s->setFocusPolicy(Qt::StrongFocus);
+        s->setInvertedControls(false);
+    }
+    CFToggle->setAccessibleName("Fine slider steps");
+    CFToggle->setAccessibleDescription("Off: coarse steps of 0.001 day; on: fine steps of 0.0001 day.");
+    PosLftBtn->setAccessibleName("Plot position left");
+    PosLftBtn->setAccessibleDescription("Moves the plot one day to the left.");
+    PosRtBtn->setAccessibleName("Plot position right");
+    PosRtBtn->setAccessibleDescription("Moves the plot one day to the right.");
+    Display1->setAccessibleName("Sine-curve plot");
+    // Tab follows the layout: the switch and position buttons beside the plot, then each slider
+    // with its reset button.
+    QWidget *order[] = {CFToggle, PosLftBtn, PosRtBtn, TScroll, TZRstBtn, PScroll, PRstBtn};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     // Right of the plot: the fit, the coarse/fine switch and the plot position.
     auto *side = new QVBoxLayout;
@@ -346,6 +373,16 @@ void TRotnAnalysis::FormPaint() {
     DrawPlot(painter);
     painter.end();
     Display1->update();
+    // What the plot shows, for a screen reader.
+    QString said = SpotID.empty() ? QString("No dataset loaded.")
+                                  : QString("Spot %1, %2 measurements of its position in solar radii.")
+                                        .arg(QString::fromStdString(SpotID))
+                                        .arg(Points.size());
+    if (!SpotID.empty() && TScroll->isEnabled())
+        said += QString(" Sine fit: T-zero Julian day %1, synodic period %2 days, RMS %3.")
+                    .arg(QString::fromStdString(TReading->text()), QString::fromStdString(PReading->text()),
+                         RMSDisp->text());
+    Display1->setAccessibleDescription(said);
 }
 
 void TRotnAnalysis::DrawPlot(QPainter &painter) {

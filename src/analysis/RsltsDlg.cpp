@@ -84,6 +84,7 @@ TRsltsForm1::TRsltsForm1(const ResultSettings &settings, QWidget *parent)
     auto add = [&](const char *label, QWidget *w) {
         grid->addWidget(new QLabel(label, this), row, 0);
         grid->addWidget(w, row, 1);
+        w->setAccessibleName(label);
         ++row;
     };
     add("Spot ID", IDEd);
@@ -99,6 +100,9 @@ TRsltsForm1::TRsltsForm1(const ResultSettings &settings, QWidget *parent)
     fitGrid->addWidget(LatSDEd, 0, 1);
     fitGrid->addWidget(new QLabel("Long", fit), 1, 0);
     fitGrid->addWidget(LongSDEd, 1, 1);
+    LatSDEd->setAccessibleName("Fit RMS error, latitude (degrees)");
+    LongSDEd->setAccessibleName("Fit RMS error, longitude (degrees)");
+    LatEd->setAccessibleDescription("Degrees");
 
     OKBtn = new QPushButton("OK", this);
     CancelBtn = new QPushButton("Cancel", this);

@@ -50,10 +50,13 @@ TLoginDlg::TLoginDlg(LoginRecord *login, const std::string &labTable, QWidget *p
         (*names[i])->setMinimumWidth(320);
         grid->addWidget(new QLabel(QString("Student #%1:").arg(i + 1), frame), i + 1, 0, Qt::AlignRight);
         grid->addWidget(*names[i], i + 1, 1);
+        (*names[i])->setAccessibleName(QString("Student #%1").arg(i + 1));
+        (*names[i])->setAccessibleDescription("Firstname Lastname");
     }
     LabTbl = new QLineEdit(frame);
     LabTbl->setMaxLength(TableRoom);
     LabTbl->setMaximumWidth(80);
+    LabTbl->setAccessibleName("Laboratory Table Number");
     grid->addWidget(new QLabel("Laboratory Table Number:", frame), 5, 0, Qt::AlignRight);
     grid->addWidget(LabTbl, 5, 1, Qt::AlignLeft);
 

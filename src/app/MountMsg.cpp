@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -25,6 +26,9 @@ TMountCDROM::TMountCDROM(QWidget *parent) : QDialog(parent) {
     Memo1->setFixedSize(380, 60);
     CDRPathEd = new QLineEdit(this);
     CDRPathEd->installEventFilter(this);
+    Memo1->setAccessibleName("Message");
+    CDRPathEd->setAccessibleName("Folder of the media");
+    CDRPathEd->setAccessibleDescription("Double-click or press F4 to browse for the folder.");
     BrowseLbl = new QLabel("(Double-Click to Browse)", this);
     OKBtn = new QPushButton("&OK", this);
     OKBtn->setDefault(true);
@@ -72,6 +76,12 @@ void TMountCDROM::OKBtnClick() {
 
 bool TMountCDROM::eventFilter(QObject *watched, QEvent *event) {
     if (watched == CDRPathEd && event->type() == QEvent::MouseButtonDblClick) {
+        CDRPathEdDblClick();
+        return true;
+    }
+    // The keyboard's double-click: F4 opens the browse dialog.
+    if (watched == CDRPathEd && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_F4) {
         CDRPathEdDblClick();
         return true;
     }

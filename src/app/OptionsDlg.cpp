@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -134,6 +135,12 @@ TOptionsDlg::TOptionsDlg(OptsObj *opts, QWidget *parent) : QDialog(parent), opts
     files->addWidget(new QLabel("Log File (May Include Path)", FilesTab));
     LogFlEd = edit(FilesTab, 255);
     files->addWidget(LogFlEd);
+    ImagePathEd->setAccessibleName("Path to Solar Images Folder");
+    ImagePathEd->setAccessibleDescription("Double-click or F4 to browse");
+    SpShtEd->setAccessibleName("Spreadsheet Program");
+    SpShtEd->setAccessibleDescription(
+        "Leave blank to access system default processor for .CSV; double-click or F4 to browse");
+    LogFlEd->setAccessibleName("Log File (May Include Path)");
     files->addStretch();
     ImagePathEd->installEventFilter(this);
     SpShtEd->installEventFilter(this);
@@ -350,7 +357,9 @@ void TOptionsDlg::SpShtEdDblClick() {
 }
 
 bool TOptionsDlg::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
+    // F4 is the keyboard's double-click on the two browse fields.
+    const bool f4 = event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F4;
+    if (event->type() == QEvent::MouseButtonDblClick || f4) {
         if (watched == ImagePathEd) {
             ImagePathEdDblClick();
             return true;

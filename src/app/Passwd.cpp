@@ -56,6 +56,7 @@ TPasswordDlg::TPasswordDlg(QWidget *parent) : QDialog(parent) {
     Password = new QLineEdit(this);
     Password->setMaxLength(16);
     setPasswordMask(Password, '*');
+    Password->setAccessibleName("Password");
     OKBtn = new QPushButton("OK", this);
     CancelBtn = new QPushButton("Cancel", this);
     buildLayout(*this, Label1, Password, OKBtn, CancelBtn);
@@ -100,6 +101,7 @@ TPasswordDlg1::TPasswordDlg1(const std::string &newPassword, QWidget *parent)
     Password = new QLineEdit(this);
     Password->setMaxLength(16);
     setPasswordMask(Password, '#');
+    Password->setAccessibleName("New password again");
     OKBtn = new QPushButton("&OK", this);
     CancelBtn = new QPushButton("&Cancel", this);
     buildLayout(*this, Label1, Password, OKBtn, CancelBtn);

@@ -13,6 +13,8 @@ TStrIpDlg::TStrIpDlg(QWidget *parent) : QDialog(parent) {
     Label1 = new QLabel(this);
     EditStr = new QLineEdit(this);
     EditStr->setMaxLength(20);
+    // Read under the prompt the caller puts in the label.
+    Label1->setBuddy(EditStr);
     OKBtn = new QPushButton("&OK", this);
     OKBtn->setDefault(true);
     CancelBtn = new QPushButton("&Cancel", this);

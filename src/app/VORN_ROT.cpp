@@ -12,6 +12,7 @@
 #include "imagedb/SolrImages.h"
 #include "measure/MeasCmds.h"
 #include "measure/MeasDataWin.h"
+#include "support/Accessible.h"
 #include "support/InfoList.h"
 #include "support/PrintHdr.h"
 #include "support/QtPrompt.h"
@@ -167,6 +168,8 @@ void TSolarRtn::buildControls() {
         lb->setUniformItemSizes(true);
         lb->setItemDelegate(new FixedRowDelegate(lb));
         lb->setToolTip(hint);
+        lb->setAccessibleDescription(hint);
+        a11y::nameBlankLines(lb);
         // The design height of 424 would reach past the client area; the lists end at its foot.
         lb->setGeometry(left, 22, width, 436 - 22 - 4);
         lb->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -176,6 +179,7 @@ void TSolarRtn::buildControls() {
     ImageLbl = label("Loaded Image List", 20, 0);
     ImageList1 = list(20, 290, "Select image to view/measure, right-click for pop-up..");
     ImageList1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ImageList1->setAccessibleName("Loaded Image List");
     SortLbl = label("Sorted", 217, 2);
     SortLed = new TLamp(ClientArea);
     SortLed->move(199, 3);
@@ -183,6 +187,7 @@ void TSolarRtn::buildControls() {
     DBLbl = label("Image Database Directory", 381, 0);
     ListBox1 = list(380, 230, "Double-click image to view/measure, right-click for pop-up..");
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListBox1->setAccessibleName("Image Database Directory");
     {
         // The desktop's sans-serif face is wider than the design font: a slightly smaller size keeps
         // the whole line, loaded mark " *" included, inside the 230-pixel list.
@@ -191,6 +196,8 @@ void TSolarRtn::buildControls() {
         ListBox1->setFont(f);
     }
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
+    a11y::onEnter(ListBox1, [this] { ListBox1DblClick(); });
+    a11y::onEnter(ImageList1, [this] { ImageList1DblClick(); });
 
     ImageTimer = new QTimer(this);
     ImageTimer->setObjectName("ImageTimer");

@@ -23,6 +23,11 @@ TBoxDlgForm1::TBoxDlgForm1(BoxParams &working, QWidget *parent) : QDialog(parent
     BoxWdEd = spin(2, 20);
     ImgWdEd = spin(2, 20);
     SkyWdEd = spin(0, 10);
+    BoxWdEd->setAccessibleName("Box Width for Peak Search");
+    ImgWdEd->setAccessibleName("Region Diameter for Centroid");
+    SkyWdEd->setAccessibleName("Width of Sky Border");
+    for (QSpinBox *s : {BoxWdEd, ImgWdEd, SkyWdEd})
+        s->setAccessibleDescription("In pixels");
     DfltBtn = new QPushButton("&Defaults", this);
     DfltBtn->setToolTip("Restore internal default values.");
     OKBtn = new QPushButton("OK", this);

@@ -1,4 +1,5 @@
 #include "display/CrsrWndw.h"
+#include "support/Accessible.h"
 
 #include "app/Options.h"
 #include "display/ImagMeas.h"
@@ -31,6 +32,17 @@ TCursorWindow::TCursorWindow(TImageForm1 &imageWindow, QWidget *parent)
     PopupMenu1 = new QMenu(this);
     SetRegionSize1 = PopupMenu1->addAction("Set &Magnification...");
     connect(SetRegionSize1, &QAction::triggered, this, [this] { SetRegionSize1Click(); });
+    // From the keyboard: Tab to a bar, the arrow keys step it; Ctrl+M sets the magnification.
+    a11y::exposeAsWindow(this);
+    HorzScroll->setAccessibleName("Shift measured position left or right");
+    VertScroll->setAccessibleName("Shift measured position up or down");
+    for (QScrollBar *bar : {HorzScroll, VertScroll}) {
+        bar->setAccessibleDescription("One step moves the measured position by one magnified pixel.");
+        bar->setFocusPolicy(Qt::StrongFocus);
+    }
+    HorzScroll->setInvertedControls(false); // Right moves the position right
+    SetRegionSize1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    addAction(SetRegionSize1);
     FormShow();
 }
 

@@ -11,6 +11,7 @@
 #include "imagefiles/HdrView.h"
 #include "imagefiles/ImgAdjst.h"
 #include "measure/MeasDataWin.h"
+#include "support/ExtReal.h"
 #include "support/InfoList.h"
 #include "support/Prompt.h"
 #include "support/ScreenFit.h"
@@ -23,6 +24,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 #include <cstring>
 
 namespace solar {
@@ -54,12 +56,29 @@ TImageView::TImageView(TImageForm1 &form, QWidget *parent) : QWidget(parent), fo
     setPalette(pal);
     setAutoFillBackground(true);
     setMouseTracking(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName("Solar image");
 }
 
 void TImageView::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
     p.drawImage(0, 0, form_.ScreenImage());
+    // The keyboard's cross-hair, open at its centre so that the pixel itself stays visible, and
+    // a frame while the image has the keyboard focus.
+    if (form_.Measuring && form_.CrossCol >= 0) {
+        const QPointF c(static_cast<qreal>(form_.CrossCol * form_.Size.scale),
+                        static_cast<qreal>(form_.CrossRow * form_.Size.scale));
+        p.setPen(QPen(Qt::yellow, 0));
+        p.drawLine(QPointF(c.x() - 8, c.y()), QPointF(c.x() - 2, c.y()));
+        p.drawLine(QPointF(c.x() + 2, c.y()), QPointF(c.x() + 8, c.y()));
+        p.drawLine(QPointF(c.x(), c.y() - 8), QPointF(c.x(), c.y() - 2));
+        p.drawLine(QPointF(c.x(), c.y() + 2), QPointF(c.x(), c.y() + 8));
+    }
+    if (hasFocus()) {
+        p.setPen(QPen(Qt::cyan, 0, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 // Positions keep their fractions: at a device pixel ratio of 2 a click resolves half a pixel.
@@ -73,6 +92,21 @@ void TImageView::mouseMoveEvent(QMouseEvent *event) {
 
 void TImageView::mouseReleaseEvent(QMouseEvent *event) {
     form_.FormMouseUp(event->button(), event->position().x(), event->position().y());
+}
+
+void TImageView::keyPressEvent(QKeyEvent *event) {
+    if (!form_.FormKeyDown(event->key(), event->modifiers()))
+        QWidget::keyPressEvent(event);
+}
+
+void TImageView::focusInEvent(QFocusEvent *event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TImageView::focusOutEvent(QFocusEvent *event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 // ---------------------------------------------------------------- image window
@@ -114,7 +148,15 @@ TImageForm1::TImageForm1(OptionsRecord &options, HeliographicCoordObj &helio, TM
     // The entry window redraws this window after recording and places itself beside it.
     MeasWindowHooks eh = entry_.hooks();
     if (!eh.repaintImage)
-        eh.repaintImage = [this] { Repaint(); };
+        eh.repaintImage = [this] {
+            Repaint();
+            // A spot measured from the keyboard: once it is recorded the keys come back here.
+            if (keyMeasured_ && isVisible()) {
+                keyMeasured_ = false;
+                activateWindow();
+                View->setFocus();
+            }
+        };
     if (!eh.imageWindowWidth)
         eh.imageWindowWidth = [this] { return isVisible() ? screenfit::frameRect(this).width() : 0; };
     entry_.setHooks(eh);
@@ -191,6 +233,7 @@ void TImageForm1::ShowImage(FITSFileObj &image, int shownImage) {
     PrepareImage();
     Redisplay();
     Dragging = false;
+    DescribeView();
     // Only a hidden window comes forward: stepping through images (animation, several loaded at
     // once) must not take the focus from the window the student works in.
     if (!isVisible()) {
@@ -213,6 +256,7 @@ void TImageForm1::ShowImage(FITSFileObj &image, int shownImage) {
 void TImageForm1::resetHelpers() {
     ReadOut->ShowValues("Cursor Position", ReadoutValues{});
     CursorWindow->Clear();
+    CrossCol = CrossRow = -1;
 }
 
 void TImageForm1::ImageRemoved(const FITSFileObj *image) {
@@ -456,6 +500,7 @@ void TImageForm1::Measure1Click() {
     if (options_.MagWindow)
         CursorWindow->show();
     entry_.show();
+    DescribeView();
 }
 
 void TImageForm1::FormMouseDown(Qt::MouseButton button, qreal X, qreal Y) {
@@ -493,6 +538,93 @@ void TImageForm1::FormMouseUp(Qt::MouseButton button, qreal X, qreal Y) {
     }
     Repaint();
     MeasureSpot(x, y);
+}
+
+bool TImageForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    if (image_ == nullptr)
+        return false;
+    const int step = modifiers & Qt::ShiftModifier ? 10 : 1;
+    int dc = 0, dr = 0;
+    bool measure = false;
+    switch (key) {
+    case Qt::Key_Left:
+        dc = -step;
+        break;
+    case Qt::Key_Right:
+        dc = step;
+        break;
+    case Qt::Key_Up:
+        dr = -step;
+        break;
+    case Qt::Key_Down:
+        dr = step;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        measure = true;
+        break;
+    default:
+        return false;
+    }
+    // A key in viewing switches to measuring, as a press does; the cross starts at the centre.
+    // The keys stay with the image although the companion windows come up.
+    if (!Measuring) {
+        Measure1Click();
+        activateWindow();
+        View->setFocus();
+    }
+    const ImageDescription &d = image_->Description();
+    if (CrossCol < 0) {
+        CrossCol = static_cast<int>(roundHalfEven(d.discCentreX));
+        CrossRow = static_cast<int>(roundHalfEven(d.discCentreY));
+    }
+    CrossCol = std::clamp(CrossCol + dc, 0, std::max(0, d.width - 1));
+    CrossRow = std::clamp(CrossRow + dr, 0, std::max(0, d.height - 1));
+    const long double X = CrossCol * Size.scale, Y = CrossRow * Size.scale;
+    if (measure) {
+        // The same road as a click: press and release at the cross.
+        FormMouseDown(Qt::LeftButton, static_cast<qreal>(X), static_cast<qreal>(Y));
+        FormMouseUp(Qt::LeftButton, static_cast<qreal>(X), static_cast<qreal>(Y));
+        keyMeasured_ = true;
+    } else {
+        CursorReadout(X, Y);
+        CursorWindow->ShowRegion("Cursor Region", true, X, Y);
+    }
+    DescribeView();
+    View->update();
+    return true;
+}
+
+void TImageForm1::DescribeView() {
+    if (image_ == nullptr) {
+        View->setAccessibleDescription("No image shown.");
+        return;
+    }
+    QString text =
+        "Image of " + windowTitle().simplified() + ", " + (Measuring ? "measuring" : "viewing") + ".";
+    if (Measuring && CrossCol >= 0) {
+        text += QString(" Cross-hair at image column %1, row %2.").arg(CrossCol).arg(CrossRow);
+        const long double X = CrossCol * Size.scale, Y = CrossRow * Size.scale;
+        ReadoutValues v;
+        if (solar::CursorReadout(X, Y, Disc, helio_, options_.RawDataFormat, v)) {
+            text += QString(" Offset from the disc centre %1, %2 pixels")
+                        .arg(static_cast<double>(v.xPixels), 0, 'f', 2)
+                        .arg(static_cast<double>(v.yPixels), 0, 'f', 2);
+            if (options_.RawDataFormat == 1)
+                text += QString(", %1, %2 solar radii")
+                            .arg(static_cast<double>(v.xCoord), 0, 'f', 5)
+                            .arg(static_cast<double>(v.yCoord), 0, 'f', 5);
+            else if (options_.RawDataFormat == 2)
+                text += QString(", longitude %1, latitude %2 degrees")
+                            .arg(static_cast<double>(v.xCoord), 0, 'f', 5)
+                            .arg(static_cast<double>(v.yCoord), 0, 'f', 5);
+            text += ".";
+        } else {
+            text += " Off the disc.";
+        }
+    }
+    View->setAccessibleDescription(text);
 }
 
 void TImageForm1::CursorReadout(long double X, long double Y) {

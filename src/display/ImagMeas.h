@@ -52,6 +52,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     TImageForm1 &form_;
@@ -117,6 +120,13 @@ public:
     void FormMouseDown(Qt::MouseButton button, qreal X, qreal Y);
     void FormMouseMove(qreal X, qreal Y);
     void FormMouseUp(Qt::MouseButton button, qreal X, qreal Y);
+    // The keyboard's cross-hair, in image pixels: the arrow keys move it by one pixel (ten with
+    // Shift), the read-out and magnifier follow; Enter or Space measures there as a click there
+    // would. True when the key was taken.
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    int CrossCol = -1, CrossRow = -1; // -1: not placed yet (the disc centre at the first key)
+    // The image, its time and the cross-hair for a screen reader.
+    void DescribeView();
     void CursorReadout(long double X, long double Y);
     void MeasureSpot(long double X, long double Y);
     void ShowSpotPosition();
@@ -168,6 +178,7 @@ private:
     FITSFileObj *image_ = nullptr;
     QImage Frame; // the client area as drawn (RGB32, at the screen's device pixel ratio)
     int fittedWidth_ = 0, fittedHeight_ = 0; // the image size the window was fitted to
+    bool keyMeasured_ = false;               // the last spot was measured from the keyboard
 };
 
 } // namespace solar

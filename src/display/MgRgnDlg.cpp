@@ -25,6 +25,13 @@ TMagnRgnDlg::TMagnRgnDlg(std::uint8_t defaultSize, std::function<void()> repaint
     BoxWdScroll = new QScrollBar(Qt::Horizontal, this);
     BoxWdScroll->setRange(1, 48);
     BoxWdScroll->setPageStep(8);
+    sizeLbl->setBuddy(BoxWdEd);
+    BoxWdEd->setAccessibleName("Region Size in Pixels");
+    BoxWdScroll->setAccessibleName("Magnification");
+    BoxWdScroll->setAccessibleDescription(
+        "Right raises the magnification: a smaller region fills the magnifier.");
+    BoxWdScroll->setFocusPolicy(Qt::StrongFocus);
+    BoxWdScroll->setInvertedControls(false); // Right raises the magnification, as on a slider
     DfltBtn = new QPushButton("&Default", this);
     DfltBtn->setToolTip("Restore internal default values.");
     OKBtn = new QPushButton("OK", this);

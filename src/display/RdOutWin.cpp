@@ -1,4 +1,5 @@
 #include "display/RdOutWin.h"
+#include "support/Accessible.h"
 
 #include "app/Options.h"
 #include "astro/StringUt.h"
@@ -47,6 +48,11 @@ TRdOutDisp::TRdOutDisp(OptionsRecord &options, QWidget *parent)
     grid->addWidget(YLbl, 2, 0);
     grid->addWidget(YDispP, 2, 1);
     grid->addWidget(YDispR, 2, 2);
+    a11y::exposeAsWindow(this);
+    XDispP->setAccessibleDescription("X offset from the disc centre, pixels");
+    YDispP->setAccessibleDescription("Y offset from the disc centre, pixels");
+    XDispR->setAccessibleDescription("X in solar radii, or heliographic longitude in degrees");
+    YDispR->setAccessibleDescription("Y in solar radii, or heliographic latitude in degrees");
 }
 
 void TRdOutDisp::FormShow() {

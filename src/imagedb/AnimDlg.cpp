@@ -18,6 +18,8 @@ TAnimRateDlg::TAnimRateDlg(int &rate, QWidget *parent) : QDialog(parent), rate_(
     RateEd = new QLineEdit(this);
     RateEd->setMaxLength(4);
     RateEd->setToolTip("Milliseconds, 1 - 1000");
+    RateEd->setAccessibleName("Animation Timer Interval");
+    RateEd->setAccessibleDescription("Milliseconds, 1 - 1000");
     OKBtn = new QPushButton("OK", this);
     OKBtn->setDefault(true);
     CancelBtn = new QPushButton("Cancel", this);

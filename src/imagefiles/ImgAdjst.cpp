@@ -69,6 +69,13 @@ TImgAdjstDlg::TImgAdjstDlg(DisplayParams &record, bool forImageWindow, DisplayPa
     CntrstRO->setMinimumWidth(50);
     BriteRO->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     CntrstRO->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    BriteScroll->setAccessibleName("Brightness");
+    CntrstScroll->setAccessibleName("Contrast");
+    for (QScrollBar *s : {BriteScroll, CntrstScroll}) {
+        s->setAccessibleDescription("The value shown beside the bar is the position divided by 10.");
+        s->setFocusPolicy(Qt::StrongFocus);
+        s->setInvertedControls(false); // Right raises, as on a slider
+    }
     InvrtChk = new QCheckBox("&Invert Display", this);
     InvrtChk->setToolTip("Switch black/white values");
     SaveChk = new QCheckBox("&Use Settings as Defaults", this);

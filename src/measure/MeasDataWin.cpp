@@ -84,6 +84,18 @@ void TMeasDataForm1::build() {
     grid->addWidget(YEd, 5, 1);
     grid->addWidget(UnitLbl, 6, 0, 1, 2);
     grid->addWidget(LongLbl, 7, 0, 1, 2);
+    idLbl->setBuddy(IDEd);
+    dateLbl->setBuddy(DateEd);
+    timeLbl->setBuddy(TimeEd);
+    XLbl->setBuddy(XEd);
+    YLbl->setBuddy(YEd);
+    IDEd->setAccessibleName("Spot ID");
+    IDEd->setAccessibleDescription(
+        "Identifier of the measured spot, up to three characters; Enter records it.");
+    DateEd->setAccessibleName("Image date");
+    TimeEd->setAccessibleName("Image time (UT)");
+    XEd->setAccessibleName("Longitude");
+    YEd->setAccessibleName("Latitude");
     OkBtn1 = new QPushButton("&Record", this);
     CnclBtn1 = new QPushButton("&Finished", this);
     OkBtn1->setEnabled(false);
@@ -116,6 +128,12 @@ void TMeasDataForm1::SetUnitLabels(int unit, bool headingToo) {
                      : unit == UnitSolarRadius ? "Unit is Solar Radius"
                                                : "Unit is Degrees");
     XEd->setToolTip(helio ? "wrt image center line" : "");
+    XEd->setAccessibleName(helio ? "Longitude" : "X");
+    YEd->setAccessibleName(helio ? "Latitude" : "Y");
+    const QString where = helio ? "Heliographic, apparent longitude measured from the image center line. "
+                                : "Position of the spot relative to the image center. ";
+    XEd->setAccessibleDescription(where + UnitLbl->text());
+    YEd->setAccessibleDescription(where + UnitLbl->text());
     if (headingToo) {
         MeasLbl->setText(helio ? "Heliographic Coordinates" : "Position of Spot Relative to Image Center");
         LongLbl->setText(helio ? "Longitude is \"Apparent\", measured from image center." : "");

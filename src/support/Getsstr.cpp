@@ -12,6 +12,7 @@ TGetSrchStrDlg::TGetSrchStrDlg(QWidget *parent) : QDialog(parent) {
     setWindowTitle("Find Help Topic");
     SrchStr1 = new QLineEdit(this);
     SrchStr1->setMaxLength(80);
+    SrchStr1->setAccessibleName("Text to find");
     CaseCheck = new QCheckBox("Case Dependent", this);
     FromTopBtn = new QPushButton("From &Top", this);
     FromCursorBtn = new QPushButton("&From Cursor", this);

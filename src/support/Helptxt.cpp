@@ -1,6 +1,7 @@
 #include "support/Helptxt.h"
 
 #include "astro/StringUt.h"
+#include "support/Accessible.h"
 #include "support/Getsstr.h"
 #include "support/ListText.h"
 #include "support/PrintHdr.h"
@@ -101,8 +102,12 @@ THelpLstDlg::THelpLstDlg(QWidget *parent) : QDialog(parent) {
     Close1 = Topics1->addAction("&Close Help Topics", this, &THelpLstDlg::Close1Click);
     HlpLstBox = new QListWidget(this);
     HlpLstBox->setFont(helpFont());
+    HlpLstBox->setAccessibleName("Help topics");
+    HlpLstBox->setAccessibleDescription("Enter or double-click reads the topic.");
+    a11y::nameBlankLines(HlpLstBox);
     layout->addWidget(HlpLstBox);
     connect(HlpLstBox, &QListWidget::itemDoubleClicked, this, [this] { Read1Click(); });
+    a11y::onEnter(HlpLstBox, [this] { Read1Click(); });
 }
 
 TGetSrchStrDlg &THelpLstDlg::searchDialog() {
@@ -201,8 +206,12 @@ THelpWin::THelpWin(QWidget *parent) : QMainWindow(parent) {
     ListBox1 = new QListWidget(this);
     ListBox1->setFont(helpFont());
     setCentralWidget(ListBox1);
+    ListBox1->setAccessibleName("Help text");
+    ListBox1->setAccessibleDescription("Double-click or Enter on a related topic opens it.");
+    a11y::nameBlankLines(ListBox1);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *item) { ListBox1DblClick(ListBox1->row(item)); });
+    a11y::onEnter(ListBox1, [this] { ListBox1DblClick(ListBox1->currentRow()); });
     const QScreen *s = QGuiApplication::primaryScreen();
     resize(s ? int(5 * s->logicalDotsPerInch()) : 480, 400);
     screenfit::keepClearOfMenu(this);

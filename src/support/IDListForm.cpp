@@ -1,5 +1,6 @@
 #include "support/IDListForm.h"
 
+#include "support/Accessible.h"
 #include "support/QtPrompt.h"
 
 #include <QFontDatabase>
@@ -22,6 +23,10 @@ TIDListForm1::TIDListForm1(QWidget *parent) : QDialog(parent) {
     ListBox1 = new QListWidget(this);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    ListBox1->setAccessibleName("Sunspot IDs");
+    ListBox1->setAccessibleDescription(
+        "Each spot with its first and last image time; Enter loads the selected spot.");
+    a11y::nameBlankLines(ListBox1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(MenuBar1);
@@ -30,6 +35,7 @@ TIDListForm1::TIDListForm1(QWidget *parent) : QDialog(parent) {
     connect(Close1, &QAction::triggered, this, [this] { Close1Click(); });
     connect(ListBox1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *) { ListBox1DblClick(); });
+    a11y::onEnter(ListBox1, [this] { ListBox1DblClick(); });
 }
 
 void TIDListForm1::BuildSpotList(MeasList &list) {

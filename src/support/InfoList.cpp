@@ -1,6 +1,7 @@
 #include "support/InfoList.h"
 #include "support/ScreenFit.h"
 
+#include "support/Accessible.h"
 #include "support/Getsstr.h"
 #include "support/ListText.h"
 #include "support/PrintHdr.h"
@@ -80,6 +81,10 @@ TInfoListForm1::TInfoListForm1(QWidget *parent) : QMainWindow(parent) {
     font.setBold(true);
     ListBox1->setFont(font);
     setCentralWidget(ListBox1);
+    // The list is read under the window's caption; blank lines are read as such.
+    a11y::nameBlankLines(ListBox1);
+    ListBox1->setAccessibleName("List");
+    connect(this, &QWidget::windowTitleChanged, ListBox1, &QWidget::setAccessibleName);
 
     List1 = menuBar()->addMenu("&List");
     Search1 = List1->addAction("&Search...");
@@ -127,6 +132,7 @@ TInfoListForm1::TInfoListForm1(QWidget *parent) : QMainWindow(parent) {
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int) { ListBox1Click(); });
     connect(ListBox1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *) { ListBox1DblClick(); });
+    a11y::onEnter(ListBox1, [this] { ListBox1DblClick(); });
     ListBox1->viewport()->installEventFilter(this);
 
     TInfoListForm1::FormCreate();

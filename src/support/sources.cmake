@@ -17,4 +17,5 @@ list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ScreenFit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IDListForm.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Helptxt.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Accessible.cpp
 )

@@ -15,12 +15,16 @@
 #include "support/IDListForm.h"
 #include "support/QtPrintHdr.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLCDNumber>
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -285,6 +289,59 @@ TEST(LinearAnalysis, SlidersKeepSlopeOrCrossingAndReadingsStayFinite) {
     fx.ui.script.expect("Data Already Loaded");
     fx.load("A");
     EXPECT_EQ(fx.w->Selected(), 0);
+}
+
+// Without a mouse: the sliders step by the arrow and page keys, the position buttons move the plot
+// while Space is held, and the plot's own keys select a dataset as a click on its label does.
+TEST(LinearAnalysis, KeyboardMovesSlidersAndPlotAndSelectsDatasets) {
+    Fixture fx(false);
+    addSpotA(fx.list);
+    for (int k = 0; k < 3; ++k)
+        fx.list.Insert(meas("B", T0 + k, 10.0L + 14.0L * k, -20.0L));
+    fx.load("A");
+    fx.load("B");
+    ASSERT_EQ(fx.w->Selected(), 1);
+    const auto key = [](QWidget *w, int k, QEvent::Type type = QEvent::KeyPress) {
+        QKeyEvent e(type, k, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    };
+    for (QWidget *w : std::initializer_list<QWidget *>{fx.w->TScroll, fx.w->SlScroll, fx.w->Display1,
+                                                       fx.w->PosLftBtn, fx.w->PosRtBtn})
+        EXPECT_NE(w->focusPolicy() & Qt::TabFocus, 0) << w->accessibleName().toStdString();
+    // Right raises a slider by one step, 7 days / 1000 on the T-zero slider; Page Up by 50.
+    const long double t0 = fx.sel().TZero;
+    key(fx.w->TScroll, Qt::Key_Right);
+    EXPECT_EQ(fx.w->TScroll->value(), 1);
+    EXPECT_NEAR(double(fx.sel().TZero - t0), 0.007, 1e-9);
+    key(fx.w->SlScroll, Qt::Key_PageUp);
+    EXPECT_EQ(fx.w->SlScroll->value(), 50);
+    EXPECT_NEAR(double(fx.sel().Slope), 17.0, 1e-9);
+
+    // Up on the plot selects the dataset before, as a click on its label: sliders back to 0.
+    key(fx.w->Display1, Qt::Key_Up);
+    EXPECT_EQ(fx.w->Selected(), 0);
+    EXPECT_EQ(fx.w->TScroll->value(), 0);
+    EXPECT_EQ(fx.w->SlScroll->value(), 0);
+    key(fx.w->Display1, Qt::Key_Up); // none before the first
+    EXPECT_EQ(fx.w->Selected(), 0);
+    key(fx.w->Display1, Qt::Key_Down);
+    EXPECT_EQ(fx.w->Selected(), 1);
+    key(fx.w->Display1, Qt::Key_1); // by number
+    EXPECT_EQ(fx.w->Selected(), 0);
+    const QString said = fx.w->Display1->accessibleDescription();
+    EXPECT_NE(said.indexOf("A (selected)"), -1) << said.toStdString();
+    EXPECT_NE(said.indexOf("B"), -1);
+    EXPECT_NE(said.indexOf("rate 12.00000 degrees per day"), -1) << said.toStdString();
+
+    // The plot moves a day per arrow key, and while Space holds a position button.
+    const int pos = fx.w->PlotPosition;
+    key(fx.w->Display1, Qt::Key_Left);
+    EXPECT_EQ(fx.w->PlotPosition, pos - 1);
+    key(fx.w->PosRtBtn, Qt::Key_Space);
+    EXPECT_EQ(fx.w->PlotPosition, pos);
+    EXPECT_TRUE(fx.w->PlotTimer->isActive());
+    key(fx.w->PosRtBtn, Qt::Key_Space, QEvent::KeyRelease);
+    EXPECT_FALSE(fx.w->PlotTimer->isActive());
 }
 
 TEST(LinearAnalysis, RemovingAsksAboutUnrecordedResultsAndLoadStopsAtSix) {

@@ -20,3 +20,4 @@ target_compile_definitions(sharedfolder_tests PRIVATE SHARED_FOLDER_DRIVER="$<TA
 set_target_properties(sharedfolder_tests PROPERTIES AUTOMOC OFF)
 add_dependencies(sharedfolder_tests sharedfolder_driver)
 gtest_discover_tests(sharedfolder_tests DISCOVERY_MODE PRE_TEST PROPERTIES LABELS core)
+include(${CMAKE_SOURCE_DIR}/tests/a11y/extra.cmake)

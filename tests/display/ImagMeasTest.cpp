@@ -13,10 +13,12 @@
 #include "measure/MeasDataWin.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -260,6 +262,85 @@ TEST(ImageWindow, PressDragAndReleaseMeasureAtTheCursor) {
     EXPECT_FALSE(fx.entry.isVisible());
     EXPECT_FALSE(w.CursorWindow->isVisible());
     EXPECT_EQ(fx.measuring.back(), false);
+}
+
+// The keyboard alone: the arrow keys move the cross-hair by one image pixel (ten with Shift), the
+// read-out and magnifier follow it, and Enter or Space measures exactly as a click on that pixel.
+TEST(ImageWindow, KeyboardMovesTheCrossHairAndMeasuresLikeAClick) {
+    Fixture fx(UnitSolarRadius);
+    TImageForm1 &w = *fx.window;
+    const auto key = [&](int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QKeyEvent e(QEvent::KeyPress, k, mods);
+        QApplication::sendEvent(w.View, &e);
+        return e.isAccepted();
+    };
+    EXPECT_EQ(w.View->focusPolicy(), Qt::StrongFocus);
+    // The first key in viewing switches to measuring with the cross at the disc centre (32, 32).
+    EXPECT_TRUE(key(Qt::Key_Right));
+    EXPECT_TRUE(w.Measuring);
+    EXPECT_EQ(w.CrossCol, 33);
+    EXPECT_EQ(w.CrossRow, 32);
+    EXPECT_EQ(w.ReadOut->XDispP->value(), 1);
+    EXPECT_EQ(w.CursorWindow->windowTitle(), "Cursor Region");
+    key(Qt::Key_Right, Qt::ShiftModifier); // 43
+    key(Qt::Key_Left);                     // 42
+    key(Qt::Key_Down, Qt::ShiftModifier);  // row 42
+    key(Qt::Key_Up, Qt::ShiftModifier);    // row 32
+    key(Qt::Key_Up);
+    key(Qt::Key_Down);
+    EXPECT_EQ(w.CrossCol, 42);
+    EXPECT_EQ(w.CrossRow, 32);
+    EXPECT_EQ(w.ReadOut->XDispP->text(), "10.00");
+    EXPECT_EQ(w.ReadOut->YDispR->text(), "0.00000");
+    EXPECT_NE(w.View->accessibleDescription().indexOf("Cross-hair at image column 42, row 32"), -1)
+        << w.View->accessibleDescription().toStdString();
+    // A key the image does not use goes on to the window.
+    EXPECT_FALSE(key(Qt::Key_A));
+
+    // Enter measures at the cross: the record, read-out, magnifier and entry window are those of
+    // a click on (42, 32), byte for byte.
+    EXPECT_TRUE(key(Qt::Key_Return));
+    const MeasRec byKey = fx.entry.Pending;
+    EXPECT_EQ(byKey.X, 42);
+    EXPECT_EQ(byKey.Y, 32);
+    EXPECT_EQ(byKey.XOff, 10);
+    EXPECT_EQ(fx.entry.XEd->text(), "0.50000");
+    EXPECT_TRUE(fx.entry.isVisible());
+    EXPECT_EQ(w.ReadOut->windowTitle(), "Spot Position");
+    EXPECT_EQ(w.CursorWindow->windowTitle(), "Locate Centroid");
+    EXPECT_EQ(fx.pixel(30, 25), qRgb(255, 0, 255)); // the click mark
+    fx.entry.Pending = MeasRec{};
+    mouse(w.View, QEvent::MouseButtonPress, Qt::LeftButton, 42, 32);
+    mouse(w.View, QEvent::MouseButtonRelease, Qt::LeftButton, 42, 32);
+    std::uint8_t a[MeasRecordBytes], b[MeasRecordBytes];
+    encodeMeasRecord(byKey, a);
+    encodeMeasRecord(fx.entry.Pending, b);
+    EXPECT_EQ(std::memcmp(a, b, MeasRecordBytes), 0);
+
+    // Space measures too; the cross stops at the image's edge.
+    for (int i = 0; i < 6; ++i)
+        key(Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(w.CrossCol, 0);
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    key(Qt::Key_Right, Qt::ShiftModifier); // column 30: 2 pixels left of the centre
+    EXPECT_TRUE(key(Qt::Key_Space));
+    EXPECT_EQ(fx.entry.Pending.X, 30);
+    EXPECT_EQ(fx.entry.Pending.XOff, -2);
+
+    // At a display scale of one half a key still steps one image pixel, half a display pixel:
+    // image column 42 lies at display 21, 5 pixels right of the centre (16) on a radius of 10.
+    w.ShowImage(*fx.image, 0);
+    w.Size.scale = 0.5L;
+    key(Qt::Key_Right);
+    EXPECT_EQ(w.Disc.centreX, 16);
+    EXPECT_EQ(w.CrossCol, 33);
+    for (int i = 0; i < 9; ++i)
+        key(Qt::Key_Right);
+    key(Qt::Key_Enter);
+    EXPECT_EQ(fx.entry.Pending.X, 21);
+    EXPECT_EQ(fx.entry.Pending.XOff, 5);
+    EXPECT_NEAR(double(fx.entry.Pending.XRad), 0.5, 1e-15);
 }
 
 TEST(ImageWindow, CentroidingMeasuresTheDarkestSpotNearTheClick) {
