@@ -76,9 +76,11 @@ void TClassRptForm1::Build(const std::string &workDir, const std::string &keyPat
 }
 
 void TClassRptForm1::FormShow() {
-    const QRect area = screenfit::availableArea(this);
-    resize(std::min(area.width(), 1000), std::min(area.height(), 760));
+    // Within the available area frame included, and below the main window's menu where it fits.
+    const QSize most = screenfit::maxClientSize(this);
+    resize(std::min(most.width(), 1000), std::min(most.height(), 760));
     screenfit::centreBeside(this);
+    screenfit::clearMainMenu(this);
     screenfit::keepInside(this);
     Print1->setChecked(ReportWritten);
 }
