@@ -32,12 +32,15 @@
 #include "support/IDListForm.h"
 #include "support/InfoList.h"
 #include "support/QtPrompt.h"
+#include "support/ScreenFit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
@@ -487,6 +490,39 @@ TEST(ScreenLayout, EveryWindowAndDialogFitsTheScreenClearOfTheMainMenu) {
     std::cout << "Windows and dialogs checked (" << opened.size() << "):" << list << "\n";
     EXPECT_GE(opened.size(), 34u);
     w.FormClose();
+}
+
+// A window moved by the user stays where it is put, even partly off the screen to the side and
+// below, through the checks that keep a late frame's title bar on the screen; only a title bar
+// above the available area is brought down to its top, left where it was put sideways.
+TEST(ScreenLayout, WindowTheUserMovesStaysWhereItIsPut) {
+    const auto settle = [](int ms) {
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    QMainWindow w;
+    w.setWindowTitle("Moved");
+    w.menuBar()->addMenu("&File");
+    w.resize(400, 300);
+    screenfit::keepInside(&w);
+    w.show();
+    settle(300);
+    const QRect area = available();
+    ASSERT_TRUE(area.contains(w.frameGeometry()));
+    ASSERT_NE(w.frameGeometry(), w.geometry()) << "the platform gives no frame";
+
+    const QPoint partlyOff(area.right() - 150, area.bottom() - 100);
+    w.move(partlyOff); // a top-level's position is its frame's
+    settle(600);       // the move's own check and any quarter-second checks
+    EXPECT_EQ(w.frameGeometry().topLeft(), partlyOff);
+    w.activateWindow();
+    settle(50);
+    EXPECT_EQ(w.frameGeometry().topLeft(), partlyOff);
+
+    w.move(area.left() + 40, area.top() - 10);
+    settle(50);
+    EXPECT_EQ(w.frameGeometry().topLeft(), QPoint(area.left() + 40, area.top()));
 }
 
 // A message box is wide enough for its whole caption, however short its text.
