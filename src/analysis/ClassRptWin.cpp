@@ -2,9 +2,7 @@
 
 #include "analysis/ClassPdf.h"
 #include "support/ListText.h"
-#include "support/PrintHdr.h"
 #include "support/Prompt.h"
-#include "support/QtPrintHdr.h"
 #include "support/QtPrompt.h"
 #include "support/ScreenFit.h"
 
@@ -78,9 +76,11 @@ void TClassRptForm1::Build(const std::string &workDir, const std::string &keyPat
 }
 
 void TClassRptForm1::FormShow() {
-    const QRect area = screenfit::availableArea(this);
-    resize(std::min(area.width(), 1000), std::min(area.height(), 760));
+    // Within the available area frame included, and below the main window's menu where it fits.
+    const QSize most = screenfit::maxClientSize(this);
+    resize(std::min(most.width(), 1000), std::min(most.height(), 760));
     screenfit::centreBeside(this);
+    screenfit::clearMainMenu(this);
     screenfit::keepInside(this);
     Print1->setChecked(ReportWritten);
 }
@@ -137,32 +137,16 @@ void TClassRptForm1::SavePdf1Click() {
     Print1->setChecked(ReportWritten);
 }
 
-bool TClassRptForm1::PrintList(QPrinter &printer) {
-    printer.setDocName(QString::fromStdString(printJobTitle()));
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        prompt().message("Print Error!", "Unable to Start the Print Job!\r\n\r\nDocument: " + printJobTitle(),
-                         Icon::Error, Buttons::OK);
-        return false;
-    }
-    // The lines under the common header, then the plot on a page of its own.
-    painter.setFont(printTextFont());
-    PrintHeaderLayout layout;
-    const int y = drawPrintHeaderAndCaption(painter, printer, windowTitle(), &layout);
-    QStringList text;
-    for (const std::string &l : lines())
-        text << QString::fromStdString(l);
-    drawPagedLines(painter, printer, layout, y, text);
+// The plot on a page of its own after the report's lines, in black on white paper.
+void TClassRptForm1::PrintAfterLines(QPainter &painter, QPrinter &printer) {
     printer.newPage();
     const RateLatGeometry g = ClassPlotGeometry(Report_);
     const QRect page = painter.viewport();
     const double scale = std::min(double(page.width()) / g.Width, double(page.height()) / g.Height);
     painter.save();
     painter.scale(scale, scale);
-    PaintClassPlot(painter, Report_, g, true); // black on white paper
+    PaintClassPlot(painter, Report_, g, true);
     painter.restore();
-    painter.end();
-    return true;
 }
 
 void TClassRptForm1::WorkFolder1Click() {

@@ -31,10 +31,12 @@ public:
 public slots:
     void FormShow() override;
     void CommaDelimitClick() override;
-    bool PrintList(QPrinter &printer) override;
     void SavePdf1Click();
     void WorkFolder1Click();
     void AnswerKey1Click();
+
+protected:
+    void PrintAfterLines(QPainter &painter, QPrinter &printer) override;
 
 private:
     ClassReport Report_;

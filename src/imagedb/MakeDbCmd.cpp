@@ -107,9 +107,13 @@ void TSolarRtn::MakeImageDatabase1Click() {
         GaugeForm->hide();
     }
 
-    std::string text = std::to_string(written) + " image(s) written to " + *target +
-                       "\r\nDirectory file: " + importer.DirectoryPath() + " (" +
-                       std::to_string(importer.Lines().size()) + " image(s))";
+    // The directory file exists once an image is listed in it (written now or before); with none
+    // there is no database to name or to open.
+    const bool listed = !importer.Lines().empty();
+    std::string text = std::to_string(written) + " image(s) written to " + *target;
+    text += listed ? "\r\nDirectory file: " + importer.DirectoryPath() + " (" +
+                         std::to_string(importer.Lines().size()) + " image(s))"
+                   : "\r\nNo directory file was made: there is no image to list.";
     if (cancelled)
         text += "\r\n\r\nStopped after " + std::to_string(n) + " of " + std::to_string(total) + " file(s).";
     if (!refused.empty()) {
@@ -120,7 +124,7 @@ void TSolarRtn::MakeImageDatabase1Click() {
             text += "\r\n...";
     }
     const Icon icon = refused.empty() && !cancelled ? Icon::Information : Icon::Exclamation;
-    if (importer.Lines().empty()) {
+    if (!listed) {
         prompt().message(caption, text, icon, Buttons::OK);
         return;
     }

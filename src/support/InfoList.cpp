@@ -277,9 +277,12 @@ bool TInfoListForm1::PrintList(QPrinter &printer) {
     for (int i = 0; i < ListBox1->count(); ++i)
         lines << ListBox1->item(i)->text();
     drawPagedLines(painter, printer, layout, y, lines);
+    PrintAfterLines(painter, printer);
     painter.end();
     return true;
 }
+
+void TInfoListForm1::PrintAfterLines(QPainter &, QPrinter &) {}
 
 void TInfoListForm1::SaveasText1Click() {
     if (ReportFolder.empty())

@@ -11,6 +11,7 @@
 class QAction;
 class QListWidget;
 class QMenu;
+class QPainter;
 class QPrinter;
 
 namespace solar {
@@ -93,11 +94,15 @@ public slots:
     virtual void ListBox1Click();
     virtual void ListBox1MouseDown(Qt::MouseButton button);
     virtual void SaveDAT1Click();
-    // Prints the list on `printer`; false when the job could not start.
+    // Prints the list on `printer` (the common header, the caption and the lines, paged), then
+    // whatever PrintAfterLines adds; false when the job could not start.
     virtual bool PrintList(QPrinter &printer);
     virtual void Search1Click();
 
 protected:
+    // Pages a descendant prints after the lines, on the same job (none here).
+    virtual void PrintAfterLines(QPainter &painter, QPrinter &printer);
+
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -69,6 +69,11 @@ void moveFrameTo(QWidget *w, QPoint p) {
 // window is mapped, and much later when the window manager starts after the program (the frame
 // then grows round the client where it stands, its title bar above the screen). So the frame
 // is checked each time the window moves or is activated, and every quarter second for a while.
+// The checks never fight the user: once the window has moved by anything but a check (a drag,
+// or the window manager placing it), it stays where it was put, even partly off the screen; only
+// a known frame whose title bar lies above the available area is brought down to its top, since
+// the title bar is what the window is moved by. Until then, the place the program chose is kept
+// inside the area when it is shown and whenever the window manager changes the frame.
 class FrameKeeper : public QObject {
 public:
     explicit FrameKeeper(QWidget *w) : QObject(w), window_(w) {
@@ -85,6 +90,8 @@ public:
         switch (event->type()) {
         case QEvent::Show:
             ticks_ = 0;
+            shown_ = true;
+            moved_ = false;
             timer_.start();
             QTimer::singleShot(0, this, [this] { check(); });
             break;
@@ -104,12 +111,43 @@ public:
 private:
     void check() {
         QWidget *w = window_;
-        if (w->isVisible() && !w->isMinimized() && !availableArea(w).contains(realFrame(w)))
+        if (!w->isVisible() || w->isMinimized() || w->isFullScreen())
+            return;
+        const QRect area = availableArea(w);
+        const QMargins margins = knownMargins(w);
+        const QPoint client = w->geometry().topLeft();
+        if (shown_) {
+            // Just shown: the program's place, with a frame that may have been estimated.
+            shown_ = false;
+            if (!area.contains(realFrame(w)))
+                placeFrame(w, realFrame(w).topLeft());
+        } else if (margins == margins_ && client != client_) {
+            // Moved by the user or the window manager: their place from now on.
+            moved_ = true;
+            timer_.stop();
+        } else if (margins != margins_ && !moved_ && !area.contains(realFrame(w))) {
+            // Framed (again) by the window manager round the program's place.
             placeFrame(w, realFrame(w).topLeft());
+        }
+        // The title bar is judged on the screen under it (another screen may lie above this one).
+        const QRect frame = realFrame(w);
+        const QScreen *under = QGuiApplication::screenAt(QPoint(frame.center().x(), frame.top()));
+        const int top = under ? under->availableGeometry().top() : area.top();
+        if (frame != w->geometry() && frame.top() < top)
+            moveFrameTo(w, QPoint(frame.left(), top));
+        margins_ = knownMargins(w);
+        client_ = w->geometry().topLeft();
+        // Framed and inside: nothing is left for the timer to wait for.
+        if (realFrame(w) != w->geometry() && area.contains(realFrame(w)))
+            timer_.stop();
     }
     QWidget *window_;
     QTimer timer_;
     int ticks_ = 0;
+    bool shown_ = false; // the first check after a show is still to come
+    bool moved_ = false; // moved since the show by anything but a check
+    QMargins margins_;
+    QPoint client_;
 };
 
 // Widens its window to the caption's width each time the caption changes or the window shows.

@@ -2,6 +2,7 @@
 // the screen area with no helper over another window's buttons or menu, a click on the magnified
 // view measuring the spot under the cursor, the keyboard going to the spot identifier, the disc
 // filling the viewing window for any image size, and clicks resolved at the device pixel ratio.
+#include "analysis/ClassRptWin.h"
 #include "analysis/LinrAnal.h"
 #include "analysis/RateLat.h"
 #include "analysis/RotnAnal.h"
@@ -31,15 +32,19 @@
 #include "support/IDListForm.h"
 #include "support/InfoList.h"
 #include "support/QtPrompt.h"
+#include "support/ScreenFit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -98,6 +103,40 @@ std::string discImage(int side) {
                       kv("CRPIX2", std::to_string(c + 1)), kv("FNDLMBMA", std::to_string(r))});
 }
 
+// The main window on the sample database: the program's data files in its installation folder,
+// no login, started (Run) and the sample directory loaded.
+struct SampleSession {
+    TempDir install, work, other;
+    ScriptedUiPrompt ui;
+    std::unique_ptr<TSolarRtn> w;
+    SampleSession() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        const std::string data = std::string(SOLARRTN_SOURCE_DIR) + "/data/";
+        for (const fs::directory_entry &f : fs::directory_iterator(data))
+            if (f.is_regular_file())
+                fs::copy_file(f.path(), install.file(f.path().filename().string()));
+        OptsObj o;
+        o.Options.InstallDir = install.dir();
+        o.SetDefaults();
+        o.Options.LoginRequired = false;
+        o.Options.ImagePath = SampleDir;
+        const OptionsFileBytes bytes = encodeOptionsFile(o.Options);
+        writeFile(work.file("SOLNOPTS.INI"), std::string(bytes.begin(), bytes.end()));
+        StartupEnv e;
+        e.installDir = install.dir();
+        e.currentDir = work.dir();
+        e.fallbackDir = other.dir() + "fallback/";
+        e.screenWidth = available().width();
+        e.screenHeight = available().height();
+        e.opticalMounts = [] { return std::vector<std::string>{}; };
+        w = std::make_unique<TSolarRtn>(e);
+        w->show();
+        w->Run1Click();
+        ui.script.answerFile(SampleDir + "synthlist.txt");
+        w->Load1Click();
+    }
+};
+
 } // namespace
 
 TEST(ScreenLayout, MeasuringSessionFitsTheScreenWithNoHelperOverAnyControl) {
@@ -114,32 +153,8 @@ TEST(ScreenLayout, MeasuringSessionFitsTheScreenWithNoHelperOverAnyControl) {
     const double column = std::stod(f[7]), row = std::stod(f[8]), lat = std::stod(f[9]),
                  lon = std::stod(f[10]);
 
-    QApplication::setQuitOnLastWindowClosed(false);
-    TempDir install, work, other;
-    ScriptedUiPrompt ui;
-    const std::string data = std::string(SOLARRTN_SOURCE_DIR) + "/data/";
-    for (const char *name :
-         {"VORNLOGO.BMP", "SOLRTNSCRN.BMP", "XPXHAIR.CUR", "SOLRTNHLP.LST", "REMINDER.ROT"})
-        fs::copy_file(data + name, install.file(name));
-    OptsObj o;
-    o.Options.InstallDir = install.dir();
-    o.SetDefaults();
-    o.Options.LoginRequired = false;
-    o.Options.ImagePath = SampleDir;
-    const OptionsFileBytes bytes = encodeOptionsFile(o.Options);
-    writeFile(work.file("SOLNOPTS.INI"), std::string(bytes.begin(), bytes.end()));
-    StartupEnv e;
-    e.installDir = install.dir();
-    e.currentDir = work.dir();
-    e.fallbackDir = other.dir() + "fallback/";
-    e.screenWidth = available().width();
-    e.screenHeight = available().height();
-    e.opticalMounts = [] { return std::vector<std::string>{}; };
-    TSolarRtn w(e);
-    w.show();
-    w.Run1Click();
-    ui.script.answerFile(SampleDir + "synthlist.txt");
-    w.Load1Click();
+    SampleSession session;
+    TSolarRtn &w = *session.w;
     w.ListBox1->item(0)->setSelected(true);
     w.ListBox1DblClick();
     w.DisplayImage1Click();
@@ -276,38 +291,16 @@ TEST(ScreenLayout, ClickResolvesTheDevicePixelUnderTheCursor) {
 TEST(ScreenLayout, EveryWindowAndDialogFitsTheScreenClearOfTheMainMenu) {
     if (!std::ifstream(SampleDir + "synthlist.txt"))
         GTEST_SKIP() << "no generated images in " << SampleDir;
-    QApplication::setQuitOnLastWindowClosed(false);
-    TempDir install, work, other;
-    ScriptedUiPrompt ui;
-    const std::string data = std::string(SOLARRTN_SOURCE_DIR) + "/data/";
-    for (const fs::directory_entry &f : fs::directory_iterator(data))
-        if (f.is_regular_file())
-            fs::copy_file(f.path(), install.file(f.path().filename().string()));
-    OptsObj o;
-    o.Options.InstallDir = install.dir();
-    o.SetDefaults();
-    o.Options.LoginRequired = false;
-    o.Options.ImagePath = SampleDir;
-    const OptionsFileBytes bytes = encodeOptionsFile(o.Options);
-    writeFile(work.file("SOLNOPTS.INI"), std::string(bytes.begin(), bytes.end()));
-    StartupEnv e;
-    e.installDir = install.dir();
-    e.currentDir = work.dir();
-    e.fallbackDir = other.dir() + "fallback/";
-    e.screenWidth = available().width();
-    e.screenHeight = available().height();
-    e.opticalMounts = [] { return std::vector<std::string>{}; };
-    TSolarRtn w(e);
-    w.show();
-    w.Run1Click();
-    ui.script.answerFile(SampleDir + "synthlist.txt");
-    w.Load1Click();
+    SampleSession session;
+    TSolarRtn &w = *session.w;
+    ScriptedUiPrompt &ui = session.ui;
     ASSERT_GE(w.ListBox1->count(), 2);
 
     std::vector<std::string> opened;
-    const auto check = [&](QWidget *t) {
+    const auto check = [&](QWidget *t, const std::string &page = {}) {
         QApplication::processEvents();
-        const std::string name = t->windowTitle().toStdString() + " (" + t->metaObject()->className() + ")";
+        const std::string name = t->windowTitle().toStdString() + (page.empty() ? "" : ", " + page) + " (" +
+                                 t->metaObject()->className() + ")";
         opened.push_back(name);
         const QRect f = t->frameGeometry();
         EXPECT_TRUE(available().contains(f))
@@ -363,9 +356,10 @@ TEST(ScreenLayout, EveryWindowAndDialogFitsTheScreenClearOfTheMainMenu) {
         check(t);
     w.MeasDataForm->IDEd->setText("A");
     w.MeasDataForm->OkBtn1Click();
-    {
+    // The progress window as loading images and as Make Image Database show it.
+    for (const char *caption : {"Loading Images", "Making Image Database"}) {
         TGaugeForm2 gauge(&w);
-        gauge.StartProgress("Loading Images", "Stop loading?", 2);
+        gauge.StartProgress(caption, "Stop?", 2);
         check(&gauge);
         gauge.hide();
     }
@@ -476,13 +470,59 @@ TEST(ScreenLayout, EveryWindowAndDialogFitsTheScreenClearOfTheMainMenu) {
     }));
     w.RotnAnalysis->Execute();
 
+    // The instructor's class report, on each of its pages.
+    w.UpdateClassReportCommand();
+    ASSERT_TRUE(w.ClassReport1->isVisible());
+    w.ClassReport1Click();
+    auto *report = w.findChild<TClassRptForm1 *>();
+    ASSERT_NE(report, nullptr);
+    ASSERT_EQ(report->Pages1->count(), 2);
+    for (int page = 0; page < report->Pages1->count(); ++page) {
+        report->Pages1->setCurrentIndex(page);
+        check(report, report->Pages1->tabText(page).remove('&').toStdString());
+        EXPECT_TRUE(report->Pages1->currentWidget()->isVisible());
+    }
+
     std::string list;
     for (const std::string &n : opened)
         list += "\n  " + n;
     RecordProperty("windows", list);
     std::cout << "Windows and dialogs checked (" << opened.size() << "):" << list << "\n";
-    EXPECT_GE(opened.size(), 30u);
+    EXPECT_GE(opened.size(), 34u);
     w.FormClose();
+}
+
+// A window moved by the user stays where it is put, even partly off the screen to the side and
+// below, through the checks that keep a late frame's title bar on the screen; only a title bar
+// above the available area is brought down to its top, left where it was put sideways.
+TEST(ScreenLayout, WindowTheUserMovesStaysWhereItIsPut) {
+    const auto settle = [](int ms) {
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    QMainWindow w;
+    w.setWindowTitle("Moved");
+    w.menuBar()->addMenu("&File");
+    w.resize(400, 300);
+    screenfit::keepInside(&w);
+    w.show();
+    settle(300);
+    const QRect area = available();
+    ASSERT_TRUE(area.contains(w.frameGeometry()));
+    ASSERT_NE(w.frameGeometry(), w.geometry()) << "the platform gives no frame";
+
+    const QPoint partlyOff(area.right() - 150, area.bottom() - 100);
+    w.move(partlyOff); // a top-level's position is its frame's
+    settle(600);       // the move's own check and any quarter-second checks
+    EXPECT_EQ(w.frameGeometry().topLeft(), partlyOff);
+    w.activateWindow();
+    settle(50);
+    EXPECT_EQ(w.frameGeometry().topLeft(), partlyOff);
+
+    w.move(area.left() + 40, area.top() - 10);
+    settle(50);
+    EXPECT_EQ(w.frameGeometry().topLeft(), QPoint(area.left() + 40, area.top()));
 }
 
 // A message box is wide enough for its whole caption, however short its text.

@@ -1,8 +1,8 @@
 // "Make Image Database..." in the main window: shown only with the options access or in test or
 // demonstration mode; a folder of images (three sample images and one that is not FITS) becomes a
-// database that the Image Directory command opens; Cancel in the progress window stops it; images
-// that give SOLAR-P alone are turned as the instructor chooses; a directory file that cannot be
-// read stops it before anything is written.
+// database that the Image Directory command opens, while refused files alone make none; Cancel in
+// the progress window stops it; images that give SOLAR-P alone are turned as the instructor
+// chooses; a directory file that cannot be read stops it before anything is written.
 #include "app/VORN_ROT.h"
 
 #include "common/ScriptedUiPrompt.h"
@@ -94,6 +94,26 @@ TEST(MakeDbCmd, YesOpensTheNewDatabaseAtOnce) {
     ASSERT_EQ(d.w->ListBox1->count(), 3);
     EXPECT_EQ(d.w->ListBox1->item(0)->text().toStdString(), "2025/08/25    19:49 UT");
     EXPECT_TRUE(d.w->LoadSelected1->isEnabled());
+}
+
+// A folder whose only files are refused leaves no directory file: the note names none and does
+// not offer to open a database.
+TEST(MakeDbCmd, NothingWrittenNamesNoDirectoryFileAndOffersNothing) {
+    Demo d;
+    for (const auto &e : fs::directory_iterator(d.images.path()))
+        if (e.path().filename() != "readme.fits")
+            fs::remove(e.path());
+    d.run();
+    const PromptCall &note = d.ui.script.lastMessage();
+    EXPECT_EQ(note.buttons, Buttons::OK);
+    EXPECT_EQ(note.icon, Icon::Exclamation);
+    EXPECT_NE(note.text.find("0 image(s) written"), std::string::npos) << note.text;
+    EXPECT_NE(note.text.find("No directory file was made"), std::string::npos) << note.text;
+    EXPECT_NE(note.text.find("readme.fits: refused: "), std::string::npos) << note.text;
+    EXPECT_EQ(note.text.find("list.txt"), std::string::npos) << note.text;
+    EXPECT_EQ(note.text.find("Open the new"), std::string::npos) << note.text;
+    EXPECT_FALSE(fs::exists(d.db.file("solarlist.txt")));
+    EXPECT_NE(d.w->Options.ImagePath.str(), d.db.dir());
 }
 
 TEST(MakeDbCmd, CancelStopsAfterTheImageInHand) {
