@@ -213,7 +213,7 @@ void TSolarRtn::buildMenus() {
         return a;
     };
 
-    File1 = bar->addMenu("&File");
+    File1 = bar->addMenu(tr("&File"));
     Login1 = item(File1, "&Login...", &TSolarRtn::Login1Click);
     Run1 = item(File1, "&Run", &TSolarRtn::Run1Click, false);
     N1 = File1->addSeparator();

@@ -1,4 +1,5 @@
 // Rotation of the Sun: program start.
+#include "app/Language.h"
 #include "app/Platform.h"
 #include "app/SafeApp.h"
 #include "app/SelfCheck.h"
@@ -23,6 +24,8 @@ int main(int argc, char **argv) {
     QApplication::setApplicationName("Rotation of the Sun");
     if (argc > 1 && std::strcmp(argv[1], "--self-check") == 0)
         return solar::RunSelfCheck(solar::StartupEnv::fromSystem().installDir, std::cout);
+    // "--lang es" or the desktop's language; English where the program has no catalogue.
+    solar::installLanguage(solar::chooseLanguage(argc, argv), solar::StartupEnv::fromSystem().installDir);
     // From here on a fatal fault writes the unsaved measurements to the user folder.
     solar::InstallRecoveryHandlers();
     solar::setUiPrompt(nullptr); // the real message boxes and dialogs

@@ -11,6 +11,7 @@ list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MountMsg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/About.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VORN_ROT.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Language.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Recovery.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SafeApp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SelfCheck.cpp

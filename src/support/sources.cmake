@@ -1,6 +1,7 @@
 # Sources of this subsystem: core (no Qt) and windows.
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Prompt.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Translate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtReal.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LinkLst.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintHdr.cpp
