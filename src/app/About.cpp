@@ -11,7 +11,7 @@ namespace solar {
 
 TAboutBox::TAboutBox(const std::string &installDir, QWidget *parent) : QDialog(parent) {
     setObjectName("AboutBox");
-    setWindowTitle("About This Exercise");
+    setWindowTitle(tr("About This Exercise"));
     auto *panel = new QFrame(this);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
@@ -22,7 +22,7 @@ TAboutBox::TAboutBox(const std::string &installDir, QWidget *parent) : QDialog(p
     const QPixmap logo(QString::fromStdString(installDir + "VORNLOGO.BMP"));
     if (!logo.isNull())
         ProgramIcon->setPixmap(logo);
-    ProductName = new QLabel("VORN Laboratory Exercises in Astronomy", panel);
+    ProductName = new QLabel(tr("VORN Laboratory Exercises in Astronomy"), panel);
     QFont bold = ProductName->font();
     bold.setBold(true);
     ProductName->setFont(bold);
@@ -42,7 +42,7 @@ TAboutBox::TAboutBox(const std::string &installDir, QWidget *parent) : QDialog(p
     inner->addWidget(ProgramIcon, 0, Qt::AlignTop);
     inner->addLayout(texts);
 
-    OKButton = new QPushButton("OK", this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     auto *layout = new QVBoxLayout(this);

@@ -1,5 +1,7 @@
 #include "app/ExecMod.h"
 
+#include "support/Translate.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -130,21 +132,21 @@ int ExecMod32Obj::CodeFromErrno(int err) {
 std::string ExecMod32Obj::ErrorReason(int code) {
     switch (code) {
     case 2:
-        return " - File Not Found";
+        return translate("ExecMod", " - File Not Found");
     case 3:
-        return " - Path Not Found";
+        return translate("ExecMod", " - Path Not Found");
     case 4:
-        return " - Too Many Open Files";
+        return translate("ExecMod", " - Too Many Open Files");
     case 5:
-        return " - Access Denied";
+        return translate("ExecMod", " - Access Denied");
     case 8:
-        return " - Not Enough Memory";
+        return translate("ExecMod", " - Not Enough Memory");
     case 11:
-        return " - Program Has Incorrect Format";
+        return translate("ExecMod", " - Program Has Incorrect Format");
     case 14:
-        return " - Out of Memory";
+        return translate("ExecMod", " - Out of Memory");
     case 267:
-        return " - Directory Name is Invalid";
+        return translate("ExecMod", " - Directory Name is Invalid");
     default:
         return "";
     }
@@ -153,15 +155,15 @@ std::string ExecMod32Obj::ErrorReason(int code) {
 std::string AssociationReason(int code) {
     switch (code) {
     case 0:
-        return " - Out of Memory or Resources";
+        return translate("ExecMod", " - Out of Memory or Resources");
     case 2:
-        return " - File Not Found";
+        return translate("ExecMod", " - File Not Found");
     case 3:
-        return " - Path Not Found";
+        return translate("ExecMod", " - Path Not Found");
     case 11:
-        return " - Error in Associated .EXE File";
+        return translate("ExecMod", " - Error in Associated .EXE File");
     case 31:
-        return " - No Association for Specified File Type";
+        return translate("ExecMod", " - No Association for Specified File Type");
     default:
         return "";
     }

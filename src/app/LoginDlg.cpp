@@ -31,7 +31,7 @@ std::string cutUtf8(const QString &text, std::size_t room) {
 
 TLoginDlg::TLoginDlg(LoginRecord *login, const std::string &labTable, QWidget *parent)
     : QDialog(parent), login_(login), labTable_(labTable) {
-    setWindowTitle("Student Accounting");
+    setWindowTitle(tr("Student Accounting"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     QFont f = font();
@@ -42,25 +42,25 @@ TLoginDlg::TLoginDlg(LoginRecord *login, const std::string &labTable, QWidget *p
     auto *frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     auto *grid = new QGridLayout(frame);
-    grid->addWidget(new QLabel("Enter Student Name(s)  (Firstname...Lastname)", frame), 0, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Enter Student Name(s)  (Firstname...Lastname)"), frame), 0, 0, 1, 2);
     QLineEdit **names[] = {&Stud1, &Stud2, &Stud3, &Stud4};
     for (int i = 0; i < 4; ++i) {
         *names[i] = new QLineEdit(frame);
         (*names[i])->setMaxLength(NameRoom);
         (*names[i])->setMinimumWidth(320);
-        grid->addWidget(new QLabel(QString("Student #%1:").arg(i + 1), frame), i + 1, 0, Qt::AlignRight);
+        grid->addWidget(new QLabel(tr("Student #%1:").arg(i + 1), frame), i + 1, 0, Qt::AlignRight);
         grid->addWidget(*names[i], i + 1, 1);
-        (*names[i])->setAccessibleName(QString("Student #%1").arg(i + 1));
-        (*names[i])->setAccessibleDescription("Firstname Lastname");
+        (*names[i])->setAccessibleName(tr("Student #%1").arg(i + 1));
+        (*names[i])->setAccessibleDescription(tr("Firstname Lastname"));
     }
     LabTbl = new QLineEdit(frame);
     LabTbl->setMaxLength(TableRoom);
     LabTbl->setMaximumWidth(80);
-    LabTbl->setAccessibleName("Laboratory Table Number");
-    grid->addWidget(new QLabel("Laboratory Table Number:", frame), 5, 0, Qt::AlignRight);
+    LabTbl->setAccessibleName(tr("Laboratory Table Number"));
+    grid->addWidget(new QLabel(tr("Laboratory Table Number:"), frame), 5, 0, Qt::AlignRight);
     grid->addWidget(LabTbl, 5, 1, Qt::AlignLeft);
 
-    OKBtn = new QPushButton("&OK", this);
+    OKBtn = new QPushButton(tr("&OK"), this);
     OKBtn->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -87,8 +87,8 @@ void TLoginDlg::showEvent(QShowEvent *event) {
 
 void TLoginDlg::FormCreate() {
     if (!login_) {
-        prompt().message("Cannot Record Login!", "Login Record Not Assigned!", Icon::Exclamation,
-                         Buttons::OK);
+        prompt().message(tr("Cannot Record Login!").toStdString(),
+                         tr("Login Record Not Assigned!").toStdString(), Icon::Exclamation, Buttons::OK);
         return;
     }
     login_->Student1 = "";
@@ -115,13 +115,14 @@ void TLoginDlg::OKBtnClick() {
     login_->TableNumber = cutUtf8(LabTbl->text(), TableRoom);
 
     if (!login_->Student1.empty()) {
-        if (prompt().message("Login Completed?", "Have You Finished Logging In?", Icon::Question,
+        if (prompt().message(tr("Login Completed?").toStdString(),
+                             tr("Have You Finished Logging In?").toStdString(), Icon::Question,
                              Buttons::YesNo) == Answer::Yes) {
             login_->UserFolderName = UserFolderNameFor(login_->Student1.str());
             accept();
         }
-    } else if (prompt().message("No Entry!", "You Didn't Enter Anything!", Icon::Exclamation,
-                                Buttons::OKCancel) == Answer::OK) {
+    } else if (prompt().message(tr("No Entry!").toStdString(), tr("You Didn't Enter Anything!").toStdString(),
+                                Icon::Exclamation, Buttons::OKCancel) == Answer::OK) {
         login_->Student1 = "*** Student Did Not Log In Properly ***";
         login_->UserFolderName = "NOLOG";
         accept();

@@ -17,7 +17,7 @@ namespace solar {
 
 TMountCDROM::TMountCDROM(QWidget *parent) : QDialog(parent) {
     setObjectName("MountCDROM");
-    setWindowTitle("Mount Data Media");
+    setWindowTitle(tr("Mount Data Media"));
     Memo1 = new QPlainTextEdit(this);
     Memo1->setReadOnly(true);
     Memo1->setFrameShape(QFrame::NoFrame);
@@ -26,13 +26,13 @@ TMountCDROM::TMountCDROM(QWidget *parent) : QDialog(parent) {
     Memo1->setFixedSize(380, 60);
     CDRPathEd = new QLineEdit(this);
     CDRPathEd->installEventFilter(this);
-    Memo1->setAccessibleName("Message");
-    CDRPathEd->setAccessibleName("Folder of the media");
-    CDRPathEd->setAccessibleDescription("Double-click or press F4 to browse for the folder.");
-    BrowseLbl = new QLabel("(Double-Click to Browse)", this);
-    OKBtn = new QPushButton("&OK", this);
+    Memo1->setAccessibleName(tr("Message"));
+    CDRPathEd->setAccessibleName(tr("Folder of the media"));
+    CDRPathEd->setAccessibleDescription(tr("Double-click or press F4 to browse for the folder."));
+    BrowseLbl = new QLabel(tr("(Double-Click to Browse)"), this);
+    OKBtn = new QPushButton(tr("&OK"), this);
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("&Cancel", this);
+    CancelBtn = new QPushButton(tr("&Cancel"), this);
     connect(OKBtn, &QPushButton::clicked, this, &TMountCDROM::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -49,8 +49,8 @@ TMountCDROM::TMountCDROM(QWidget *parent) : QDialog(parent) {
 }
 
 void TMountCDROM::FormActivate() {
-    Memo1->setPlainText(QString::fromStdString(
-        "Please mount " + MediaName + " on drive indicated, or supply correct path to " + FolderName + "."));
+    Memo1->setPlainText(tr("Please mount %1 on drive indicated, or supply correct path to %2.")
+                            .arg(QString::fromStdString(MediaName), QString::fromStdString(FolderName)));
     if (Path.empty() && LocateCdrom)
         Path = LocateCdrom();
     CDRPathEd->setText(QString::fromStdString(Path));
@@ -62,7 +62,8 @@ void TMountCDROM::CDRPathEdDblClick() {
     std::error_code ec;
     if (start.empty() || !std::filesystem::is_directory(start, ec))
         start = InstallDir;
-    const auto chosen = prompt().selectFolder("Select the folder of " + FolderName, start, false);
+    const auto chosen = prompt().selectFolder(
+        tr("Select the folder of %1").arg(QString::fromStdString(FolderName)).toStdString(), start, false);
     if (!chosen)
         return;
     CDRPathEd->setText(QString::fromStdString(withSlash(*chosen)));

@@ -3,6 +3,7 @@
 #include "astro/StringUt.h"
 #include "support/ListText.h"
 #include "support/Prompt.h"
+#include "support/Translate.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -33,9 +34,13 @@ namespace {
 const char *const DefaultVersion = "1.014";
 const char *const DefaultPassword = "ZIRP";
 const char *const CdImageFolder = "Program Files/VORN/Solar Rotation/IMAGES/";
-const char *const ContinueText = "Program will continue with defaults or alternative file.";
+std::string continueText() {
+    return translate("Options", "Program will continue with defaults or alternative file.");
+}
 // The run-time's words for a read that runs into the end of the file.
-const char *const ReadBeyondEnd = "Read beyond end of file";
+std::string readBeyondEnd() {
+    return translate("Options", "Read beyond end of file");
+}
 constexpr std::size_t MaxFolderLength = 184;
 constexpr std::size_t DisplayOffset = 2106;
 
@@ -235,17 +240,19 @@ bool OptsObj::Initialize(const std::string &fileName, const std::string &version
             fs::current_path(folder, ec);
             Options.WorkDir = folder;
         } else {
-            const std::string text = "Path \"" + Options.WorkDir.str() + "\" is write-protected!" +
-                                     "\r\n\r\n" + "You must provide a path to write-enabled storage.  " +
-                                     "If you are using removable storage," + "\r\n" +
-                                     "such as a USB device, please mount it before continuing, " +
-                                     "then select it in the dialog that follows.";
-            if (prompt().message("Write-Enabled Storage Required", text, Icon::Stop, Buttons::OKCancel) ==
-                Answer::Cancel) {
+            const std::string text = arg(
+                translate("Options", "Path \"%1\" is write-protected!\r\n\r\nYou must provide a path to "
+                                     "write-enabled storage.  If you are using removable storage,\r\nsuch "
+                                     "as a USB device, please mount it before continuing, then select it in "
+                                     "the dialog that follows."),
+                {Options.WorkDir.str()});
+            if (prompt().message(translate("Options", "Write-Enabled Storage Required"), text, Icon::Stop,
+                                 Buttons::OKCancel) == Answer::Cancel) {
                 prompt().requestQuit();
                 quit = true;
             }
-            const auto chosen = prompt().selectFolder("Select Write-Enabled Storage", folder, true);
+            const auto chosen =
+                prompt().selectFolder(translate("Options", "Select Write-Enabled Storage"), folder, true);
             if (chosen && !chosen->empty()) {
                 Options.WorkDir = withSlash(*chosen);
             } else if (!quit) {
@@ -445,11 +452,12 @@ bool OptsObj::ReadFile(const std::string &path) {
     try {
         in.read(reinterpret_cast<char *>(bytes.data()), 72);
         if (in.gcount() != 72)
-            throw ReadFailure{ReadBeyondEnd};
+            throw ReadFailure{readBeyondEnd()};
         Options.FileVersion.fromBytes(bytes.data());
         if (!VersionMatches(Options.ProgramVersion.str(), Options.FileVersion.str())) {
-            prompt().message("Version Error",
-                             "Options File " + path + " is obsolete." + "\r\n" + ContinueText,
+            prompt().message(translate("Options", "Version Error"),
+                             arg(translate("Options", "Options File %1 is obsolete."), {path}) + "\r\n" +
+                                 continueText(),
                              Icon::Information, Buttons::OK);
             discard();
             return false;
@@ -458,18 +466,18 @@ bool OptsObj::ReadFile(const std::string &path) {
         const auto got = static_cast<std::size_t>(in.gcount()) + 72;
         decodeOptionsFile(bytes.data(), got, Options);
         if (got != OptionsFileSize)
-            throw ReadFailure{ReadBeyondEnd};
+            throw ReadFailure{readBeyondEnd()};
         ReadExtra(in);
         if (in.fail())
-            throw ReadFailure{ReadBeyondEnd};
+            throw ReadFailure{readBeyondEnd()};
         if (in.peek() != std::char_traits<char>::eof())
-            throw ReadFailure{"EOF Not Reached!"};
+            throw ReadFailure{translate("Options", "EOF Not Reached!")};
         if (in.bad())
             throw ReadFailure{IOErrorText(106)};
     } catch (const ReadFailure &failure) {
-        prompt().message("File Error",
-                         "Options File " + path + " is Invalid." + "\r\n" + ContinueText + "\r\n\r\n" +
-                             failure.message,
+        prompt().message(translate("Options", "File Error"),
+                         arg(translate("Options", "Options File %1 is Invalid."), {path}) + "\r\n" +
+                             continueText() + "\r\n\r\n" + failure.message,
                          Icon::Information, Buttons::OK);
         discard();
         return false;
@@ -480,11 +488,13 @@ bool OptsObj::ReadFile(const std::string &path) {
         std::string names;
         for (const std::string &f : fixed)
             names += (names.empty() ? "" : ", ") + f;
-        prompt().message("Options File Corrected",
-                         "Options File " + path + " held invalid values.\r\n" +
-                             "These settings take their default values: " + names + ".\r\n\r\n" +
-                             "Save the options to keep the corrected file.",
-                         Icon::Information, Buttons::OK);
+        prompt().message(
+            translate("Options", "Options File Corrected"),
+            arg(translate("Options", "Options File %1 held invalid values.\r\nThese settings take "
+                                     "their default values: %2.\r\n\r\nSave the options to "
+                                     "keep the corrected file."),
+                {path, names}),
+            Icon::Information, Buttons::OK);
     }
     return true;
 }
@@ -573,9 +583,10 @@ bool OptsObj::WriteFile(const std::string &folder) {
     const std::string backup = folder + Options.BackupFileName.str();
 
     auto fail = [&](const std::string &name, const std::string &why) {
-        prompt().message("Options File Error!",
-                         "Unable to save Options!\r\n\r\nFileName: " + name + "\r\n" + why, Icon::Error,
-                         Buttons::OK);
+        prompt().message(
+            translate("Options", "Options File Error!"),
+            arg(translate("Options", "Unable to save Options!\r\n\r\nFileName: %1\r\n"), {name}) + why,
+            Icon::Error, Buttons::OK);
         return false;
     };
 
@@ -583,8 +594,9 @@ bool OptsObj::WriteFile(const std::string &folder) {
     const OptionsFileLock lock(path, SaveLockWait);
     if (!lock.held()) {
         if (lock.error() == EEXIST)
-            return fail(path, "The file is being saved by another program (lock file " + lock.path() +
-                                  "). Please try again.");
+            return fail(path, arg(translate("Options", "The file is being saved by another program (lock "
+                                                       "file %1). Please try again."),
+                                  {lock.path()}));
         return fail(path, errorText(lock.error()));
     }
 
@@ -692,9 +704,10 @@ void OptionsSaver::ClearOptionsChanged() {
 }
 
 void OptionsSaver::SaveUpdates1Click() {
-    const std::string text =
-        "Save Updated Parameters in " + work_.WorkDir.str() + work_.OptionsFileName.str() + "?";
-    if (prompt().message("Save Option Changes?", text, Icon::Question, Buttons::YesNo) == Answer::Yes) {
+    const std::string text = arg(translate("Options", "Save Updated Parameters in %1?"),
+                                 {work_.WorkDir.str() + work_.OptionsFileName.str()});
+    if (prompt().message(translate("Options", "Save Option Changes?"), text, Icon::Question,
+                         Buttons::YesNo) == Answer::Yes) {
         BusyCursor busy;
         opts_.Options = work_;
         opts_.WriteFile(work_.WorkDir.str());
@@ -707,10 +720,10 @@ void OptionsSaver::SaveUpdates1Click() {
 void OptionsSaver::SaveOptionsForAllUsers() {
     if (!AllUsersSavePending)
         return;
-    const std::string text =
-        "Save Updated Parameters in " + work_.InstallDir.str() + work_.OptionsFileName.str() + "?";
-    if (prompt().message("Use As Defaults for All Users?", text, Icon::Question, Buttons::YesNo) !=
-        Answer::Yes)
+    const std::string text = arg(translate("Options", "Save Updated Parameters in %1?"),
+                                 {work_.InstallDir.str() + work_.OptionsFileName.str()});
+    if (prompt().message(translate("Options", "Use As Defaults for All Users?"), text, Icon::Question,
+                         Buttons::YesNo) != Answer::Yes)
         return;
     BusyCursor busy;
     opts_.Options = work_;

@@ -25,7 +25,7 @@ namespace solar {
 
 TOptionsDlg::TOptionsDlg(OptsObj *opts, QWidget *parent) : QDialog(parent), opts_(opts) {
     setObjectName("OptionsDlg");
-    setWindowTitle("Software Options");
+    setWindowTitle(tr("Software Options"));
     QFont f = font();
     f.setPixelSize(11);
     f.setBold(true);
@@ -36,53 +36,55 @@ TOptionsDlg::TOptionsDlg(OptsObj *opts, QWidget *parent) : QDialog(parent), opts
     outer->addWidget(PageControl1, 1);
     auto *buttons = new QVBoxLayout;
     outer->addLayout(buttons);
-    auto button = [this, buttons](const char *caption, const char *hint) {
+    auto button = [this, buttons](const QString &caption, const QString &hint) {
         auto *b = new QPushButton(caption, this);
         b->setToolTip(hint);
         b->setAutoDefault(false);
         buttons->addWidget(b);
         return b;
     };
-    ImagBtn = button("&Image", "Set default image display parameters.");
-    BoxBtn = button("\"&Box\"", "Set regions for centroiding and sky measurement.");
-    RgnBtn = button("&Mag Rgn", "Set default magnification region.");
+    ImagBtn = button(tr("&Image"), tr("Set default image display parameters."));
+    BoxBtn = button(tr("\"&Box\""), tr("Set regions for centroiding and sky measurement."));
+    RgnBtn = button(tr("&Mag Rgn"), tr("Set default magnification region."));
     buttons->addStretch();
-    OKBtn = button("&OK", "");
-    CancelBtn = button("&Cancel", "");
+    OKBtn = button(tr("&OK"), QString());
+    CancelBtn = button(tr("&Cancel"), QString());
     OKBtn->setDefault(true);
 
     // Page General.
     OptsTab = new QWidget;
     auto *general = new QHBoxLayout(OptsTab);
-    auto *optsGroup = new QGroupBox("Options", OptsTab);
+    auto *optsGroup = new QGroupBox(tr("Options"), OptsTab);
     auto *optsCol = new QVBoxLayout(optsGroup);
-    auto check = [optsGroup, optsCol](const char *caption, const char *hint) {
+    auto check = [optsGroup, optsCol](const QString &caption, const QString &hint) {
         auto *c = new QCheckBox(caption, optsGroup);
         c->setToolTip(hint);
         optsCol->addWidget(c);
         return c;
     };
-    DemoBox = check("Demonstration Mode", "In Demonstration Mode the login is not required.");
-    TestBox = check("Test Mode", "In Test Mode preferences are always enabled.");
-    CntrBox = check("Centroiding", "Automatically compute spot image centroid.");
-    FitBox = check("Curve Fitting", "Automatically compute best fit to data.");
-    RateBox = check("Compute Rotation Rate", "Automatic computation - solar radius data only.");
-    PrdBox = check("Compute Synodic Period", "Automatic computation - Heliographic data only.");
-    SidrBox = check("Compute Sidereal Period", "Automatic computation - all data types.");
-    PrClrBox = check("Print in Color", "Print the analysis displays in color.");
-    MDsplyBox = check("Monochrome Display", "Show the analysis displays in grayscale.");
-    CrsrWinBox = check("Magnification Window", "Automatically open the Mag. Window when measuring.");
-    RdOutWinBox = check("Read-Out Window", "Automatically open the cursor position read-out when measuring.");
+    DemoBox = check(tr("Demonstration Mode"), tr("In Demonstration Mode the login is not required."));
+    TestBox = check(tr("Test Mode"), tr("In Test Mode preferences are always enabled."));
+    CntrBox = check(tr("Centroiding"), tr("Automatically compute spot image centroid."));
+    FitBox = check(tr("Curve Fitting"), tr("Automatically compute best fit to data."));
+    RateBox = check(tr("Compute Rotation Rate"), tr("Automatic computation - solar radius data only."));
+    PrdBox = check(tr("Compute Synodic Period"), tr("Automatic computation - Heliographic data only."));
+    SidrBox = check(tr("Compute Sidereal Period"), tr("Automatic computation - all data types."));
+    PrClrBox = check(tr("Print in Color"), tr("Print the analysis displays in color."));
+    MDsplyBox = check(tr("Monochrome Display"), tr("Show the analysis displays in grayscale."));
+    CrsrWinBox = check(tr("Magnification Window"), tr("Automatically open the Mag. Window when measuring."));
+    RdOutWinBox =
+        check(tr("Read-Out Window"), tr("Automatically open the cursor position read-out when measuring."));
     general->addWidget(optsGroup);
     auto *right = new QVBoxLayout;
     general->addLayout(right);
-    RawDataGrp = new QGroupBox("Raw Data Format", OptsTab);
-    RawDataGrp->setToolTip("Measured from disk center.");
+    RawDataGrp = new QGroupBox(tr("Raw Data Format"), OptsTab);
+    RawDataGrp->setToolTip(tr("Measured from disk center."));
     auto *rawCol = new QVBoxLayout(RawDataGrp);
     auto *rawButtons = new QButtonGroup(this);
-    const char *const items[3] = {"Pixels", "Fraction of Solar Radius", "Heliographic Latitude, Longitude"};
+    const char *const items[3] = {QT_TR_NOOP("Pixels"), QT_TR_NOOP("Fraction of Solar Radius"),
+                                  QT_TR_NOOP("Heliographic Latitude, Longitude")};
     for (int i = 0; i < 3; ++i) {
-        RawData[i] = new QRadioButton(items[i], RawDataGrp);
+        RawData[i] = new QRadioButton(tr(items[i]), RawDataGrp);
         rawButtons->addButton(RawData[i], i);
         rawCol->addWidget(RawData[i]);
     }
@@ -91,65 +93,65 @@ TOptionsDlg::TOptionsDlg(OptsObj *opts, QWidget *parent) : QDialog(parent), opts
     auto *edits = new QFormLayout;
     PWEd = new QLineEdit(OptsTab);
     PWEd->setMaxLength(16);
-    PWEd->setToolTip("Case sensitive, 16 bytes max. (an accented letter takes 2).");
+    PWEd->setToolTip(tr("Case sensitive, 16 bytes max. (an accented letter takes 2)."));
     setPasswordMask(PWEd, '#');
     TblNumEd = new QLineEdit(OptsTab);
     TblNumEd->setMaxLength(4);
-    TblNumEd->setToolTip("Alphanumeric, 4 characters max.");
-    edits->addRow("Passwd:", PWEd);
-    edits->addRow("Lab Tbl #:", TblNumEd);
+    TblNumEd->setToolTip(tr("Alphanumeric, 4 characters max."));
+    edits->addRow(tr("Passwd:"), PWEd);
+    edits->addRow(tr("Lab Tbl #:"), TblNumEd);
     right->addLayout(edits);
-    auto *special = new QGroupBox("\"Special\"", OptsTab);
+    auto *special = new QGroupBox(tr("\"Special\""), OptsTab);
     auto *specialCol = new QVBoxLayout(special);
-    AdminBox = new QCheckBox("\"Administrator\"", special);
-    AdminBox->setToolTip("Ck if you are the administrator of this program in a multi-user environment.");
+    AdminBox = new QCheckBox(tr("\"Administrator\""), special);
+    AdminBox->setToolTip(tr("Ck if you are the administrator of this program in a multi-user environment."));
     specialCol->addWidget(AdminBox);
     right->addWidget(special);
     right->addStretch();
-    PageControl1->addTab(OptsTab, "&General");
+    PageControl1->addTab(OptsTab, tr("&General"));
 
-    auto edit = [](QWidget *page, int room, const char *hint = nullptr) {
+    auto edit = [](QWidget *page, int room, const QString &hint = QString()) {
         auto *e = new QLineEdit(page);
         e->setMaxLength(room);
         e->setMinimumWidth(260);
-        if (hint)
+        if (!hint.isEmpty())
             e->setToolTip(hint);
         return e;
     };
     // Page Files.
     FilesTab = new QWidget;
     auto *files = new QVBoxLayout(FilesTab);
-    auto *bmp = new QGroupBox(".BMP Files in Installation Folder", FilesTab);
+    auto *bmp = new QGroupBox(tr(".BMP Files in Installation Folder"), FilesTab);
     auto *bmpForm = new QFormLayout(bmp);
     LogoEd = edit(bmp, 71);
     TitleEd = edit(bmp, 71);
-    bmpForm->addRow("VORN Logo:", LogoEd);
-    bmpForm->addRow("Main Title:", TitleEd);
+    bmpForm->addRow(tr("VORN Logo:"), LogoEd);
+    bmpForm->addRow(tr("Main Title:"), TitleEd);
     files->addWidget(bmp);
-    files->addWidget(new QLabel("Path to Solar Images Folder", FilesTab));
-    ImagePathEd = edit(FilesTab, 255, "Double-click to browse");
+    files->addWidget(new QLabel(tr("Path to Solar Images Folder"), FilesTab));
+    ImagePathEd = edit(FilesTab, 255, tr("Double-click to browse"));
     files->addWidget(ImagePathEd);
-    files->addWidget(new QLabel("Spreadsheet Program (command or full path).", FilesTab));
-    SpShtEd = edit(FilesTab, 255, "Leave blank to access system default processor for .CSV");
+    files->addWidget(new QLabel(tr("Spreadsheet Program (command or full path)."), FilesTab));
+    SpShtEd = edit(FilesTab, 255, tr("Leave blank to access system default processor for .CSV"));
     files->addWidget(SpShtEd);
-    files->addWidget(new QLabel("Log File (May Include Path)", FilesTab));
+    files->addWidget(new QLabel(tr("Log File (May Include Path)"), FilesTab));
     LogFlEd = edit(FilesTab, 255);
     files->addWidget(LogFlEd);
-    ImagePathEd->setAccessibleName("Path to Solar Images Folder");
-    ImagePathEd->setAccessibleDescription("Double-click or F4 to browse");
-    SpShtEd->setAccessibleName("Spreadsheet Program");
+    ImagePathEd->setAccessibleName(tr("Path to Solar Images Folder"));
+    ImagePathEd->setAccessibleDescription(tr("Double-click or F4 to browse"));
+    SpShtEd->setAccessibleName(tr("Spreadsheet Program"));
     SpShtEd->setAccessibleDescription(
-        "Leave blank to access system default processor for .CSV; double-click or F4 to browse");
-    LogFlEd->setAccessibleName("Log File (May Include Path)");
+        tr("Leave blank to access system default processor for .CSV; double-click or F4 to browse"));
+    LogFlEd->setAccessibleName(tr("Log File (May Include Path)"));
     files->addStretch();
     ImagePathEd->installEventFilter(this);
     SpShtEd->installEventFilter(this);
-    PageControl1->addTab(FilesTab, "&Files");
+    PageControl1->addTab(FilesTab, tr("&Files"));
 
     // Page Help Files.
     HelpTab = new QWidget;
     auto *help = new QVBoxLayout(HelpTab);
-    auto *helpGroup = new QGroupBox("&Help Files in Installation Folder", HelpTab);
+    auto *helpGroup = new QGroupBox(tr("&Help Files in Installation Folder"), HelpTab);
     auto *helpForm = new QFormLayout(helpGroup);
     MnHlpEd = edit(helpGroup, 71);
     MeasHlpEd = edit(helpGroup, 71);
@@ -158,23 +160,23 @@ TOptionsDlg::TOptionsDlg(OptsObj *opts, QWidget *parent) : QDialog(parent), opts
     RAnalHlpEd = edit(helpGroup, 71);
     UsrHlpEd = edit(helpGroup, 71);
     RmdrEd = edit(helpGroup, 71);
-    helpForm->addRow("Main Help List:", MnHlpEd);
-    helpForm->addRow("Meas. Hlp List:", MeasHlpEd);
-    helpForm->addRow("Centr. Hlp List:", CntrHlpEd);
-    helpForm->addRow("Lnr Anal Hlp Lst:", LAnalHlpEd);
-    helpForm->addRow("Rot Anal Hlp Lst:", RAnalHlpEd);
-    helpForm->addRow("User Help File:", UsrHlpEd);
-    helpForm->addRow("Reminder File:", RmdrEd);
+    helpForm->addRow(tr("Main Help List:"), MnHlpEd);
+    helpForm->addRow(tr("Meas. Hlp List:"), MeasHlpEd);
+    helpForm->addRow(tr("Centr. Hlp List:"), CntrHlpEd);
+    helpForm->addRow(tr("Lnr Anal Hlp Lst:"), LAnalHlpEd);
+    helpForm->addRow(tr("Rot Anal Hlp Lst:"), RAnalHlpEd);
+    helpForm->addRow(tr("User Help File:"), UsrHlpEd);
+    helpForm->addRow(tr("Reminder File:"), RmdrEd);
     help->addWidget(helpGroup);
-    auto *urls = new QGroupBox("URLs", HelpTab);
+    auto *urls = new QGroupBox(tr("URLs"), HelpTab);
     auto *urlForm = new QFormLayout(urls);
     GONGEd = edit(urls, 255);
     VORNEd = edit(urls, 255);
-    urlForm->addRow("GONG Project URL", GONGEd);
-    urlForm->addRow("Project VORN URL", VORNEd);
+    urlForm->addRow(tr("GONG Project URL"), GONGEd);
+    urlForm->addRow(tr("Project VORN URL"), VORNEd);
     help->addWidget(urls);
     help->addStretch();
-    PageControl1->addTab(HelpTab, "&Help Files");
+    PageControl1->addTab(HelpTab, tr("&Help Files"));
 
     connect(ImagBtn, &QPushButton::clicked, this, &TOptionsDlg::ImagBtnClick);
     connect(BoxBtn, &QPushButton::clicked, this, &TOptionsDlg::BoxBtnClick);
@@ -202,7 +204,8 @@ void TOptionsDlg::setRawDataIndex(int index) {
 
 void TOptionsDlg::FormActivate() {
     if (!opts_) {
-        prompt().message("Cannot Modify Options!", "No Options Assigned!", Icon::Exclamation, Buttons::OK);
+        prompt().message(tr("Cannot Modify Options!").toStdString(), tr("No Options Assigned!").toStdString(),
+                         Icon::Exclamation, Buttons::OK);
         return;
     }
     const OptionsRecord &r = opts_->Options;
@@ -285,25 +288,30 @@ void TOptionsDlg::OKBtnClick() {
         if (PWEd->text() != ShownPassword && newPassword != opts_->UnscramblePassword() &&
             !OptsObj::PasswordFits(newPassword)) {
             // Never confirm a password that the file cannot hold whole: it could not be typed back.
-            prompt().message("Password Not Changed!",
-                             "The New Password Takes " + std::to_string(newPassword.size()) +
-                                 " Bytes; at Most 16 Fit.\r\n(A Letter Outside Plain ASCII, Such as an "
-                                 "Accented Letter, Takes 2 to 4 Bytes.)\r\n\r\nCurrent Password Will Be "
-                                 "Retained.",
+            prompt().message(tr("Password Not Changed!").toStdString(),
+                             tr("The New Password Takes %1 Bytes; at Most 16 Fit.\r\n(A Letter Outside Plain "
+                                "ASCII, Such as an Accented Letter, Takes 2 to 4 Bytes.)\r\n\r\nCurrent "
+                                "Password Will Be Retained.")
+                                 .arg(newPassword.size())
+                                 .toStdString(),
                              Icon::Error, Buttons::OK);
         } else if (PWEd->text() != ShownPassword && newPassword != opts_->UnscramblePassword()) {
             TPasswordDlg1 confirm(newPassword, this);
             runModal(confirm);
             if (confirm.Confirmed) {
                 opts_->ScramblePassword(newPassword);
-                prompt().message("Password Confirmed",
-                                 "Password Change is Confirmed.\r\n\r\nYou Must Save " +
-                                     r.OptionsFileName.str() + " To Complete the Change.",
+                prompt().message(tr("Password Confirmed").toStdString(),
+                                 tr("Password Change is Confirmed.\r\n\r\nYou Must Save %1 To Complete the "
+                                    "Change.")
+                                     .arg(QString::fromStdString(r.OptionsFileName.str()))
+                                     .toStdString(),
                                  Icon::Information, Buttons::OK);
             } else {
-                prompt().message("Password Not Changed!",
-                                 "Password Change Not Confirmed!\r\n\r\nCurrent Password Will Be Retained.",
-                                 Icon::Error, Buttons::OK);
+                prompt().message(
+                    tr("Password Not Changed!").toStdString(),
+                    tr("Password Change Not Confirmed!\r\n\r\nCurrent Password Will Be Retained.")
+                        .toStdString(),
+                    Icon::Error, Buttons::OK);
             }
         }
     }
@@ -339,7 +347,7 @@ void TOptionsDlg::ImagePathEdDblClick() {
     std::string start = ImagePathEd->text().toStdString();
     if (start.empty() && opts_)
         start = opts_->Options.InstallDir.str() + "IMAGES/";
-    if (auto folder = prompt().selectFolder("Path to Solar Images Folder", start, false)) {
+    if (auto folder = prompt().selectFolder(tr("Path to Solar Images Folder").toStdString(), start, false)) {
         std::string f = *folder;
         if (f.empty() || f.back() != '/')
             f += '/';
@@ -349,8 +357,8 @@ void TOptionsDlg::ImagePathEdDblClick() {
 
 void TOptionsDlg::SpShtEdDblClick() {
     FileDialogSetup setup;
-    setup.title = "Locate Spreadsheet Program";
-    setup.filter = "Programs|*|All Files|*";
+    setup.title = tr("Locate Spreadsheet Program").toStdString();
+    setup.filter = tr("Programs").toStdString() + "|*|" + tr("All Files").toStdString() + "|*";
     setup.folder = "/usr/bin/";
     if (auto file = prompt().openFile(setup))
         SpShtEd->setText(QString::fromStdString(*file));

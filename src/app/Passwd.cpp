@@ -51,14 +51,14 @@ void setPasswordMask(QLineEdit *edit, QChar mask) {
 
 TPasswordDlg::TPasswordDlg(QWidget *parent) : QDialog(parent) {
     setObjectName("PasswordDlg");
-    setWindowTitle("Password Required");
-    Label1 = new QLabel("Enter password:", this);
+    setWindowTitle(tr("Password Required"));
+    Label1 = new QLabel(tr("Enter password:"), this);
     Password = new QLineEdit(this);
     Password->setMaxLength(16);
     setPasswordMask(Password, '*');
-    Password->setAccessibleName("Password");
-    OKBtn = new QPushButton("OK", this);
-    CancelBtn = new QPushButton("Cancel", this);
+    Password->setAccessibleName(tr("Password"));
+    OKBtn = new QPushButton(tr("OK"), this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     buildLayout(*this, Label1, Password, OKBtn, CancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, &TPasswordDlg::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -79,7 +79,8 @@ void TPasswordDlg::OKBtnClick() {
         done(Retry);
         return;
     }
-    prompt().message("Options Access Denied!", "Too Many Invalid Passwords!", Icon::Error, Buttons::OK);
+    prompt().message(tr("Options Access Denied!").toStdString(),
+                     tr("Too Many Invalid Passwords!").toStdString(), Icon::Error, Buttons::OK);
     done(QDialog::Rejected);
 }
 
@@ -96,14 +97,14 @@ bool TPasswordDlg::ask() {
 TPasswordDlg1::TPasswordDlg1(const std::string &newPassword, QWidget *parent)
     : QDialog(parent), newPassword_(newPassword) {
     setObjectName("PasswordDlg1");
-    setWindowTitle("Confirm Password Change");
-    Label1 = new QLabel("Re-enter new password:", this);
+    setWindowTitle(tr("Confirm Password Change"));
+    Label1 = new QLabel(tr("Re-enter new password:"), this);
     Password = new QLineEdit(this);
     Password->setMaxLength(16);
     setPasswordMask(Password, '#');
-    Password->setAccessibleName("New password again");
-    OKBtn = new QPushButton("&OK", this);
-    CancelBtn = new QPushButton("&Cancel", this);
+    Password->setAccessibleName(tr("New password again"));
+    OKBtn = new QPushButton(tr("&OK"), this);
+    CancelBtn = new QPushButton(tr("&Cancel"), this);
     buildLayout(*this, Label1, Password, OKBtn, CancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, &TPasswordDlg1::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -10,6 +10,7 @@
 #include "support/QtPrompt.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMenu>
 #include <QUrl>
@@ -53,10 +54,12 @@ void installShellHooks(TSolarRtn &w) {
         runOptionsDialog(w);
         w.SetupHelpMenu();
         if (!w.Options.TestMode) {
-            const Answer a = prompt().message("Retain Options Access?",
-                                              "Do you want to retain access to the Options dialog\r\n(via "
-                                              "\"File\"->\"Preferences\" from the "
-                                              "Main Menu) for\r\nthe remainder of this session?",
+            const Answer a = prompt().message(ShellExtras::tr("Retain Options Access?").toStdString(),
+                                              ShellExtras::tr("Do you want to retain access to the Options "
+                                                              "dialog\r\n(via \"File\"->\"Preferences\" from "
+                                                              "the Main Menu) for\r\nthe remainder of this "
+                                                              "session?")
+                                                  .toStdString(),
                                               Icon::Question, Buttons::YesNo);
             w.OptionsAccess = a == Answer::Yes;
             if (w.OptionsAccess) {
@@ -92,31 +95,40 @@ std::string DocumentArgument(const std::string &name) {
 }
 
 std::string NoSpreadsheetText(const std::string &document, int code) {
-    std::string what;
+    QString what;
     switch (code) {
     case 2:
-        what = "The file to open was not found:";
+        what = QCoreApplication::translate("solar::ShellExtras", "The file to open was not found:");
         break;
     case 3:
-        what = "The folder of the file to open was not found:";
+        what = QCoreApplication::translate("solar::ShellExtras",
+                                           "The folder of the file to open was not found:");
         break;
     case 11:
-        what = "No spreadsheet program is set in the options, and the program this desktop names for "
-               "the file's type cannot be started. The file:";
+        what = QCoreApplication::translate(
+            "solar::ShellExtras",
+            "No spreadsheet program is set in the options, and the program this desktop "
+            "names for the file's type cannot be started. The file:");
         break;
     default:
-        what = "No spreadsheet program is set in the options, and this desktop has no program for "
-               "files of this type (CSV). The file:";
+        what = QCoreApplication::translate(
+            "solar::ShellExtras", "No spreadsheet program is set in the options, and this desktop has no "
+                                  "program for files of this type (CSV). The file:");
         break;
     }
-    std::string todo = code == 2 || code == 3
-                           ? "Check the file's name and folder and choose it again."
-                           : "Start your spreadsheet program yourself and open the file from it. To "
-                             "make this command work, the instructor can set a spreadsheet program "
-                             "in File > Preferences, or a default program for CSV files on this "
-                             "desktop.";
-    return what + "\r\n" + document + "\r\n\r\n" + todo +
-           "\r\n\r\n(For the instructor: Code = " + std::to_string(code) + AssociationReason(code) + ")";
+    const QString todo =
+        code == 2 || code == 3
+            ? QCoreApplication::translate("solar::ShellExtras",
+                                          "Check the file's name and folder and choose it again.")
+            : QCoreApplication::translate("solar::ShellExtras",
+                                          "Start your spreadsheet program yourself and open the file from "
+                                          "it. To make this command work, the instructor can set a "
+                                          "spreadsheet program in File > Preferences, or a default "
+                                          "program for CSV files on this desktop.");
+    return what.toStdString() + "\r\n" + document + "\r\n\r\n" + todo.toStdString() + "\r\n\r\n" +
+           QCoreApplication::translate("solar::ShellExtras", "(For the instructor: Code = %1)")
+               .arg(QString::fromStdString(std::to_string(code) + AssociationReason(code)))
+               .toStdString();
 }
 
 // ---------------------------------------------------------------- main window commands
@@ -124,10 +136,11 @@ std::string NoSpreadsheetText(const std::string &document, int code) {
 void TSolarRtn::Parameters1Click() {
     if (!OptionsAccess) {
         prompt().message(
-            "USER OPTIONS!",
-            "INSTRUCTOR: Many features of this software are controlled by\r\noption switches and "
-            "parameters that enable you to tailor the\r\nexercise to your own needs and "
-            "preferences.\r\n\r\nSee the technical documentation for details and instructions!",
+            tr("USER OPTIONS!").toStdString(),
+            tr("INSTRUCTOR: Many features of this software are controlled by\r\noption switches and "
+               "parameters that enable you to tailor the\r\nexercise to your own needs and "
+               "preferences.\r\n\r\nSee the technical documentation for details and instructions!")
+                .toStdString(),
             Icon::Exclamation, Buttons::OK);
         return;
     }
@@ -140,9 +153,10 @@ void TSolarRtn::Parameters1Click() {
 
 void TSolarRtn::Spreadsheet1Click() {
     FileDialogSetup setup;
-    setup.title = "Select data to pass to spreadsheet.";
-    setup.filter =
-        "Comma-Separated Values (*.CSV)|*.CSV|Excel Spreadsheets (*.XLS)|*.XLS|All Files (*.*)|*.*";
+    setup.title = tr("Select data to pass to spreadsheet.").toStdString();
+    setup.filter = tr("Comma-Separated Values (*.CSV)").toStdString() + "|*.CSV|" +
+                   tr("Excel Spreadsheets (*.XLS)").toStdString() + "|*.XLS|" +
+                   tr("All Files (*.*)").toStdString() + "|*.*";
     setup.defaultExt = ".CSV";
     setup.fileName = LastCsvFile;
     setup.folder = LastCsvDir;
@@ -159,8 +173,8 @@ void TSolarRtn::Spreadsheet1Click() {
     if (program.empty()) {
         const AssociatedProgram assoc = findAssociatedProgram(folder + name);
         if (assoc.code <= 32) {
-            prompt().message("Cannot Run Spreadsheet!", NoSpreadsheetText(folder + name, assoc.code),
-                             Icon::Exclamation, Buttons::OK);
+            prompt().message(tr("Cannot Run Spreadsheet!").toStdString(),
+                             NoSpreadsheetText(folder + name, assoc.code), Icon::Exclamation, Buttons::OK);
             return;
         }
         program = assoc.program;
@@ -174,17 +188,20 @@ void TSolarRtn::Spreadsheet1Click() {
     if (x.Launcher->IsRunning(program)) {
         prompt().beep(BeepKind::Default);
         prompt().message(
-            "Module Already Loaded",
-            "The Spreadsheet Program is Already Running.\r\n\r\nUse Alt-Tab to Scan Current Modules.",
+            tr("Module Already Loaded").toStdString(),
+            tr("The Spreadsheet Program is Already Running.\r\n\r\nUse Alt-Tab to Scan Current Modules.")
+                .toStdString(),
             Icon::Information, Buttons::OK);
         return;
     }
     x.Launcher->Launch(program, args, folder);
     if (!x.Launcher->Started)
-        prompt().message("Cannot Run Spreadsheet!",
-                         "Unable to Execute " + program + "\r\n\r\n" +
-                             "Code = " + std::to_string(x.Launcher->LastError) +
-                             ExecMod32Obj::ErrorReason(x.Launcher->LastError),
+        prompt().message(tr("Cannot Run Spreadsheet!").toStdString(),
+                         tr("Unable to Execute %1\r\n\r\nCode = %2")
+                             .arg(QString::fromStdString(program),
+                                  QString::fromStdString(std::to_string(x.Launcher->LastError) +
+                                                         ExecMod32Obj::ErrorReason(x.Launcher->LastError)))
+                             .toStdString(),
                          Icon::Exclamation, Buttons::OK);
 }
 

@@ -15,9 +15,9 @@ TStrIpDlg::TStrIpDlg(QWidget *parent) : QDialog(parent) {
     EditStr->setMaxLength(20);
     // Read under the prompt the caller puts in the label.
     Label1->setBuddy(EditStr);
-    OKBtn = new QPushButton("&OK", this);
+    OKBtn = new QPushButton(tr("&OK"), this);
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("&Cancel", this);
+    CancelBtn = new QPushButton(tr("&Cancel"), this);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -144,7 +144,7 @@ void TSolarRtn::buildControls() {
     setBackgroundRole(QPalette::Button);
     ClientArea->setBackgroundRole(QPalette::Button);
 
-    auto label = [this](const char *text, int left, int top) {
+    auto label = [this](const QString &text, int left, int top) {
         auto *l = new QLabel(text, ClientArea);
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, Qt::yellow);
@@ -156,7 +156,7 @@ void TSolarRtn::buildControls() {
         l->hide();
         return l;
     };
-    auto list = [this](int left, int width, const char *hint) {
+    auto list = [this](int left, int width, const QString &hint) {
         auto *lb = new QListWidget(ClientArea);
         QFont f = lb->font();
         f.setPixelSize(17);
@@ -176,18 +176,18 @@ void TSolarRtn::buildControls() {
         lb->hide();
         return lb;
     };
-    ImageLbl = label("Loaded Image List", 20, 0);
-    ImageList1 = list(20, 290, "Select image to view/measure, right-click for pop-up..");
+    ImageLbl = label(tr("Loaded Image List"), 20, 0);
+    ImageList1 = list(20, 290, tr("Select image to view/measure, right-click for pop-up.."));
     ImageList1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ImageList1->setAccessibleName("Loaded Image List");
-    SortLbl = label("Sorted", 217, 2);
+    ImageList1->setAccessibleName(tr("Loaded Image List"));
+    SortLbl = label(tr("Sorted"), 217, 2);
     SortLed = new TLamp(ClientArea);
     SortLed->move(199, 3);
     SortLed->hide();
-    DBLbl = label("Image Database Directory", 381, 0);
-    ListBox1 = list(380, 230, "Double-click image to view/measure, right-click for pop-up..");
+    DBLbl = label(tr("Image Database Directory"), 381, 0);
+    ListBox1 = list(380, 230, tr("Double-click image to view/measure, right-click for pop-up.."));
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListBox1->setAccessibleName("Image Database Directory");
+    ListBox1->setAccessibleName(tr("Image Database Directory"));
     {
         // The desktop's sans-serif face is wider than the design font: a slightly smaller size keeps
         // the whole line, loaded mark " *" included, inside the 230-pixel list.
@@ -206,7 +206,8 @@ void TSolarRtn::buildControls() {
 
 void TSolarRtn::buildMenus() {
     QMenuBar *bar = menuBar();
-    auto item = [this](QMenu *menu, const char *caption, void (TSolarRtn::*handler)(), bool enabled = true) {
+    auto item = [this](QMenu *menu, const QString &caption, void (TSolarRtn::*handler)(),
+                       bool enabled = true) {
         QAction *a = menu->addAction(caption);
         connect(a, &QAction::triggered, this, handler);
         a->setEnabled(enabled);
@@ -214,77 +215,77 @@ void TSolarRtn::buildMenus() {
     };
 
     File1 = bar->addMenu(tr("&File"));
-    Login1 = item(File1, "&Login...", &TSolarRtn::Login1Click);
-    Run1 = item(File1, "&Run", &TSolarRtn::Run1Click, false);
+    Login1 = item(File1, tr("&Login..."), &TSolarRtn::Login1Click);
+    Run1 = item(File1, tr("&Run"), &TSolarRtn::Run1Click, false);
     N1 = File1->addSeparator();
     N1->setVisible(false);
-    ImageDatabase1 = File1->addMenu("Image &Database");
+    ImageDatabase1 = File1->addMenu(tr("Image &Database"));
     ImageDatabase1->menuAction()->setEnabled(false);
-    ImageDirectory1 = ImageDatabase1->addMenu("Image &Directory");
-    Load1 = item(ImageDirectory1, "&Load", &TSolarRtn::Load1Click);
-    Search1 = item(ImageDirectory1, "&Search...", &TSolarRtn::Search1Click, false);
-    Print1 = item(ImageDirectory1, "&Print...", &TSolarRtn::Print1Click, false);
-    SelectAll1 = item(ImageDatabase1, "Select &All", &TSolarRtn::SelectAll1Click, false);
-    LoadSelected1 = item(ImageDatabase1, "Load Selected &Image(s)", &TSolarRtn::ListBox1DblClick, false);
-    ImageListMenu1 = ImageDatabase1->addMenu("Image &List");
+    ImageDirectory1 = ImageDatabase1->addMenu(tr("Image &Directory"));
+    Load1 = item(ImageDirectory1, tr("&Load"), &TSolarRtn::Load1Click);
+    Search1 = item(ImageDirectory1, tr("&Search..."), &TSolarRtn::Search1Click, false);
+    Print1 = item(ImageDirectory1, tr("&Print..."), &TSolarRtn::Print1Click, false);
+    SelectAll1 = item(ImageDatabase1, tr("Select &All"), &TSolarRtn::SelectAll1Click, false);
+    LoadSelected1 = item(ImageDatabase1, tr("Load Selected &Image(s)"), &TSolarRtn::ListBox1DblClick, false);
+    ImageListMenu1 = ImageDatabase1->addMenu(tr("Image &List"));
     ImageListMenu1->menuAction()->setEnabled(false);
-    LoadList1 = item(ImageListMenu1, "&Load List...", &TSolarRtn::LoadList1Click);
-    SaveList1 = item(ImageListMenu1, "&Save List...", &TSolarRtn::SaveList1Click, false);
-    PrintList1 = item(ImageListMenu1, "&Print List...", &TSolarRtn::PrintList1Click, false);
-    MakeImageDatabase1 = item(File1, "Ma&ke Image Database...", &TSolarRtn::MakeImageDatabase1Click);
+    LoadList1 = item(ImageListMenu1, tr("&Load List..."), &TSolarRtn::LoadList1Click);
+    SaveList1 = item(ImageListMenu1, tr("&Save List..."), &TSolarRtn::SaveList1Click, false);
+    PrintList1 = item(ImageListMenu1, tr("&Print List..."), &TSolarRtn::PrintList1Click, false);
+    MakeImageDatabase1 = item(File1, tr("Ma&ke Image Database..."), &TSolarRtn::MakeImageDatabase1Click);
     connect(File1, &QMenu::aboutToShow, this, &TSolarRtn::UpdateMakeDatabaseCommand);
     MakeImageDatabase1->setVisible(false);
-    ClassReport1 = item(File1, "Class &Report...", &TSolarRtn::ClassReport1Click);
+    ClassReport1 = item(File1, tr("Class &Report..."), &TSolarRtn::ClassReport1Click);
     connect(File1, &QMenu::aboutToShow, this, &TSolarRtn::UpdateClassReportCommand);
     ClassReport1->setVisible(false);
-    MeasurementData1 = File1->addMenu("&Measurement Data");
+    MeasurementData1 = File1->addMenu(tr("&Measurement Data"));
     MeasurementData1->menuAction()->setEnabled(false);
-    ViewEdit1 = item(MeasurementData1, "&View/Edit...", &TSolarRtn::ViewEdit1Click, false);
-    SaveData1 = item(MeasurementData1, "&Save Data", &TSolarRtn::SaveData1Click, false);
-    Load3 = item(MeasurementData1, "&Load Data...", &TSolarRtn::Load3Click);
-    ClearallData1 = item(MeasurementData1, "&Clear all Data...", &TSolarRtn::ClearallData1Click, false);
+    ViewEdit1 = item(MeasurementData1, tr("&View/Edit..."), &TSolarRtn::ViewEdit1Click, false);
+    SaveData1 = item(MeasurementData1, tr("&Save Data"), &TSolarRtn::SaveData1Click, false);
+    Load3 = item(MeasurementData1, tr("&Load Data..."), &TSolarRtn::Load3Click);
+    ClearallData1 = item(MeasurementData1, tr("&Clear all Data..."), &TSolarRtn::ClearallData1Click, false);
     PrefSep = File1->addSeparator();
     PrefSep->setVisible(false);
-    Preferences1 = File1->addMenu("&Preferences");
-    Parameters1 = item(Preferences1, "&Options and Parameters... ", &TSolarRtn::Parameters1Click);
-    SaveUpdates1 = item(Preferences1, "&Save Updates", &TSolarRtn::SaveUpdates1Click, false);
+    Preferences1 = File1->addMenu(tr("&Preferences"));
+    Parameters1 = item(Preferences1, tr("&Options and Parameters... "), &TSolarRtn::Parameters1Click);
+    SaveUpdates1 = item(Preferences1, tr("&Save Updates"), &TSolarRtn::SaveUpdates1Click, false);
     File1->addSeparator();
-    Exit1 = item(File1, "E&xit", &TSolarRtn::Exit1Click);
+    Exit1 = item(File1, tr("E&xit"), &TSolarRtn::Exit1Click);
 
-    Images1 = bar->addMenu("&Images");
+    Images1 = bar->addMenu(tr("&Images"));
     Images1->menuAction()->setEnabled(false);
-    DisplayImage1 = item(Images1, "&Display/Measure", &TSolarRtn::DisplayImage1Click);
-    SortImageList1 = item(Images1, "&Sort Image List", &TSolarRtn::SortImageList1Click);
-    Cut1 = item(Images1, "&Cut", &TSolarRtn::Cut1Click);
-    Paste1 = item(Images1, "&Paste", &TSolarRtn::Paste1Click, false);
-    PasteLast1 = item(Images1, "Paste &Last", &TSolarRtn::PasteLast1Click, false);
-    ClearAllImages1 = item(Images1, "Clear &All Images", &TSolarRtn::ClearAllImages1Click);
-    ViewFITSHeader1 = item(Images1, "View FITS &Header...", &TSolarRtn::ViewFITSHeader1Click);
-    Animation1 = Images1->addMenu("&Animation");
+    DisplayImage1 = item(Images1, tr("&Display/Measure"), &TSolarRtn::DisplayImage1Click);
+    SortImageList1 = item(Images1, tr("&Sort Image List"), &TSolarRtn::SortImageList1Click);
+    Cut1 = item(Images1, tr("&Cut"), &TSolarRtn::Cut1Click);
+    Paste1 = item(Images1, tr("&Paste"), &TSolarRtn::Paste1Click, false);
+    PasteLast1 = item(Images1, tr("Paste &Last"), &TSolarRtn::PasteLast1Click, false);
+    ClearAllImages1 = item(Images1, tr("Clear &All Images"), &TSolarRtn::ClearAllImages1Click);
+    ViewFITSHeader1 = item(Images1, tr("View FITS &Header..."), &TSolarRtn::ViewFITSHeader1Click);
+    Animation1 = Images1->addMenu(tr("&Animation"));
     Animation1->menuAction()->setEnabled(false);
-    Animate1 = item(Animation1, "&On", &TSolarRtn::Animate1Click);
-    AnimateOff1 = item(Animation1, "O&ff", &TSolarRtn::AnimateOff1Click, false);
-    SetRate1 = item(Animation1, "Set &Rate...", &TSolarRtn::SetRate1Click);
+    Animate1 = item(Animation1, tr("&On"), &TSolarRtn::Animate1Click);
+    AnimateOff1 = item(Animation1, tr("O&ff"), &TSolarRtn::AnimateOff1Click, false);
+    SetRate1 = item(Animation1, tr("Set &Rate..."), &TSolarRtn::SetRate1Click);
 
-    Analysis1 = bar->addMenu("&Analysis");
+    Analysis1 = bar->addMenu(tr("&Analysis"));
     Analysis1->menuAction()->setEnabled(false);
-    FindPeriod1 = item(Analysis1, "&Plot/Fit Data...", &TSolarRtn::FindPeriod1Click);
-    ResultsList1 = item(Analysis1, "&Results List", &TSolarRtn::ResultsList1Click, false);
-    RateLatitude1 = item(Analysis1, "Rate against &Latitude...", &TSolarRtn::RateLatitude1Click, false);
-    Spreadsheet1 = item(Analysis1, "&Spreadsheet...", &TSolarRtn::Spreadsheet1Click, false);
+    FindPeriod1 = item(Analysis1, tr("&Plot/Fit Data..."), &TSolarRtn::FindPeriod1Click);
+    ResultsList1 = item(Analysis1, tr("&Results List"), &TSolarRtn::ResultsList1Click, false);
+    RateLatitude1 = item(Analysis1, tr("Rate against &Latitude..."), &TSolarRtn::RateLatitude1Click, false);
+    Spreadsheet1 = item(Analysis1, tr("&Spreadsheet..."), &TSolarRtn::Spreadsheet1Click, false);
 
-    Help1 = bar->addMenu("&Help");
-    OnHelp1 = item(Help1, "On &Help", &TSolarRtn::OnHelp1Click);
+    Help1 = bar->addMenu(tr("&Help"));
+    OnHelp1 = item(Help1, tr("On &Help"), &TSolarRtn::OnHelp1Click);
     OnHelpSep = Help1->addSeparator();
-    Topics1 = item(Help1, "&Topics...", &TSolarRtn::Topics1Click);
+    Topics1 = item(Help1, tr("&Topics..."), &TSolarRtn::Topics1Click);
     UserSep = Help1->addSeparator();
-    User1 = item(Help1, "&User", &TSolarRtn::User1Click);
+    User1 = item(Help1, tr("&User"), &TSolarRtn::User1Click);
     Help1->addSeparator();
-    Websites1 = Help1->addMenu("&Websites");
-    GONGProject1 = item(Websites1, "&GONG Project", &TSolarRtn::GONGProject1Click);
-    ProjectVORN1 = item(Websites1, "Project &VORN", &TSolarRtn::ProjectVORN1Click);
+    Websites1 = Help1->addMenu(tr("&Websites"));
+    GONGProject1 = item(Websites1, tr("&GONG Project"), &TSolarRtn::GONGProject1Click);
+    ProjectVORN1 = item(Websites1, tr("Project &VORN"), &TSolarRtn::ProjectVORN1Click);
     Help1->addSeparator();
-    AboutThisExercise1 = item(Help1, "&About...", &TSolarRtn::AboutThisExercise1Click);
+    AboutThisExercise1 = item(Help1, tr("&About..."), &TSolarRtn::AboutThisExercise1Click);
 
     // The loaded-image pop-up carries the Images commands themselves, so both always agree.
     PopupMenu1 = new QMenu(this);
@@ -293,10 +294,10 @@ void TSolarRtn::buildMenus() {
         PopupMenu1->addAction(a);
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName("PopupMenu2");
-    SelectAll2 = item(PopupMenu2, "Select &All", &TSolarRtn::SelectAll1Click);
-    LoadSelected2 = item(PopupMenu2, "&Load Selected Image(s)", &TSolarRtn::ListBox1DblClick);
-    Search2 = item(PopupMenu2, "&Search List...", &TSolarRtn::Search1Click);
-    Print2 = item(PopupMenu2, "&Print List...", &TSolarRtn::Print1Click);
+    SelectAll2 = item(PopupMenu2, tr("Select &All"), &TSolarRtn::SelectAll1Click);
+    LoadSelected2 = item(PopupMenu2, tr("&Load Selected Image(s)"), &TSolarRtn::ListBox1DblClick);
+    Search2 = item(PopupMenu2, tr("&Search List..."), &TSolarRtn::Search1Click);
+    Print2 = item(PopupMenu2, tr("&Print List..."), &TSolarRtn::Print1Click);
     keepInStep(SelectAll1, SelectAll2);
     keepInStep(LoadSelected1, LoadSelected2);
     keepInStep(Search1, Search2);
@@ -306,10 +307,12 @@ void TSolarRtn::buildMenus() {
 void TSolarRtn::FormCreate() {
     // 1. The lists and the image window need at least 800 x 600 pixels.
     if (Env.screenWidth < 800 || Env.screenHeight < 600) {
-        prompt().message("Screen Resolution Not Adequate!",
-                         "This Software Cannot Be Run\r\nWith a Screen Resolution of Less Than 800x600 "
-                         "Pixels!\r\n\r\nSee Windows Help for information on changing the screen resolution.",
-                         Icon::Error, Buttons::OK);
+        prompt().message(
+            tr("Screen Resolution Not Adequate!").toStdString(),
+            tr("This Software Cannot Be Run\r\nWith a Screen Resolution of Less Than 800x600 "
+               "Pixels!\r\n\r\nSee Windows Help for information on changing the screen resolution.")
+                .toStdString(),
+            Icon::Error, Buttons::OK);
         requestQuit();
     }
     // 2. Fixed window at the top-left corner.
@@ -318,7 +321,7 @@ void TSolarRtn::FormCreate() {
     setProperty("solarMainWindow", true); // the windows keep clear of its menu
     screenfit::placeFrame(this, screenfit::availableArea(this).topLeft());
     screenfit::keepInside(this); // its title bar stays on the screen
-    setWindowTitle(MainCaption);
+    setWindowTitle(tr(MainCaption));
     DisplayStage = 0;
 
     // 3. Options: folders, options file or defaults.
@@ -415,17 +418,21 @@ void TSolarRtn::StartExercise() {
         Options.UserDir = folder;
         std::error_code ec;
         if (!fs::is_directory(folder, ec)) {
-            prompt().message("Write-Enabled Storage Required",
-                             "Unable to create directory \"" + folder +
-                                 "\"\r\n\r\nApplication will terminate!",
+            prompt().message(tr("Write-Enabled Storage Required").toStdString(),
+                             tr("Unable to create directory \"%1\"\r\n\r\nApplication will terminate!")
+                                 .arg(QString::fromStdString(folder))
+                                 .toStdString(),
                              Icon::Error, Buttons::OK);
             requestQuit();
         } else if (UserFolder.substitute) {
-            prompt().message("Student Folder In Use",
-                             "The folder \"" + Options.WorkDir.str() + "Users/" + name +
-                                 "/\" is in use by another login.\r\n\r\nYour files will be kept in \"" +
-                                 folder + "\".",
-                             Icon::Information, Buttons::OK);
+            prompt().message(
+                tr("Student Folder In Use").toStdString(),
+                tr("The folder \"%1\" is in use by another login.\r\n\r\nYour files will be kept "
+                   "in \"%2\".")
+                    .arg(QString::fromStdString(Options.WorkDir.str() + "Users/" + name + "/"),
+                         QString::fromStdString(folder))
+                    .toStdString(),
+                Icon::Information, Buttons::OK);
         }
     }
     if (Options.TestMode) {
@@ -435,7 +442,7 @@ void TSolarRtn::StartExercise() {
         PrefSep->setVisible(true);
     }
     Run1->setEnabled(true);
-    setWindowTitle(MainCaption);
+    setWindowTitle(tr(MainCaption));
 
     std::string logPath = Options.LogFileName.str();
     std::replace(logPath.begin(), logPath.end(), '\\', '/');
@@ -469,8 +476,8 @@ std::string TSolarRtn::LocateCdromDrive() {
             return mounts.front();
     }
     TStrIpDlg dlg(this);
-    dlg.setWindowTitle("CDROM Drive?");
-    dlg.Label1->setText("Please Enter Folder of CDROM:");
+    dlg.setWindowTitle(tr("CDROM Drive?"));
+    dlg.Label1->setText(tr("Please Enter Folder of CDROM:"));
     dlg.EditStr->setMaxLength(184);
     dlg.EditStr->clear();
     if (runModal(dlg) != QDialog::Accepted)
@@ -506,8 +513,8 @@ void TSolarRtn::Run1Click() {
             if (root.empty() || !folderHoldsListFile(path)) {
                 TMountCDROM dlg(this);
                 dlg.Path = root;
-                dlg.MediaName = "Rotation Lab Installation CD-ROM";
-                dlg.FolderName = "Solar Images (IMAGES/)";
+                dlg.MediaName = tr("Rotation Lab Installation CD-ROM").toStdString();
+                dlg.FolderName = tr("Solar Images (IMAGES/)").toStdString();
                 dlg.InstallDir = Options.InstallDir.str();
                 dlg.FormActivate();
                 if (runModal(dlg) != QDialog::Accepted)
@@ -556,10 +563,10 @@ void TSolarRtn::FormPaint(QPainter &painter) {
 
 bool TSolarRtn::FormCloseQuery() {
     if (!DataSaved) {
-        const Answer a =
-            prompt().message("Data Will Be Lost!",
-                             "You have not saved your measurement data!\r\n\r\nDo you want to save it now?",
-                             Icon::Question, Buttons::YesNoCancel);
+        const Answer a = prompt().message(
+            tr("Data Will Be Lost!").toStdString(),
+            tr("You have not saved your measurement data!\r\n\r\nDo you want to save it now?").toStdString(),
+            Icon::Question, Buttons::YesNoCancel);
         if (a == Answer::Cancel)
             return false;
         if (a == Answer::Yes) {
@@ -571,9 +578,10 @@ bool TSolarRtn::FormCloseQuery() {
     }
     if (SineResultPending && SineResultPending()) {
         const Answer a = prompt().message(
-            "Result Not Recorded!",
-            "You have not recorded your current result!\r\n\r\nDo you want to record it now?", Icon::Question,
-            Buttons::YesNoCancel);
+            tr("Result Not Recorded!").toStdString(),
+            tr("You have not recorded your current result!\r\n\r\nDo you want to record it now?")
+                .toStdString(),
+            Icon::Question, Buttons::YesNoCancel);
         if (a == Answer::Cancel)
             return false;
         if (a == Answer::Yes) {
@@ -589,11 +597,12 @@ bool TSolarRtn::FormCloseQuery() {
     } else {
         std::optional<Answer> answer;
         if (DisplayStage == 2 && !Options.ReminderFile.empty() && ShowReminder)
-            answer = ShowReminder(installFile(Options.ReminderFile.str()), "** Exercise Finished? **");
+            answer = ShowReminder(installFile(Options.ReminderFile.str()),
+                                  tr("** Exercise Finished? **").toStdString());
         if (!answer)
-            answer =
-                prompt().message("** Exercise Finished? **", "Are You Sure You Want to Quit This Exercise?",
-                                 Icon::Stop, Buttons::YesNo);
+            answer = prompt().message(tr("** Exercise Finished? **").toStdString(),
+                                      tr("Are You Sure You Want to Quit This Exercise?").toStdString(),
+                                      Icon::Stop, Buttons::YesNo);
         canClose = *answer == Answer::OK || *answer == Answer::Yes;
     }
     CloseConfirmed = canClose;
@@ -627,8 +636,10 @@ void TSolarRtn::closeEvent(QCloseEvent *event) {
 void TSolarRtn::ReportLogFailure(const LogFileObj &log, bool written) {
     if (written || log.LogPath.empty() || log.LastIOResult == 0)
         return;
-    prompt().message("Log File Error!",
-                     "Unable to write to the login log!\r\n\r\nFileName: " + log.LogPath + "\r\n" +
+    prompt().message(tr("Log File Error!").toStdString(),
+                     tr("Unable to write to the login log!\r\n\r\nFileName: %1\r\n")
+                             .arg(QString::fromStdString(log.LogPath))
+                             .toStdString() +
                          IOErrorText(log.LastIOResult),
                      Icon::Exclamation, Buttons::OK);
 }
@@ -700,12 +711,12 @@ void TSolarRtn::Exit1Click() {
 
 void TSolarRtn::AboutThisExercise1Click() {
     TAboutBox box(Options.InstallDir.str(), this);
-    box.Version->setText("Version 1.014");
-    box.setWindowTitle("About This Exercise");
-    box.Exercise1->setText("The Period of Rotation of the Sun");
-    box.Folders->setText(QString::fromStdString("Working folder (options, log, Users/):\n" +
-                                                Options.WorkDir.str() + "\nInstallation folder:\n" +
-                                                Options.InstallDir.str()));
+    box.Version->setText(tr("Version %1").arg(ProgramVersion));
+    box.setWindowTitle(tr("About This Exercise"));
+    box.Exercise1->setText(tr("The Period of Rotation of the Sun"));
+    box.Folders->setText(tr("Working folder (options, log, Users/):\n%1\nInstallation folder:\n%2")
+                             .arg(QString::fromStdString(Options.WorkDir.str()),
+                                  QString::fromStdString(Options.InstallDir.str())));
     runModal(box);
 }
 

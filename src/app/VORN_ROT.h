@@ -69,7 +69,7 @@ public:
 
     static constexpr const char *ProgramVersion = "1.014";
     static constexpr const char *OptionsFile = "SOLNOPTS.INI";
-    static constexpr const char *MainCaption = "VORN Exercise - Rotation of The Sun";
+    static constexpr const char *MainCaption = QT_TR_NOOP("VORN Exercise - Rotation of The Sun");
 
     // ---- State read and set by the other windows ----
     OptionsRecord Options; // the working copy every window reads

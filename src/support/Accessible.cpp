@@ -3,6 +3,7 @@
 #include <QAbstractItemModel>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QShortcut>
 
@@ -24,7 +25,8 @@ void nameRows(QListWidget *list, int first, int last) {
         const bool blank = item->text().trimmed().isEmpty();
         if (blank != item->data(Qt::AccessibleTextRole).isValid())
             item->setData(Qt::AccessibleTextRole,
-                          blank ? QVariant(QStringLiteral("blank line")) : QVariant());
+                          blank ? QVariant(QCoreApplication::translate("solar::a11y", "blank line"))
+                                : QVariant());
     }
 }
 

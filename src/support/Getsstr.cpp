@@ -9,14 +9,14 @@
 namespace solar {
 
 TGetSrchStrDlg::TGetSrchStrDlg(QWidget *parent) : QDialog(parent) {
-    setWindowTitle("Find Help Topic");
+    setWindowTitle(tr("Find Help Topic"));
     SrchStr1 = new QLineEdit(this);
     SrchStr1->setMaxLength(80);
-    SrchStr1->setAccessibleName("Text to find");
-    CaseCheck = new QCheckBox("Case Dependent", this);
-    FromTopBtn = new QPushButton("From &Top", this);
-    FromCursorBtn = new QPushButton("&From Cursor", this);
-    CnclBtn = new QPushButton("&Cancel", this);
+    SrchStr1->setAccessibleName(tr("Text to find"));
+    CaseCheck = new QCheckBox(tr("Case Dependent"), this);
+    FromTopBtn = new QPushButton(tr("From &Top"), this);
+    FromCursorBtn = new QPushButton(tr("&From Cursor"), this);
+    CnclBtn = new QPushButton(tr("&Cancel"), this);
     FromTopBtn->setDefault(true);
 
     auto *buttons = new QHBoxLayout;

@@ -1,6 +1,7 @@
 #include "support/Guarded.h"
 
 #include "support/Prompt.h"
+#include "support/Translate.h"
 
 #include <exception>
 #include <new>
@@ -8,9 +9,10 @@
 namespace solar {
 
 std::string FailedCommandText(const std::string &what) {
-    return "The command could not be completed:\r\n" + what +
-           "\r\n\r\nThe program goes on; your measurements are kept. Save them with "
-           "\"Save Data...\" before trying again.";
+    return arg(translate("Guarded",
+                         "The command could not be completed:\r\n%1\r\n\r\nThe program goes on; your "
+                         "measurements are kept. Save them with \"Save Data...\" before trying again."),
+               {what});
 }
 
 bool RunGuarded(const std::function<bool()> &command) {
@@ -18,11 +20,11 @@ bool RunGuarded(const std::function<bool()> &command) {
     try {
         return command();
     } catch (const std::bad_alloc &) {
-        what = "Not enough memory.";
+        what = translate("Guarded", "Not enough memory.");
     } catch (const std::exception &e) {
         what = e.what();
     } catch (...) {
-        what = "An unexpected error occurred.";
+        what = translate("Guarded", "An unexpected error occurred.");
     }
     // One report at a time: a failure while the report is open (a paint handler that fails
     // again as the box uncovers it) must not stack boxes. The report itself must not throw.
@@ -31,7 +33,8 @@ bool RunGuarded(const std::function<bool()> &command) {
         return false;
     reporting = true;
     try {
-        prompt().message("Command Failed", FailedCommandText(what), Icon::Error, Buttons::OK);
+        prompt().message(translate("Guarded", "Command Failed"), FailedCommandText(what), Icon::Error,
+                         Buttons::OK);
     } catch (...) {
     }
     reporting = false;

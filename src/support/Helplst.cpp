@@ -1,6 +1,8 @@
 #include "support/Helplst.h"
 
 #include "astro/StringUt.h"
+#include "support/Prompt.h"
+#include "support/Translate.h"
 
 #include <algorithm>
 #include <cctype>
@@ -117,11 +119,13 @@ bool SelectList::ReadFile(const std::string &path) {
     }
     if (path.empty() || !in) {
         Error = static_cast<std::int16_t>(code);
-        prompt().message("Help File Error",
-                         "Help List File " + path + " is Invalid." + "\r\n" +
-                             "Program will continue with defaults or alternative file." + "\r\n\r\n" +
-                             IOErrorText(code),
-                         Icon::Information, Buttons::OK);
+        prompt().message(
+            translate("Helplst", "Help File Error"),
+            arg(translate("Helplst", "Help List File %1 is Invalid.\r\nProgram will continue with "
+                                     "defaults or alternative file.\r\n\r\n"),
+                {path}) +
+                IOErrorText(code),
+            Icon::Information, Buttons::OK);
         Entries.Reset();
         return false;
     }
@@ -131,11 +135,13 @@ bool SelectList::ReadFile(const std::string &path) {
         Entries.DeleteAll();
         Loaded = false;
         Error = 100;
-        prompt().message("Help File Error",
-                         "Help List File " + path + " is Invalid." + "\r\n" +
-                             "Program will continue with defaults or alternative file." + "\r\n\r\n" +
-                             IOErrorText(100),
-                         Icon::Information, Buttons::OK);
+        prompt().message(
+            translate("Helplst", "Help File Error"),
+            arg(translate("Helplst", "Help List File %1 is Invalid.\r\nProgram will continue with "
+                                     "defaults or alternative file.\r\n\r\n"),
+                {path}) +
+                IOErrorText(100),
+            Icon::Information, Buttons::OK);
         return false;
     }
     return true;
@@ -153,9 +159,11 @@ const HelpEntry *SelectList::GetEntry(int index) {
 std::unique_ptr<HelpList> LoadHelpList(const std::string &path) {
     auto list = std::make_unique<HelpList>();
     if (!list->ReadFile(path)) {
-        prompt().message("File Error",
-                         "Cannot Access Help List.\r\nFile Name: " + path + "\r\n\r\n" + IOErrorText(2),
-                         Icon::Exclamation, Buttons::OK);
+        prompt().message(
+            translate("Helplst", "File Error"),
+            arg(translate("Helplst", "Cannot Access Help List.\r\nFile Name: %1\r\n\r\n"), {path}) +
+                IOErrorText(2),
+            Icon::Exclamation, Buttons::OK);
         return nullptr;
     }
     list->SelectedIndex = 0;
@@ -295,10 +303,11 @@ std::optional<Answer> ShowReminderFile(const std::string &path, const std::strin
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         const int code = IOCodeFromErrno(errno ? errno : ENOENT);
-        prompt().message("File Error!",
-                         "Cannot Access Reminder File!\r\nFile Name: " + path + "\r\n\r\n" +
-                             IOErrorText(code),
-                         Icon::Error, Buttons::OK);
+        prompt().message(
+            translate("Helplst", "File Error!"),
+            arg(translate("Helplst", "Cannot Access Reminder File!\r\nFile Name: %1\r\n\r\n"), {path}) +
+                IOErrorText(code),
+            Icon::Error, Buttons::OK);
         return std::nullopt;
     }
     std::string text;
@@ -310,7 +319,7 @@ std::optional<Answer> ShowReminderFile(const std::string &path, const std::strin
     }
     if (text.size() > 1023)
         text.resize(1023);
-    text += "\r\nSelect \"OK\" to Quit Exercise, \"Cancel\" to Continue.";
+    text += translate("Helplst", "\r\nSelect \"OK\" to Quit Exercise, \"Cancel\" to Continue.");
     return prompt().message(caption, text, Icon::Stop, Buttons::OKCancel);
 }
 

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QListWidget>
@@ -74,9 +75,13 @@ void sizeListWindow(QWidget *window, QListWidget *list, int extraWidth, int extr
 }
 
 void noTopicMessage(const std::string &caption, const std::string &title) {
-    prompt().message(
-        caption, "Help Topic: " + title + "\r\n\r\n" + "Help on this topic is not available at this time.",
-        Icon::Information, Buttons::OK);
+    prompt().message(caption,
+                     QCoreApplication::translate("solar::THelpWin",
+                                                 "Help Topic: %1\r\n\r\nHelp on this topic is not available "
+                                                 "at this time.")
+                         .arg(QString::fromStdString(title))
+                         .toStdString(),
+                     Icon::Information, Buttons::OK);
 }
 
 } // namespace
@@ -90,20 +95,20 @@ HelpState &helpState() {
 
 THelpLstDlg::THelpLstDlg(QWidget *parent) : QDialog(parent) {
     setObjectName("HelpLstDlg");
-    setWindowTitle("Select Help Topic");
+    setWindowTitle(tr("Select Help Topic"));
     setFont(helpFont());
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *bar = new QMenuBar(this);
     layout->setMenuBar(bar);
-    Topics1 = bar->addMenu("&Topics");
-    Search1 = Topics1->addAction("Find &Topic...", this, &THelpLstDlg::Search1Click);
-    Read1 = Topics1->addAction("&Read/Print Topic...", this, &THelpLstDlg::Read1Click);
-    Close1 = Topics1->addAction("&Close Help Topics", this, &THelpLstDlg::Close1Click);
+    Topics1 = bar->addMenu(tr("&Topics"));
+    Search1 = Topics1->addAction(tr("Find &Topic..."), this, &THelpLstDlg::Search1Click);
+    Read1 = Topics1->addAction(tr("&Read/Print Topic..."), this, &THelpLstDlg::Read1Click);
+    Close1 = Topics1->addAction(tr("&Close Help Topics"), this, &THelpLstDlg::Close1Click);
     HlpLstBox = new QListWidget(this);
     HlpLstBox->setFont(helpFont());
-    HlpLstBox->setAccessibleName("Help topics");
-    HlpLstBox->setAccessibleDescription("Enter or double-click reads the topic.");
+    HlpLstBox->setAccessibleName(tr("Help topics"));
+    HlpLstBox->setAccessibleDescription(tr("Enter or double-click reads the topic."));
     a11y::nameBlankLines(HlpLstBox);
     layout->addWidget(HlpLstBox);
     connect(HlpLstBox, &QListWidget::itemDoubleClicked, this, [this] { Read1Click(); });
@@ -126,7 +131,8 @@ bool THelpLstDlg::FormActivate() {
     HlpLstBox->clear();
     HelpList *list = helpState().ActiveList;
     if (!list) {
-        prompt().message("Select Help Topic", "No Help List to Display!", Icon::Information, Buttons::OK);
+        prompt().message(tr("Select Help Topic").toStdString(), tr("No Help List to Display!").toStdString(),
+                         Icon::Information, Buttons::OK);
         return false;
     }
     for (int i = 0; i < list->Count(); ++i)
@@ -154,8 +160,10 @@ void THelpLstDlg::Read1Click() {
         return;
     }
     if (isHelpHeading(*e)) {
-        prompt().message("Topic Heading",
-                         "Select a Topic Under \"" + withoutLeadingBlanks(e->Title.str()) + "\"",
+        prompt().message(tr("Topic Heading").toStdString(),
+                         tr("Select a Topic Under \"%1\"")
+                             .arg(QString::fromStdString(withoutLeadingBlanks(e->Title.str())))
+                             .toStdString(),
                          Icon::Information, Buttons::OK);
         return;
     }
@@ -166,7 +174,7 @@ void THelpLstDlg::Read1Click() {
 void THelpLstDlg::Search1Click() {
     HelpList *list = helpState().ActiveList;
     TGetSrchStrDlg &dlg = searchDialog();
-    dlg.setWindowTitle("Find Help Topic");
+    dlg.setWindowTitle(tr("Find Help Topic"));
     runModal(dlg);
     int start = 0;
     if (dlg.Start == SearchStart::None || !list)
@@ -178,8 +186,9 @@ void THelpLstDlg::Search1Click() {
         HlpLstBox->setCurrentRow(found);
         HlpLstBox->scrollToItem(HlpLstBox->currentItem());
     } else {
-        prompt().message("String Not Found", "\"" + dlg.SearchText + "\" Not Found.", Icon::Information,
-                         Buttons::OK);
+        prompt().message(tr("String Not Found").toStdString(),
+                         tr("\"%1\" Not Found.").arg(QString::fromStdString(dlg.SearchText)).toStdString(),
+                         Icon::Information, Buttons::OK);
     }
     activateWindow();
 }
@@ -196,18 +205,18 @@ THelpWin::THelpWin(QWidget *parent) : QMainWindow(parent) {
     setObjectName("HelpWin");
     setWindowFlag(Qt::Window);
     setFont(helpFont());
-    Topic1 = menuBar()->addMenu("&Topic");
-    Print1 = Topic1->addAction("&Print Topic...", this, &THelpWin::Print1Click);
-    Find1 = Topic1->addAction("&Search Text...", this, &THelpWin::Find1Click);
-    Topics1 = Topic1->addAction("Show Help &Topics...", this, &THelpWin::Topics1Click);
-    Close1 = Topic1->addAction("&Close Topic Window", this, &THelpWin::Close1Click);
-    Back1 = menuBar()->addAction("&Back", this, &THelpWin::Back1Click);
+    Topic1 = menuBar()->addMenu(tr("&Topic"));
+    Print1 = Topic1->addAction(tr("&Print Topic..."), this, &THelpWin::Print1Click);
+    Find1 = Topic1->addAction(tr("&Search Text..."), this, &THelpWin::Find1Click);
+    Topics1 = Topic1->addAction(tr("Show Help &Topics..."), this, &THelpWin::Topics1Click);
+    Close1 = Topic1->addAction(tr("&Close Topic Window"), this, &THelpWin::Close1Click);
+    Back1 = menuBar()->addAction(tr("&Back"), this, &THelpWin::Back1Click);
     Back1->setEnabled(false);
     ListBox1 = new QListWidget(this);
     ListBox1->setFont(helpFont());
     setCentralWidget(ListBox1);
-    ListBox1->setAccessibleName("Help text");
-    ListBox1->setAccessibleDescription("Double-click or Enter on a related topic opens it.");
+    ListBox1->setAccessibleName(tr("Help text"));
+    ListBox1->setAccessibleDescription(tr("Double-click or Enter on a related topic opens it."));
     a11y::nameBlankLines(ListBox1);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *item) { ListBox1DblClick(ListBox1->row(item)); });
@@ -247,7 +256,8 @@ void THelpWin::FormShow() {
 bool THelpWin::FormActivate() {
     const HelpState &st = helpState();
     if (!st.CurrentTopic || st.HelpFolder.empty()) {
-        prompt().message("Help", "THelpWin Parameters Not Set!", Icon::Exclamation, Buttons::OK);
+        prompt().message(tr("Help").toStdString(), tr("THelpWin Parameters Not Set!").toStdString(),
+                         Icon::Exclamation, Buttons::OK);
         return false;
     }
     const std::string title = withoutLeadingBlanks(st.CurrentTopic->Title.str());
@@ -261,14 +271,16 @@ bool THelpWin::FormActivate() {
             code = IOCodeFromErrno(errno ? errno : ENOENT);
     }
     if (st.CurrentTopic->Key.empty() || !in) {
-        prompt().message("Help Not Available",
-                         "Cannot Access Help File " + path + "\r\n\r\n" + IOErrorText(code),
-                         Icon::Exclamation, Buttons::OK);
+        prompt().message(
+            tr("Help Not Available").toStdString(),
+            tr("Cannot Access Help File %1\r\n\r\n").arg(QString::fromStdString(path)).toStdString() +
+                IOErrorText(code),
+            Icon::Exclamation, Buttons::OK);
         return false;
     }
     const HelpTopicText text = ExtractHelpTopic(in, title);
     if (!text.found) {
-        noTopicMessage("Topic Not Found", title);
+        noTopicMessage(tr("Topic Not Found").toStdString(), title);
         return false;
     }
     const HelpDisplay shown = LayoutHelpText(text.lines);
@@ -281,12 +293,12 @@ bool THelpWin::FormActivate() {
     }
     // Only a topic without any text is refused; a short one is shown in the narrowest window.
     if (!anyText) {
-        noTopicMessage("No Text for Topic", title);
+        noTopicMessage(tr("No Text for Topic").toStdString(), title);
         return false;
     }
     TopicPath = path;
     RelatedLine = shown.relatedLine;
-    setWindowTitle(QString::fromStdString("Help - " + title));
+    setWindowTitle(tr("Help - %1").arg(QString::fromStdString(title)));
     ListBox1->clear();
     for (const std::string &l : shown.lines)
         ListBox1->addItem(QString::fromStdString(l));
@@ -374,7 +386,7 @@ void THelpWin::Find1Click() {
     if (!searchDlg_)
         searchDlg_ = new TGetSrchStrDlg(this);
     TGetSrchStrDlg &dlg = *searchDlg_;
-    dlg.setWindowTitle("Find Help Item");
+    dlg.setWindowTitle(tr("Find Help Item"));
     runModal(dlg);
     if (dlg.Start == SearchStart::None)
         return;
@@ -388,8 +400,9 @@ void THelpWin::Find1Click() {
         ListBox1->scrollToItem(ListBox1->item(found));
         return;
     }
-    prompt().message("String Not Found", "\"" + dlg.SearchText + "\" Not Found.", Icon::Information,
-                     Buttons::OK);
+    prompt().message(tr("String Not Found").toStdString(),
+                     tr("\"%1\" Not Found.").arg(QString::fromStdString(dlg.SearchText)).toStdString(),
+                     Icon::Information, Buttons::OK);
 }
 
 bool THelpWin::PrintTopic(QPrinter &printer) {

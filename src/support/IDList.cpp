@@ -1,6 +1,7 @@
 #include "support/IDList.h"
 
 #include "astro/DateTime.h"
+#include "support/Translate.h"
 
 namespace solar {
 
@@ -38,7 +39,8 @@ std::string dateAndMinute(double moment) {
 std::string SpotLine(const IDEntry &entry) {
     std::string id = entry.ID.str();
     id.resize(4, ' ');
-    return id + dateAndMinute(entry.FirstTime) + " to " + dateAndMinute(entry.LastTime);
+    return id + arg(translate("IDList", "%1 to %2"),
+                    {dateAndMinute(entry.FirstTime), dateAndMinute(entry.LastTime)});
 }
 
 } // namespace solar

@@ -15,17 +15,17 @@
 namespace solar {
 
 TIDListForm1::TIDListForm1(QWidget *parent) : QDialog(parent) {
-    setWindowTitle("Sunspot IDs");
+    setWindowTitle(tr("Sunspot IDs"));
     MenuBar1 = new QMenuBar(this);
-    List1 = MenuBar1->addMenu("&List");
-    LoadSelection1 = List1->addAction("Load &Selection");
-    Close1 = List1->addAction("&Close");
+    List1 = MenuBar1->addMenu(tr("&List"));
+    LoadSelection1 = List1->addAction(tr("Load &Selection"));
+    Close1 = List1->addAction(tr("&Close"));
     ListBox1 = new QListWidget(this);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    ListBox1->setAccessibleName("Sunspot IDs");
+    ListBox1->setAccessibleName(tr("Sunspot IDs"));
     ListBox1->setAccessibleDescription(
-        "Each spot with its first and last image time; Enter loads the selected spot.");
+        tr("Each spot with its first and last image time; Enter loads the selected spot."));
     a11y::nameBlankLines(ListBox1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -59,6 +59,19 @@ const char *const TInfoListForm1::TextFilter =
     "Astrometric Solution Text (*.SLN)|*.SLN|Reference Field Info (*.RFL)|*.RFL|All Files (*.*)|*.*";
 const char *const TInfoListForm1::CsvFilter = "Comma-Delimited Text  (*.CSV) |*.CSV";
 
+namespace {
+// The descriptions of the filters above: the file dialog shows them translated (qtFilter).
+[[maybe_unused]] const char *const FilterDescriptions[] = {
+    QT_TRANSLATE_NOOP("solar::FileFilter", "Text Files (*.TXT)"),
+    QT_TRANSLATE_NOOP("solar::FileFilter", "Image Header Text (*.HDR)"),
+    QT_TRANSLATE_NOOP("solar::FileFilter", "Image Display Info (*.IMG)"),
+    QT_TRANSLATE_NOOP("solar::FileFilter", "Astrometric Solution Text (*.SLN)"),
+    QT_TRANSLATE_NOOP("solar::FileFilter", "Reference Field Info (*.RFL)"),
+    QT_TRANSLATE_NOOP("solar::FileFilter", "All Files (*.*)"),
+    QT_TRANSLATE_NOOP("solar::FileFilter", "Comma-Delimited Text  (*.CSV) "),
+};
+} // namespace
+
 void TInfoListForm1::setUserDirSource(std::function<std::string()> source) {
     userDirSource() = std::move(source);
 }
@@ -83,31 +96,31 @@ TInfoListForm1::TInfoListForm1(QWidget *parent) : QMainWindow(parent) {
     setCentralWidget(ListBox1);
     // The list is read under the window's caption; blank lines are read as such.
     a11y::nameBlankLines(ListBox1);
-    ListBox1->setAccessibleName("List");
+    ListBox1->setAccessibleName(tr("List"));
     connect(this, &QWidget::windowTitleChanged, ListBox1, &QWidget::setAccessibleName);
 
-    List1 = menuBar()->addMenu("&List");
-    Search1 = List1->addAction("&Search...");
-    Print1 = List1->addAction("&Print...");
+    List1 = menuBar()->addMenu(tr("&List"));
+    Search1 = List1->addAction(tr("&Search..."));
+    Print1 = List1->addAction(tr("&Print..."));
     Print1->setCheckable(true);
-    SaveData1 = List1->addMenu("Save &Data");
-    ForReload1 = SaveData1->addAction("For &Reload (.DAT)...");
+    SaveData1 = List1->addMenu(tr("Save &Data"));
+    ForReload1 = SaveData1->addAction(tr("For &Reload (.DAT)..."));
     ForReload1->setCheckable(true);
     ForReloadSep = SaveData1->addSeparator();
-    AsDisplayed1 = SaveData1->addAction("As &Displayed (.TXT)...");
-    ForSpreadsheet1 = SaveData1->addAction("For &Spreadsheet (.CSV)...");
+    AsDisplayed1 = SaveData1->addAction(tr("As &Displayed (.TXT)..."));
+    ForSpreadsheet1 = SaveData1->addAction(tr("For &Spreadsheet (.CSV)..."));
     List1->addSeparator();
-    Close1 = List1->addAction("&Close");
+    Close1 = List1->addAction(tr("&Close"));
 
-    Edit1 = menuBar()->addMenu("&Edit");
-    UndoEditDelete1 = Edit1->addAction("&Undo Edit/Delete");
-    EditSelectedLine1 = Edit1->addAction("&Edit Selected Line...");
-    DeleteSelectedLine1 = Edit1->addAction("&Delete Selected Line");
+    Edit1 = menuBar()->addMenu(tr("&Edit"));
+    UndoEditDelete1 = Edit1->addAction(tr("&Undo Edit/Delete"));
+    EditSelectedLine1 = Edit1->addAction(tr("&Edit Selected Line..."));
+    DeleteSelectedLine1 = Edit1->addAction(tr("&Delete Selected Line"));
 
     PopupMenu1 = new QMenu(this);
-    Edit2 = PopupMenu1->addAction("&Edit");
-    Delete2 = PopupMenu1->addAction("&Delete");
-    UndoEditDelete2 = PopupMenu1->addAction("&Undo Edit/Delete...");
+    Edit2 = PopupMenu1->addAction(tr("&Edit"));
+    Delete2 = PopupMenu1->addAction(tr("&Delete"));
+    UndoEditDelete2 = PopupMenu1->addAction(tr("&Undo Edit/Delete..."));
 
     ForReload1->setVisible(false);
     ForReloadSep->setVisible(false);
@@ -266,7 +279,10 @@ bool TInfoListForm1::PrintList(QPrinter &printer) {
     printer.setDocName(QString::fromStdString(printJobTitle()));
     QPainter painter;
     if (!painter.begin(&printer)) {
-        prompt().message("Print Error!", "Unable to Start the Print Job!\r\n\r\nDocument: " + printJobTitle(),
+        prompt().message(tr("Print Error!").toStdString(),
+                         tr("Unable to Start the Print Job!\r\n\r\nDocument: %1")
+                             .arg(QString::fromStdString(printJobTitle()))
+                             .toStdString(),
                          Icon::Error, Buttons::OK);
         return false;
     }
@@ -290,7 +306,7 @@ void TInfoListForm1::SaveasText1Click() {
     if (TextFileName.empty() && !BaseName.empty())
         TextFileName = BaseName + ".TXT";
     FileDialogSetup setup;
-    setup.title = "Save Report in Text File";
+    setup.title = tr("Save Report in Text File").toStdString();
     setup.filter = filterStartingWith(TextFilter, SaveFilterIndex);
     setup.defaultExt = "*.TXT";
     setup.fileName = TextFileName;
@@ -303,11 +319,16 @@ void TInfoListForm1::SaveasText1Click() {
         std::string error;
         if (writeTextLines(*path, lines(), error)) {
             ReportWritten = true;
-            prompt().message("Text File Written", "Report Text Written to " + *path + ".", Icon::Information,
-                             Buttons::OK);
+            prompt().message(
+                tr("Text File Written").toStdString(),
+                tr("Report Text Written to %1.").arg(QString::fromStdString(*path)).toStdString(),
+                Icon::Information, Buttons::OK);
         } else {
-            prompt().message("File Error!",
-                             "Unable to Write Text File!\r\n\r\nFile Name: " + *path + "\r\n" + error,
+            prompt().message(tr("File Error!").toStdString(),
+                             tr("Unable to Write Text File!\r\n\r\nFile Name: %1\r\n")
+                                     .arg(QString::fromStdString(*path))
+                                     .toStdString() +
+                                 error,
                              Icon::Error, Buttons::OK);
         }
     }
@@ -315,7 +336,8 @@ void TInfoListForm1::SaveasText1Click() {
 }
 
 void TInfoListForm1::CommaDelimitClick() {
-    prompt().message("Not Available", "Comma-Delimited Output not Available for Displayed Material.",
+    prompt().message(tr("Not Available").toStdString(),
+                     tr("Comma-Delimited Output not Available for Displayed Material.").toStdString(),
                      Icon::Information, Buttons::OK);
 }
 
@@ -351,7 +373,7 @@ void TInfoListForm1::ListBox1Click() {
 
 void TInfoListForm1::Search1Click() {
     TGetSrchStrDlg &dlg = searchDialog();
-    dlg.setWindowTitle("Find Text String");
+    dlg.setWindowTitle(tr("Find Text String"));
     runModal(dlg);
     int start = 0;
     switch (dlg.Start) {
@@ -371,8 +393,9 @@ void TInfoListForm1::Search1Click() {
         ListBox1->setFocus();
         return;
     }
-    prompt().message("String Not Found", "\"" + dlg.SearchText + "\" Not Found.", Icon::Information,
-                     Buttons::OK);
+    prompt().message(tr("String Not Found").toStdString(),
+                     tr("\"%1\" Not Found.").arg(QString::fromStdString(dlg.SearchText)).toStdString(),
+                     Icon::Information, Buttons::OK);
 }
 
 void TInfoListForm1::showEvent(QShowEvent *event) {

@@ -1,5 +1,7 @@
 #include "support/LinkLst.h"
 
+#include "support/Translate.h"
+
 #include <cstring>
 #include <stdexcept>
 
@@ -180,9 +182,9 @@ void SortedList::Insert(const void *record) {
 
 IntArrayList::IntArrayList(int columns, int rows) {
     if (columns > MaxColumns)
-        throw std::length_error("a pixel table holds at most 16383 columns");
+        throw std::length_error(translate("LinkLst", "a pixel table holds at most 16383 columns"));
     if (rows > 65536)
-        throw std::length_error("a pixel table holds at most 65536 rows");
+        throw std::length_error(translate("LinkLst", "a pixel table holds at most 65536 rows"));
     if (columns <= 0 || rows <= 0)
         columns = rows = 0;
     columns_ = columns;

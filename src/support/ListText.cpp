@@ -1,4 +1,5 @@
 #include "support/ListText.h"
+#include "support/Translate.h"
 
 #include "support/ExtReal.h"
 
@@ -141,10 +142,12 @@ std::optional<std::string> chooseSavePath(FileDialogSetup setup) {
         std::error_code ec;
         if (!std::filesystem::exists(path, ec))
             return path;
-        const Answer a = prompt().message("Replace Existing File?",
-                                          fileNamePart(path) + " Already Exists!" + "\r\n\r\n" +
-                                              "Do You Want to Overwrite It?",
-                                          Icon::Question, Buttons::YesNo);
+        const Answer a =
+            prompt().message(translate("ListText", "Replace Existing File?"),
+                             arg(translate("ListText", "%1 Already Exists!\r\n\r\nDo You Want to "
+                                                       "Overwrite It?"),
+                                 {fileNamePart(path)}),
+                             Icon::Question, Buttons::YesNo);
         if (a == Answer::Yes)
             return path;
         // No: the dialog comes back with the name the user had chosen.

@@ -80,7 +80,10 @@ std::string qtFilter(const std::string &filter) {
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString pattern = parts[i + 1];
         pattern.replace(';', ' ');
-        out << parts[i] + " (" + pattern + ")";
+        // Descriptions the program marks for translation in "solar::FileFilter" (the pattern stays).
+        const QString description =
+            QCoreApplication::translate("solar::FileFilter", parts[i].toUtf8().constData());
+        out << description + " (" + pattern + ")";
     }
     return out.join(";;").toStdString();
 }
