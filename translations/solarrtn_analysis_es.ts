@@ -28,7 +28,7 @@ Documento: %1</translation>
     </message>
     <message>
         <source>● each student&apos;s rate of each spot (labelled with the student&apos;s number), sidereal at T-zero, bars ±1 standard error</source>
-        <translation>● velocidad de cada estudiante para cada mancha (rotulada con el número del estudiante), sidérea en T-cero, barras ±1 error estándar</translation>
+        <translation>● velocidad de cada estudiante por mancha (rotulada con su número), sidérea en T-cero, barras ±1 error est.</translation>
     </message>
     <message>
         <source>No student has measured a spot on two images</source>
@@ -109,11 +109,11 @@ Mida la mancha en imágenes de días distintos.</translation>
     </message>
     <message>
         <source>● sidereal rate at T-zero (true central-meridian motion), bars ±1 standard error</source>
-        <translation>● velocidad sidérea en T-cero (movimiento real del meridiano central), barras ±1 error estándar</translation>
+        <translation>● vel. sidérea en T-cero (mov. real del meridiano central), barras ±1 error estándar</translation>
     </message>
     <message>
         <source>; □ by the 365.25-day rule</source>
-        <translation>; □ según la regla de 365.25 días</translation>
+        <translation>; □ regla de 365.25 días</translation>
     </message>
 </context>
 <context>
