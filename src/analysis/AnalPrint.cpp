@@ -5,7 +5,9 @@
 #include "support/Prompt.h"
 #include "support/QtPrintHdr.h"
 #include "support/QtPrompt.h"
+#include "support/Translate.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -74,7 +76,11 @@ bool printAnalysisWindow(QWidget &window, const OptionsRecord &options,
         }
         printed = painter.end();
     } else {
-        prompt().message("Print Error!", "Unable to Start the Print Job!\r\n\r\nDocument: " + printJobTitle(),
+        prompt().message(QCoreApplication::translate("solar::AnalPrint", "Print Error!").toStdString(),
+                         arg(QCoreApplication::translate("solar::AnalPrint",
+                                                         "Unable to Start the Print Job!\r\n\r\nDocument: %1")
+                                 .toStdString(),
+                             {printJobTitle()}),
                          Icon::Error, Buttons::OK);
     }
     window.setEnabled(true);

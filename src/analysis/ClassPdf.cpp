@@ -1,7 +1,9 @@
 #include "analysis/ClassPdf.h"
 
 #include "analysis/RateLatPaint.h"
+#include "support/Translate.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -21,15 +23,23 @@ RateLatGeometry ClassPlotGeometry(const ClassReport &r, int width, int height) {
                                   height);
 }
 
-void PaintClassPlot(QPainter &p, const ClassReport &r, const RateLatGeometry &g, bool mono) {
+void PaintClassPlot(QPainter &p, const ClassReport &r, const RateLatGeometry &g, bool mono, bool translated) {
+    const auto text = [translated](const char *english) {
+        return translated ? QCoreApplication::translate("solar::ClassPdf", english).toStdString()
+                          : std::string(english);
+    };
     RateLatPaintStyle style;
     style.mono = mono;
-    style.fitName = r.haveKey ? "Answer key" : "Class median";
-    style.pointsLegend =
+    style.translated = translated;
+    style.fitName = r.haveKey ? text(QT_TRANSLATE_NOOP("solar::ClassPdf", "Answer key"))
+                              : text(QT_TRANSLATE_NOOP("solar::ClassPdf", "Class median"));
+    style.pointsLegend = text(QT_TRANSLATE_NOOP(
+        "solar::ClassPdf",
         "\xE2\x97\x8F each student's rate of each spot (labelled with the student's number), "
         "sidereal at T-zero, bars \xC2\xB1"
-        "1 standard error";
-    style.emptyText = "No student has measured a spot on two images";
+        "1 standard error"));
+    style.emptyText =
+        text(QT_TRANSLATE_NOOP("solar::ClassPdf", "No student has measured a spot on two images"));
     PaintRateLat(p, g, ClassRatePoints(r), ReferenceLaw(r), style);
 }
 
@@ -97,7 +107,11 @@ bool writeClassReportPdf(const std::string &path, const ClassReport &r, const st
         std::filesystem::rename(temp, path, ec);
     if (!written || ec) {
         std::filesystem::remove(temp, ec);
-        error = "The PDF document could not be written to " + path + ".";
+        // Shown in the window; the command-line tool runs in English.
+        error =
+            arg(QCoreApplication::translate("solar::ClassPdf", "The PDF document could not be written to %1.")
+                    .toStdString(),
+                {path});
         return false;
     }
     return true;

@@ -5,6 +5,7 @@
 #include "support/Prompt.h"
 #include "support/QtPrompt.h"
 #include "support/ScreenFit.h"
+#include "support/Translate.h"
 
 #include <QAction>
 #include <QImage>
@@ -24,27 +25,27 @@
 namespace solar {
 
 TClassRptForm1::TClassRptForm1(QWidget *parent) : TInfoListForm1(parent) {
-    setWindowTitle(Caption);
+    setWindowTitle(tr(Caption));
     BaseName = "SOLRTN_CLASS";
     // Two pages: the report's lines (the generic list) and the plot.
     Pages1 = new QTabWidget(this);
     QWidget *list = takeCentralWidget();
-    Pages1->addTab(list, "&Report");
+    Pages1->addTab(list, tr("&Report"));
     Plot1 = new QLabel;
     Plot1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto *scroll = new QScrollArea;
     scroll->setWidget(Plot1);
-    Pages1->addTab(scroll, "Rates against &Latitude");
+    Pages1->addTab(scroll, tr("Rates against &Latitude"));
     setCentralWidget(Pages1);
 
     // Nothing to edit: the report only reads the students' files.
     Edit1->menuAction()->setVisible(false);
     ForSpreadsheet1->setEnabled(true);
-    SavePdf1 = SaveData1->addAction("As P&DF Document (.PDF)...", this, &TClassRptForm1::SavePdf1Click);
+    SavePdf1 = SaveData1->addAction(tr("As P&DF Document (.PDF)..."), this, &TClassRptForm1::SavePdf1Click);
     QAction *before = Close1;
-    Refresh1 = new QAction("Read &Again", this);
-    WorkFolder1 = new QAction("Working &Folder...", this);
-    AnswerKey1 = new QAction("Answer &Key...", this);
+    Refresh1 = new QAction(tr("Read &Again"), this);
+    WorkFolder1 = new QAction(tr("Working &Folder..."), this);
+    AnswerKey1 = new QAction(tr("Answer &Key..."), this);
     List1->insertAction(before, Refresh1);
     List1->insertAction(before, WorkFolder1);
     List1->insertAction(before, AnswerKey1);
@@ -66,7 +67,7 @@ void TClassRptForm1::Build(const std::string &workDir, const std::string &keyPat
     img.setDevicePixelRatio(dpr);
     {
         QPainter p(&img);
-        PaintClassPlot(p, Report_, g, false);
+        PaintClassPlot(p, Report_, g, false, true);
     }
     Plot1->setPixmap(QPixmap::fromImage(img));
     Plot1->setFixedSize(g.Width, g.Height);
@@ -87,7 +88,7 @@ void TClassRptForm1::FormShow() {
 
 void TClassRptForm1::CommaDelimitClick() {
     FileDialogSetup setup;
-    setup.title = "Save Class Report in .CSV File for Spreadsheet?";
+    setup.title = tr("Save Class Report in .CSV File for Spreadsheet?").toStdString();
     setup.filter = CsvFilter;
     setup.defaultExt = "*.CSV";
     setup.fileName = CSVFileName.empty() ? BaseName + ".CSV" : CSVFileName;
@@ -100,20 +101,22 @@ void TClassRptForm1::CommaDelimitClick() {
     std::string error;
     if (writeTextLines(*path, ClassReportCsvLines(Report_), error)) {
         ReportWritten = true;
-        prompt().message("CSV File Written", "Spreadsheet File (.CSV) Written to " + *path + ".",
+        prompt().message(tr("CSV File Written").toStdString(),
+                         arg(tr("Spreadsheet File (.CSV) Written to %1.").toStdString(), {*path}),
                          Icon::Information, Buttons::OK);
     } else {
-        prompt().message("File Error!",
-                         "Unable to Write CSV File!\r\n\r\nFile Name: " + *path + "\r\n" + error, Icon::Error,
-                         Buttons::OK);
+        prompt().message(
+            tr("File Error!").toStdString(),
+            arg(tr("Unable to Write CSV File!\r\n\r\nFile Name: %1\r\n%2").toStdString(), {*path, error}),
+            Icon::Error, Buttons::OK);
     }
     Print1->setChecked(ReportWritten);
 }
 
 void TClassRptForm1::SavePdf1Click() {
     FileDialogSetup setup;
-    setup.title = "Save Class Report as PDF Document";
-    setup.filter = "PDF Document (*.PDF)|*.PDF|All Files|*.*";
+    setup.title = tr("Save Class Report as PDF Document").toStdString();
+    setup.filter = tr("PDF Document (*.PDF)|*.PDF|All Files|*.*").toStdString();
     setup.defaultExt = "*.PDF";
     setup.fileName = BaseName + ".PDF";
     setup.folder = ReportFolder;
@@ -129,10 +132,11 @@ void TClassRptForm1::SavePdf1Click() {
     }
     if (ok) {
         ReportWritten = true;
-        prompt().message("PDF File Written", "Class Report Written to " + *path + ".", Icon::Information,
+        prompt().message(tr("PDF File Written").toStdString(),
+                         arg(tr("Class Report Written to %1.").toStdString(), {*path}), Icon::Information,
                          Buttons::OK);
     } else {
-        prompt().message("File Error!", error, Icon::Error, Buttons::OK);
+        prompt().message(tr("File Error!").toStdString(), error, Icon::Error, Buttons::OK);
     }
     Print1->setChecked(ReportWritten);
 }
@@ -150,7 +154,8 @@ void TClassRptForm1::PrintAfterLines(QPainter &painter, QPrinter &printer) {
 }
 
 void TClassRptForm1::WorkFolder1Click() {
-    const auto folder = prompt().selectFolder("Working Folder of the Class (holding Users/)", WorkDir, false);
+    const auto folder = prompt().selectFolder(
+        tr("Working Folder of the Class (holding Users/)").toStdString(), WorkDir, false);
     if (!folder)
         return;
     ReportFolder.clear();
@@ -159,8 +164,8 @@ void TClassRptForm1::WorkFolder1Click() {
 
 void TClassRptForm1::AnswerKey1Click() {
     FileDialogSetup setup;
-    setup.title = "Answer Key of the Image Database";
-    setup.filter = "Answer Keys (*.CSV)|*.CSV|All Files|*.*";
+    setup.title = tr("Answer Key of the Image Database").toStdString();
+    setup.filter = tr("Answer Keys (*.CSV)|*.CSV|All Files|*.*").toStdString();
     setup.defaultExt = "*.CSV";
     setup.fileName = fileNamePart(KeyPath);
     setup.folder = folderPart(KeyPath);

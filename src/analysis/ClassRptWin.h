@@ -17,7 +17,7 @@ class TClassRptForm1 : public TInfoListForm1 {
 public:
     explicit TClassRptForm1(QWidget *parent = nullptr);
 
-    static constexpr const char *Caption = "Class Report";
+    static constexpr const char *Caption = QT_TR_NOOP("Class Report");
 
     // Reads the working folder's student folders again and compares them with the key at
     // `keyPath` ("": the class median); shows the lines and the plot.

@@ -1,6 +1,7 @@
 #include "analysis/CurveFit.h"
 
 #include "support/Prompt.h"
+#include "support/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -96,10 +97,11 @@ constexpr long double MinCrossingSlope = 1e-6L;
 bool FitLine(LinrAnalObj &d, LstSqrObj &s) {
     const int n = static_cast<int>(d.Points.size());
     if (n < 2) {
-        prompt().message(
-            "More Data Points Needed!",
-            "Insufficient data for linear fit!\r\n\r\nTwo data points needed - more are recommended!",
-            Icon::Error, Buttons::OK);
+        prompt().message(translate("solar::CurveFit", "More Data Points Needed!"),
+                         translate("solar::CurveFit",
+                                   "Insufficient data for linear fit!\r\n\r\nTwo data points "
+                                   "needed - more are recommended!"),
+                         Icon::Error, Buttons::OK);
         return false;
     }
     const long double t0 = d.RefTime;
@@ -111,11 +113,13 @@ bool FitLine(LinrAnalObj &d, LstSqrObj &s) {
         s.A(i + 1, 3) = p.Long * RadToDeg;
     }
     if (!s.Solve()) {
-        prompt().message("No Line Fitted!",
-                         "All measurements of spot \"" + d.SpotID.str() +
-                             "\" have the same time, so no line can be fitted.\r\n\r\n"
-                             "Measure the spot on images of different days.",
-                         Icon::Error, Buttons::OK);
+        prompt().message(
+            translate("solar::CurveFit", "No Line Fitted!"),
+            arg(translate("solar::CurveFit",
+                          "All measurements of spot \"%1\" have the same time, so no line can be "
+                          "fitted.\r\n\r\nMeasure the spot on images of different days."),
+                {d.SpotID.str()}),
+            Icon::Error, Buttons::OK);
         return false;
     }
     d.Slope = s.Parms[1];

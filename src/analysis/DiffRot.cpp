@@ -5,6 +5,7 @@
 #include "astro/StringUt.h"
 #include "astro/SunEphem.h"
 #include "support/ExtReal.h"
+#include "support/Translate.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,6 +13,10 @@
 #include <cstdio>
 #include <map>
 #include <string_view>
+
+// Marks an English text that is stored as it is and translated where it is shown (DiffRotText):
+// the printed table and the saved pictures keep the English. lupdate knows the marker by this name.
+#define QT_TRANSLATE_NOOP(context, text) text
 
 namespace solar {
 namespace {
@@ -57,18 +62,26 @@ const std::vector<RotationLaw> &PublishedLaws() {
     // microradians per second; converted here with DegPerDayPerMicroradPerSec.
     static const std::vector<RotationLaw> laws = {
         // Newton, H. W. and Nunn, M. L. 1951, MNRAS 111, 413: recurrent sunspots.
-        {"Newton & Nunn (1951)", "recurrent sunspots, MNRAS 111, 413", 14.38L, -2.77L, 0.0L},
+        {"Newton & Nunn (1951)", QT_TRANSLATE_NOOP("solar::DiffRot", "recurrent sunspots, MNRAS 111, 413"),
+         14.38L, -2.77L, 0.0L},
         // Howard, R., Harvey, J. W. and Forgach, S. 1990, Solar Physics 130, 295.
-        {"Howard et al. (1990)", "small magnetic features, Sol. Phys. 130, 295",
+        {"Howard et al. (1990)",
+         QT_TRANSLATE_NOOP("solar::DiffRot", "small magnetic features, Sol. Phys. 130, 295"),
          MicroradPerSecToDegPerDay(2.894L), MicroradPerSecToDegPerDay(-0.428L),
          MicroradPerSecToDegPerDay(-0.370L)},
         // Snodgrass, H. B. 1983, ApJ 270, 288.
-        {"Snodgrass (1983)", "magnetic features, ApJ 270, 288", MicroradPerSecToDegPerDay(2.851L),
-         MicroradPerSecToDegPerDay(-0.343L), MicroradPerSecToDegPerDay(-0.474L)},
+        {"Snodgrass (1983)", QT_TRANSLATE_NOOP("solar::DiffRot", "magnetic features, ApJ 270, 288"),
+         MicroradPerSecToDegPerDay(2.851L), MicroradPerSecToDegPerDay(-0.343L),
+         MicroradPerSecToDegPerDay(-0.474L)},
         // Allen's Astrophysical Quantities (Cox, ed., 4th ed. 2000): sunspots.
-        {"Allen", "Astrophysical Quantities, sunspots", 14.44L, -3.0L, 0.0L},
+        {"Allen", QT_TRANSLATE_NOOP("solar::DiffRot", "Astrophysical Quantities, sunspots"), 14.44L, -3.0L,
+         0.0L},
     };
     return laws;
+}
+
+std::string DiffRotText(const std::string &english) {
+    return translate("solar::DiffRot", english.c_str());
 }
 
 long double LawRate(const RotationLaw &law, long double latDeg) {
@@ -205,8 +218,9 @@ LawFit FitStudentLaw(const std::vector<RatePoint> &pts, bool useRule) {
         if (i == 0 || distinct[i] - distinct[i - 1] > 1e-9L)
             ++nd;
     if (nd < 2) {
-        f.Message = "A law needs results at two or more different latitudes (north and south of the "
-                    "equator count as the same); record more spots.";
+        f.Message = QT_TRANSLATE_NOOP(
+            "solar::DiffRot", "A law needs results at two or more different latitudes (north and south "
+                              "of the equator count as the same); record more spots.");
         return f;
     }
     f.Weighted = std::all_of(pts.begin(), pts.end(), [](const RatePoint &p) { return p.Sigma > 0; });
@@ -219,7 +233,8 @@ LawFit FitStudentLaw(const std::vector<RatePoint> &pts, bool useRule) {
         s.A(i + 1, 3) = w * (useRule ? pts[i].RuleRate : pts[i].ExactRate);
     }
     if (!s.Solve()) {
-        f.Message = "The fit of the law failed: the latitudes are too close together.";
+        f.Message = QT_TRANSLATE_NOOP("solar::DiffRot",
+                                      "The fit of the law failed: the latitudes are too close together.");
         return f;
     }
     f.A = s.Parms[1];

@@ -35,6 +35,10 @@ const std::vector<RotationLaw> &PublishedLaws();
 
 long double LawRate(const RotationLaw &law, long double latDeg);
 
+// A law's Source or a fit's Message, which are kept in English, in the language of the user
+// interface (for the screen; the printed table and the saved pictures keep the English).
+std::string DiffRotText(const std::string &english);
+
 // ---- Exact synodic to sidereal ----
 // The sidereal motion of the central meridian, degrees per day, at a moment (days since
 // 1899-12-30 UT): Carrington's rate plus the rate of change of L0 from the solar ephemeris. It

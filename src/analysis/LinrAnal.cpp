@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLCDNumber>
@@ -32,6 +33,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <iterator>
+#include <span>
 
 namespace solar {
 
@@ -54,9 +56,6 @@ QColor qcolor(std::uint32_t bgr) {
 
 constexpr int SliderMax = 1000;
 
-const char *const NotRecordedText =
-    "You have not recorded your results.\r\n\r\nDo you want to record them now?";
-
 void drawFrame(QPainter &p, const LinrPlotState &s) {
     const QColor fg = qcolor(s.Monochrome ? Black : Yellow);
     p.fillRect(0, 0, ImageWidth, ImageHeight, qcolor(s.Monochrome ? White : Navy));
@@ -74,27 +73,69 @@ void drawFrame(QPainter &p, const LinrPlotState &s) {
         p.drawLine(AxisX + x, AxisY - 10, AxisX + x, AxisY + 10);
     struct Text {
         int x, y;
-        const char *t;
+        const char *t; // a single letter: part of the vertical axis title
     };
     static const Text scale[] = {{42, 10, "90.0"},   {42, 70, "60.0"},   {42, 130, "30.0"}, {52, 190, "0.0"},
                                  {36, 250, "-30.0"}, {36, 310, "-60.0"}, {36, 370, "-90.0"}};
     for (const Text &t : scale)
         drawTextTop(p, t.x, t.y, t.t);
-    drawTextTop(p, 330, ImageHeight - 50, "Time (Days)");
-    static const Text longitude[] = {{38, 158, "(W)"}, {42, 218, "(E)"}, {10, 63, "S"},  {11, 80, "p"},
-                                     {10, 100, "o"},   {12, 120, "t"},   {10, 163, "L"}, {10, 180, "o"},
-                                     {10, 200, "n"},   {10, 220, "g"},   {12, 243, "i"}, {12, 262, "t"},
-                                     {10, 280, "u"},   {10, 300, "d"},   {10, 320, "e"}};
-    static const Text latitude[] = {{42, 158, "(N)"}, {42, 218, "(S)"}, {10, 73, "S"},  {11, 90, "p"},
-                                    {10, 110, "o"},   {12, 130, "t"},   {10, 173, "L"}, {10, 190, "a"},
-                                    {12, 210, "t"},   {12, 233, "i"},   {12, 252, "t"}, {10, 270, "u"},
-                                    {10, 290, "d"},   {10, 310, "e"}};
-    if (s.Mode == ModeLongitude)
-        for (const Text &t : longitude)
-            drawTextTop(p, t.x, t.y, t.t);
-    else if (s.Mode == ModeLatitude)
-        for (const Text &t : latitude)
-            drawTextTop(p, t.x, t.y, t.t);
+    drawTextTop(p, 330, ImageHeight - 50,
+                QCoreApplication::translate("solar::TLinearAnalysis", "Time (Days)"));
+    static const Text longitude[] = {{38, 158, QT_TRANSLATE_NOOP("solar::TLinearAnalysis", "(W)")},
+                                     {42, 218, QT_TRANSLATE_NOOP("solar::TLinearAnalysis", "(E)")},
+                                     {10, 63, "S"},
+                                     {11, 80, "p"},
+                                     {10, 100, "o"},
+                                     {12, 120, "t"},
+                                     {10, 163, "L"},
+                                     {10, 180, "o"},
+                                     {10, 200, "n"},
+                                     {10, 220, "g"},
+                                     {12, 243, "i"},
+                                     {12, 262, "t"},
+                                     {10, 280, "u"},
+                                     {10, 300, "d"},
+                                     {10, 320, "e"}};
+    static const Text latitude[] = {{42, 158, QT_TRANSLATE_NOOP("solar::TLinearAnalysis", "(N)")},
+                                    {42, 218, QT_TRANSLATE_NOOP("solar::TLinearAnalysis", "(S)")},
+                                    {10, 73, "S"},
+                                    {11, 90, "p"},
+                                    {10, 110, "o"},
+                                    {12, 130, "t"},
+                                    {10, 173, "L"},
+                                    {10, 190, "a"},
+                                    {12, 210, "t"},
+                                    {12, 233, "i"},
+                                    {12, 252, "t"},
+                                    {10, 270, "u"},
+                                    {10, 290, "d"},
+                                    {10, 310, "e"}};
+    if (s.Mode != ModeLongitude && s.Mode != ModeLatitude)
+        return;
+    const char *const english = s.Mode == ModeLongitude ? "Spot Longitude" : "Spot Latitude";
+    const QString title = s.Mode == ModeLongitude
+                              ? QCoreApplication::translate("solar::TLinearAnalysis", "Spot Longitude")
+                              : QCoreApplication::translate("solar::TLinearAnalysis", "Spot Latitude");
+    // The English title stands letter by letter, each letter placed by hand; a translation is
+    // turned a quarter and centred on the vertical axis, where its letters would not fit stacked.
+    const bool stacked = title == english;
+    for (const Text &t :
+         s.Mode == ModeLongitude ? std::span<const Text>(longitude) : std::span<const Text>(latitude)) {
+        if (t.t[0] != '\0' && t.t[1] == '\0') {
+            if (stacked)
+                drawTextTop(p, t.x, t.y, t.t);
+        } else {
+            drawTextTop(p, t.x, t.y, QCoreApplication::translate("solar::TLinearAnalysis", t.t));
+        }
+    }
+    if (!stacked) {
+        const QFontMetrics fm = p.fontMetrics();
+        p.save();
+        p.translate(16, (Top + Bottom) / 2);
+        p.rotate(-90);
+        p.drawText(-fm.horizontalAdvance(title) / 2, fm.ascent() / 2, title);
+        p.restore();
+    }
 }
 
 void drawPoints(QPainter &p, LinrPlotState &s, LinrAnalObj &d, bool selected) {
@@ -184,11 +225,15 @@ void DrawLinearPlot(QPainter &p, LinrPlotState &s) {
     if (s.Selected >= 0) {
         const LinrAnalObj &d = sets[std::size_t(s.Selected)];
         p.setPen(qcolor(s.Monochrome ? Black : White));
-        drawTextTop(p, 15, ImageHeight - 25, QString::fromStdString("Spot ID: " + d.SpotID.str()));
+        drawTextTop(p, 15, ImageHeight - 25,
+                    QCoreApplication::translate("solar::TLinearAnalysis", "Spot ID: %1")
+                        .arg(QString::fromStdString(d.SpotID.str())));
         if (s.Mode == ModeLongitude && d.MeanLat != 0)
             drawTextTop(p, 150, ImageHeight - 25,
-                        QString::fromStdString("Mean Latitude: " + FixedText(d.MeanLat * RadToDeg, 2) +
-                                               ",    RMS Error (Degs): " + FixedText(d.LatSD * RadToDeg, 2)));
+                        QCoreApplication::translate("solar::TLinearAnalysis",
+                                                    "Mean Latitude: %1,    RMS Error (Degs): %2")
+                            .arg(QString::fromStdString(FixedText(d.MeanLat * RadToDeg, 2)),
+                                 QString::fromStdString(FixedText(d.LatSD * RadToDeg, 2))));
     }
     p.restore();
 }
@@ -240,7 +285,7 @@ void TLinrPlotView::focusOutEvent(QFocusEvent *e) {
 
 TLinearAnalysis::TLinearAnalysis(const OptionsRecord &options, MeasList &list, QWidget *parent)
     : QDialog(parent), Options(options), List(list) {
-    setWindowTitle("Solar Rotation Analysis");
+    setWindowTitle(tr("Solar Rotation Analysis"));
     build();
     // FormCreate.
     Plot.Datasets = &Datasets;
@@ -256,19 +301,20 @@ TLinearAnalysis::~TLinearAnalysis() = default;
 
 void TLinearAnalysis::build() {
     MenuBar = new QMenuBar(this);
-    File1 = MenuBar->addMenu("&File");
-    Dataset1 = File1->addMenu("&Dataset");
-    Load1 = Dataset1->addMenu("&Load");
-    LongitudeValues1 = Load1->addAction("&Longitude Values...", this, [this] { LongitudeValues1Click(); });
-    LatitudeValues1 = Load1->addAction("L&atitude Values...", this, [this] { LatitudeValues1Click(); });
-    Select1 = Dataset1->addAction("&Select...", this, [this] { Select1Click(); });
-    Delete1 = Dataset1->addAction("&Remove Selected Dataset...", this, [this] { Delete1Click(); });
-    ClearAll1 = Dataset1->addAction("&Clear All Datasets...", this, [this] { ClearAll1Click(); });
-    RecordResults1 = File1->addAction("&Record Results...", this, [this] { RecordResults1Click(); });
-    PrintScreen1 = File1->addAction("&Print Window...", this, [this] { PrintScreen1Click(); });
+    File1 = MenuBar->addMenu(tr("&File"));
+    Dataset1 = File1->addMenu(tr("&Dataset"));
+    Load1 = Dataset1->addMenu(tr("&Load"));
+    LongitudeValues1 =
+        Load1->addAction(tr("&Longitude Values..."), this, [this] { LongitudeValues1Click(); });
+    LatitudeValues1 = Load1->addAction(tr("L&atitude Values..."), this, [this] { LatitudeValues1Click(); });
+    Select1 = Dataset1->addAction(tr("&Select..."), this, [this] { Select1Click(); });
+    Delete1 = Dataset1->addAction(tr("&Remove Selected Dataset..."), this, [this] { Delete1Click(); });
+    ClearAll1 = Dataset1->addAction(tr("&Clear All Datasets..."), this, [this] { ClearAll1Click(); });
+    RecordResults1 = File1->addAction(tr("&Record Results..."), this, [this] { RecordResults1Click(); });
+    PrintScreen1 = File1->addAction(tr("&Print Window..."), this, [this] { PrintScreen1Click(); });
     File1->addSeparator();
-    Exit1 = File1->addAction("E&xit", this, [this] { Exit1Click(); });
-    Help1 = MenuBar->addAction("&Help", this, [this] { Help1Click(); });
+    Exit1 = File1->addAction(tr("E&xit"), this, [this] { Exit1Click(); });
+    Help1 = MenuBar->addAction(tr("&Help"), this, [this] { Help1Click(); });
     // The pop-up shares the two remove actions, so both always change together.
     PopupMenu1 = new QMenu(this);
     PopupMenu1->addAction(Delete1);
@@ -289,9 +335,9 @@ void TLinearAnalysis::build() {
     RMSReading = reading(7);
     TReading = reading(12);
     SlReading = reading(8);
-    RMSLbl = new QLabel("Fit (RMS Degs)", this);
-    TLbl = new QLabel("T-Zero (X Intercept - Julian Day)", this);
-    SlLbl = new QLabel("Slope (Degrees per Day)", this);
+    RMSLbl = new QLabel(tr("Fit (RMS Degs)"), this);
+    TLbl = new QLabel(tr("T-Zero (X Intercept - Julian Day)"), this);
+    SlLbl = new QLabel(tr("Slope (Degrees per Day)"), this);
 
     auto slider = [this] {
         auto *s = new QScrollBar(Qt::Horizontal, this);
@@ -304,41 +350,41 @@ void TLinearAnalysis::build() {
     SlScroll = slider();
     connect(TScroll, &QScrollBar::valueChanged, this, [this] { TScrollChange(); });
     connect(SlScroll, &QScrollBar::valueChanged, this, [this] { SlScrollChange(); });
-    TZRstBtn = new QPushButton("Reset the T-Zero Slider", this);
-    SlRstBtn = new QPushButton("Reset the Slope Slider", this);
+    TZRstBtn = new QPushButton(tr("Reset the T-Zero Slider"), this);
+    SlRstBtn = new QPushButton(tr("Reset the Slope Slider"), this);
     connect(TZRstBtn, &QPushButton::clicked, this, [this] { TZRstBtnClick(); });
     connect(SlRstBtn, &QPushButton::clicked, this, [this] { SlRstBtnClick(); });
     CFToggle = new QCheckBox(this);
-    CFToggle->setToolTip("Coarse or fine slider steps");
+    CFToggle->setToolTip(tr("Coarse or fine slider steps"));
     connect(CFToggle, &QCheckBox::toggled, this, [this] { CFToggleChange(); });
-    CrsLbl = new QLabel("Coarse", this);
-    FineLbl = new QLabel("Fine", this);
+    CrsLbl = new QLabel(tr("Coarse"), this);
+    FineLbl = new QLabel(tr("Fine"), this);
     PosLftBtn = new QPushButton("<<", this);
     PosRtBtn = new QPushButton(">>", this);
-    PosLftBtn->setToolTip("Move the plot one day to the left");
-    PosRtBtn->setToolTip("Move the plot one day to the right");
+    PosLftBtn->setToolTip(tr("Move the plot one day to the left"));
+    PosRtBtn->setToolTip(tr("Move the plot one day to the right"));
     connect(PosLftBtn, &QPushButton::pressed, this, [this] { PosLftBtnMouseDown(); });
     connect(PosRtBtn, &QPushButton::pressed, this, [this] { PosRtBtnMouseDown(); });
     connect(PosLftBtn, &QPushButton::released, this, [this] { PosBtnMouseUp(); });
     connect(PosRtBtn, &QPushButton::released, this, [this] { PosBtnMouseUp(); });
     // Names for a screen reader. The sliders take the arrow and page keys, the position buttons
     // move the plot while Space holds them, and the plot's own keys select datasets.
-    TScroll->setAccessibleName("T-Zero slider");
-    TScroll->setAccessibleDescription("Moves the line's zero crossing; the slope stays.");
-    SlScroll->setAccessibleName("Slope slider");
-    SlScroll->setAccessibleDescription("Changes the slope, the rotation rate; the zero crossing stays.");
+    TScroll->setAccessibleName(tr("T-Zero slider"));
+    TScroll->setAccessibleDescription(tr("Moves the line's zero crossing; the slope stays."));
+    SlScroll->setAccessibleName(tr("Slope slider"));
+    SlScroll->setAccessibleDescription(tr("Changes the slope, the rotation rate; the zero crossing stays."));
     // Right and Page Up raise a slider, as on any slider (a scroll bar would invert them).
     for (QScrollBar *s : {TScroll, SlScroll}) {
         s->setFocusPolicy(Qt::StrongFocus);
         s->setInvertedControls(false);
     }
-    CFToggle->setAccessibleName("Fine slider steps");
-    CFToggle->setAccessibleDescription("Off: coarse slider ranges; on: a hundredth of them.");
-    PosLftBtn->setAccessibleName("Plot position left");
-    PosLftBtn->setAccessibleDescription("Moves the plot one day to the left, repeating while held.");
-    PosRtBtn->setAccessibleName("Plot position right");
-    PosRtBtn->setAccessibleDescription("Moves the plot one day to the right, repeating while held.");
-    Display1->setAccessibleName("Longitude or latitude against time, plot");
+    CFToggle->setAccessibleName(tr("Fine slider steps"));
+    CFToggle->setAccessibleDescription(tr("Off: coarse slider ranges; on: a hundredth of them."));
+    PosLftBtn->setAccessibleName(tr("Plot position left"));
+    PosLftBtn->setAccessibleDescription(tr("Moves the plot one day to the left, repeating while held."));
+    PosRtBtn->setAccessibleName(tr("Plot position right"));
+    PosRtBtn->setAccessibleDescription(tr("Moves the plot one day to the right, repeating while held."));
+    Display1->setAccessibleName(tr("Longitude or latitude against time, plot"));
     Display1->keyPressed = [this](int key) { return Display1KeyDown(key); };
     // Tab follows the layout: the plot row, then the switch, the sliders and their resets.
     QWidget *order[] = {PosLftBtn, Display1, PosRtBtn, CFToggle, TScroll, SlScroll, TZRstBtn, SlRstBtn};
@@ -482,7 +528,8 @@ void TLinearAnalysis::LoadDataset(int mode) {
         FormShow();
     // The spots as the measurement list holds them now.
     IDListForm->BuildSpotList(List);
-    IDListForm->setWindowTitle(mode == ModeLongitude ? "Load Longitude Values" : "Load Latitude Values");
+    IDListForm->setWindowTitle(mode == ModeLongitude ? tr("Load Longitude Values")
+                                                     : tr("Load Latitude Values"));
     IDListForm->exec();
     const std::string id = IDListForm->SelectedID.substr(0, 3);
     if (id.empty())
@@ -490,10 +537,11 @@ void TLinearAnalysis::LoadDataset(int mode) {
     for (std::size_t i = 0; i < Datasets.size(); ++i) {
         if (Datasets[i].SpotID.str() != id)
             continue;
-        prompt().message("Data Already Loaded",
-                         std::string(mode == ModeLongitude ? "Longitude" : "Latitude") +
-                             " values for Spot \"" + id + "\" already loaded.",
-                         Icon::Information, Buttons::OK);
+        const QString already = mode == ModeLongitude ? tr("Longitude values for Spot \"%1\" already loaded.")
+                                                      : tr("Latitude values for Spot \"%1\" already loaded.");
+        prompt().message(tr("Data Already Loaded").toStdString(),
+                         already.arg(QString::fromStdString(id)).toStdString(), Icon::Information,
+                         Buttons::OK);
         Plot.Selected = int(i);
         // The sliders start again from the line now selected.
         TZRstBtnClick();
@@ -527,8 +575,10 @@ void TLinearAnalysis::LoadDataset(int mode) {
     }
     if (d.Points.empty()) {
         // The spot list was older than the measurement list.
-        prompt().message("No Measurements", "There are no measurements of spot \"" + id + "\".",
-                         Icon::Information, Buttons::OK);
+        prompt().message(
+            tr("No Measurements").toStdString(),
+            tr("There are no measurements of spot \"%1\".").arg(QString::fromStdString(id)).toStdString(),
+            Icon::Information, Buttons::OK);
         return;
     }
     for (ColorSlot &c : ColorTable)
@@ -560,7 +610,7 @@ void TLinearAnalysis::LoadDataset(int mode) {
     if (mode == ModeLongitude) {
         ShowReading(RMSReading, 0, false);
         ApplyColors();
-        TLbl->setText("T-Zero (X Intercept - Julian Day)");
+        TLbl->setText(tr("T-Zero (X Intercept - Julian Day)"));
         ShowReading(TReading, 0, false);
         ShowReading(SlReading, 0, true);
         if (Options.CurveFitting) {
@@ -586,7 +636,7 @@ void TLinearAnalysis::LoadDataset(int mode) {
     }
     s.LineShown = true;
     ShowReading(RMSReading, 0, false);
-    TLbl->setText("Mean Latitude (Degs)");
+    TLbl->setText(tr("Mean Latitude (Degs)"));
     ShowReading(TReading, 0, true);
     ShowReading(SlReading, 0, true);
     FormPaint();
@@ -758,11 +808,11 @@ void TLinearAnalysis::DescribePlot() {
     QStringList names;
     for (std::size_t i = 0; i < Datasets.size(); ++i)
         names << QString::fromStdString(Datasets[i].SpotID.str()) +
-                     (int(i) == Plot.Selected ? " (selected)" : "");
-    QString said = names.isEmpty()
-                       ? QString("No datasets. ")
-                       : QString("Datasets: %1. Up and Down select, Left and Right move the plot. ")
-                             .arg(names.join(", "));
+                     (int(i) == Plot.Selected ? tr(" (selected)") : QString());
+    QString said =
+        names.isEmpty()
+            ? tr("No datasets. ")
+            : tr("Datasets: %1. Up and Down select, Left and Right move the plot. ").arg(names.join(", "));
     if (Plot.Selected >= 0 && Plot.Selected < int(Datasets.size())) {
         const LinrAnalObj &d = Datasets[std::size_t(Plot.Selected)];
         if (Plot.Mode == ModeLongitude && d.LineShown) {
@@ -772,13 +822,13 @@ void TLinearAnalysis::DescribePlot() {
                 SetMoment(cal, d.TZero);
                 jd = JulianDate(cal);
             }
-            said += QString("Fit of %1: rate %2 degrees per day, T-zero Julian day %3, RMS %4 degrees.")
+            said += tr("Fit of %1: rate %2 degrees per day, T-zero Julian day %3, RMS %4 degrees.")
                         .arg(QString::fromStdString(d.SpotID.str()),
                              QString::fromStdString(FixedText(d.RtnRate, 5)),
                              QString::fromStdString(FixedText(jd, 5)),
                              QString::fromStdString(FixedText(d.RMS, 5)));
         } else if (Plot.Mode == ModeLatitude) {
-            said += QString("Mean latitude of %1: %2 degrees, standard deviation %3 degrees.")
+            said += tr("Mean latitude of %1: %2 degrees, standard deviation %3 degrees.")
                         .arg(QString::fromStdString(d.SpotID.str()),
                              QString::fromStdString(FixedText(d.MeanLat * RadToDeg, 5)),
                              QString::fromStdString(FixedText(d.LatSD * RadToDeg, 5)));
@@ -788,17 +838,21 @@ void TLinearAnalysis::DescribePlot() {
 }
 
 void TLinearAnalysis::Select1Click() {
-    prompt().message("Click Label to Select",
-                     "Click on the dataset ID label on the graph to select the dataset\r\nThe label of the "
-                     "currently selected dataset is highlighted by a rectangle.",
-                     Icon::Information, Buttons::OK);
+    prompt().message(
+        tr("Click Label to Select").toStdString(),
+        tr("Click on the dataset ID label on the graph to select the dataset\r\nThe label of the "
+           "currently selected dataset is highlighted by a rectangle.")
+            .toStdString(),
+        Icon::Information, Buttons::OK);
 }
 
 // ---- Removing ---------------------------------------------------------------------------------
 
 Answer TLinearAnalysis::AskRecordFirst() {
-    const Answer a =
-        prompt().message("Results Not Recorded!", NotRecordedText, Icon::Question, Buttons::YesNoCancel);
+    const Answer a = prompt().message(
+        tr("Results Not Recorded!").toStdString(),
+        tr("You have not recorded your results.\r\n\r\nDo you want to record them now?").toStdString(),
+        Icon::Question, Buttons::YesNoCancel);
     if (a == Answer::Yes)
         RecordResults1Click();
     return a;
@@ -856,8 +910,9 @@ void TLinearAnalysis::Delete1Click() {
     if (Plot.Selected < 0)
         return;
     const std::string id = Datasets[std::size_t(Plot.Selected)].SpotID.str();
-    if (prompt().message("Verify Deletion", "Remove dataset \"" + id + "\" from plot?", Icon::Question,
-                         Buttons::YesNo) != Answer::Yes)
+    if (prompt().message(tr("Verify Deletion").toStdString(),
+                         tr("Remove dataset \"%1\" from plot?").arg(QString::fromStdString(id)).toStdString(),
+                         Icon::Question, Buttons::YesNo) != Answer::Yes)
         return;
     RemoveDataset(Plot.Selected);
     UpdateMenus();
@@ -865,7 +920,8 @@ void TLinearAnalysis::Delete1Click() {
 }
 
 void TLinearAnalysis::ClearAll1Click() {
-    if (prompt().message("Verify Delete All", "Remove all datasets from plot?", Icon::Question,
+    if (prompt().message(tr("Verify Delete All").toStdString(),
+                         tr("Remove all datasets from plot?").toStdString(), Icon::Question,
                          Buttons::YesNo) != Answer::Yes)
         return;
     if (Datasets.size() == 1) {
@@ -907,7 +963,8 @@ void TLinearAnalysis::RecordResults1Click() {
             return; // Cancel ends the command; the rest stay unrecorded
         d.Recorded = true;
     }
-    prompt().message("Results Saved", "Result data added to list.", Icon::Information, Buttons::OK);
+    prompt().message(tr("Results Saved").toStdString(), tr("Result data added to list.").toStdString(),
+                     Icon::Information, Buttons::OK);
     RecordResults1->setEnabled(false);
 }
 

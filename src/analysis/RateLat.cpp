@@ -8,8 +8,10 @@
 #include "support/Prompt.h"
 #include "support/QtPrintHdr.h"
 #include "support/QtPrompt.h"
+#include "support/Translate.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -55,14 +57,14 @@ void setRateLatSources(RateLatSources s) {
 }
 
 TRateLatForm1::TRateLatForm1(QWidget *parent) : QMainWindow(parent) {
-    setWindowTitle(Caption);
-    QMenu *file = menuBar()->addMenu("&File");
-    Print1 = file->addAction("&Print...", this, &TRateLatForm1::Print1Click);
-    QMenu *save = file->addMenu("Save &Picture");
-    SavePng1 = save->addAction("As &PNG Image...", this, &TRateLatForm1::SavePng1Click);
-    SavePdf1 = save->addAction("As P&DF Document...", this, &TRateLatForm1::SavePdf1Click);
+    setWindowTitle(tr(Caption));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    Print1 = file->addAction(tr("&Print..."), this, &TRateLatForm1::Print1Click);
+    QMenu *save = file->addMenu(tr("Save &Picture"));
+    SavePng1 = save->addAction(tr("As &PNG Image..."), this, &TRateLatForm1::SavePng1Click);
+    SavePdf1 = save->addAction(tr("As P&DF Document..."), this, &TRateLatForm1::SavePdf1Click);
     file->addSeparator();
-    Exit1 = file->addAction("E&xit", this, &QWidget::hide);
+    Exit1 = file->addAction(tr("E&xit"), this, &QWidget::hide);
 
     auto *central = new QWidget(this);
     auto *col = new QVBoxLayout(central);
@@ -77,9 +79,9 @@ TRateLatForm1::TRateLatForm1(QWidget *parent) : QMainWindow(parent) {
         boxes->addWidget(b);
         LawBoxes.push_back(b);
     }
-    FitBox = new QCheckBox("Your Law", central);
+    FitBox = new QCheckBox(tr("Your Law"), central);
     FitBox->setChecked(true);
-    RuleBox = new QCheckBox("365.25-Day Rule", central);
+    RuleBox = new QCheckBox(tr("365.25-Day Rule"), central);
     connect(FitBox, &QCheckBox::toggled, this, &TRateLatForm1::Redraw);
     connect(RuleBox, &QCheckBox::toggled, this, &TRateLatForm1::Redraw);
     boxes->addWidget(FitBox);
@@ -90,8 +92,8 @@ TRateLatForm1::TRateLatForm1(QWidget *parent) : QMainWindow(parent) {
     Table1->setReadOnly(true);
     Table1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Table1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    Table1->setAccessibleName("Rates against latitude, table");
-    Display1->setAccessibleName("Rotation rate against latitude, plot");
+    Table1->setAccessibleName(tr("Rates against latitude, table"));
+    Display1->setAccessibleName(tr("Rotation rate against latitude, plot"));
     col->addWidget(Table1, 1);
     setCentralWidget(central);
 }
@@ -158,37 +160,45 @@ void TRateLatForm1::Redraw() {
     img.setDevicePixelRatio(dpr);
     {
         QPainter p(&img);
-        PaintPlot(p, Monochrome());
+        PaintPlot(p, Monochrome(), true);
     }
     Display1->setPixmap(QPixmap::fromImage(img));
     Display1->setFixedSize(Geom.Width, Geom.Height);
     QStringList lines;
-    for (const std::string &l : TableLines())
+    for (const std::string &l : TableLines(true))
         lines << QString::fromStdString(l);
     Table1->setPlainText(lines.join('\n'));
     // What the plot shows, for a screen reader: every point, then the fitted law.
     QStringList said;
     for (const RatePoint &p : Points_)
-        said << QString("spot %1 at latitude %2 degrees, sidereal rate %3 degrees per day")
+        said << tr("spot %1 at latitude %2 degrees, sidereal rate %3 degrees per day")
                     .arg(QString::fromStdString(p.ID), QString::fromStdString(Fixed(p.LatDeg, 2)),
                          QString::fromStdString(Fixed(p.ExactRate, 4)));
-    QString text = Points_.empty() ? QString("No points.") : "Points: " + said.join("; ") + ".";
+    QString text = Points_.empty() ? tr("No points.") : tr("Points: %1.").arg(said.join("; "));
     if (Fit_.Ok)
-        text += QString(" Your law: rate = %1 %2 sin squared of the latitude, degrees per day.")
+        text += tr(" Your law: rate = %1 %2 sin squared of the latitude, degrees per day.")
                     .arg(QString::fromStdString(Fixed(Fit_.A, 3)), QString::fromStdString(Signed(Fit_.B, 3)));
     else if (!Points_.empty())
-        text += " " + QString::fromStdString(Fit_.Message);
+        text += " " + QString::fromStdString(DiffRotText(Fit_.Message));
     Display1->setAccessibleDescription(text);
 }
 
-std::vector<std::string> TRateLatForm1::TableLines() const {
+std::vector<std::string> TRateLatForm1::TableLines(bool translated) const {
+    // English as printed; on the screen each text in the language of the user interface.
+    const auto text = [translated](const char *english) {
+        return translated ? QCoreApplication::translate("solar::TRateLatForm1", english).toStdString()
+                          : std::string(english);
+    };
     std::vector<std::string> out;
     char buf[200];
-    out.push_back("Spot  Mean Lat   Synodic   Sidereal (Degs/Day)      Std Error  Residual");
-    out.push_back(" ID    (Degs)  (Degs/Day)  365.25-Day    At T-Zero  (Degs/Day) (Degs/Day)");
+    // The column titles line up with the columns of the lines below (a translation keeps them so).
+    out.push_back(
+        text(QT_TR_NOOP("Spot  Mean Lat   Synodic   Sidereal (Degs/Day)      Std Error  Residual")));
+    out.push_back(
+        text(QT_TR_NOOP(" ID    (Degs)  (Degs/Day)  365.25-Day    At T-Zero  (Degs/Day) (Degs/Day)")));
     for (std::size_t i = 0; i < Points_.size(); ++i) {
         const RatePoint &p = Points_[i];
-        const std::string err = p.Sigma > 0 ? Fixed(p.Sigma, 4) : "  none";
+        const std::string err = p.Sigma > 0 ? Fixed(p.Sigma, 4) : text(QT_TR_NOOP("  none"));
         const std::string res = Fit_.Ok && i < Fit_.Residuals.size() ? Fixed(Fit_.Residuals[i], 4) : "";
         std::snprintf(buf, sizeof buf, "%-4s %8s %10s %11s %12s %10s %10s", p.ID.c_str(),
                       Fixed(p.LatDeg, 2).c_str(), Fixed(p.SynRate, 4).c_str(), Fixed(p.RuleRate, 4).c_str(),
@@ -197,29 +207,31 @@ std::vector<std::string> TRateLatForm1::TableLines() const {
     }
     out.push_back("");
     if (Points_.empty())
-        out.push_back("No results with a rotation rate have been recorded yet.");
+        out.push_back(text(QT_TR_NOOP("No results with a rotation rate have been recorded yet.")));
     if (NoRate > 0)
-        out.push_back(std::to_string(NoRate) +
-                      " recorded result(s) without a rotation rate or period are not shown.");
+        out.push_back(
+            arg(text(QT_TR_NOOP("%1 recorded result(s) without a rotation rate or period are not shown.")),
+                {std::to_string(NoRate)}));
     if (Fit_.Ok) {
-        std::string l = "Your law: rate = " + Fixed(Fit_.A, 3);
+        std::string l = text(QT_TR_NOOP("Your law: rate = ")) + Fixed(Fit_.A, 3);
         if (Fit_.HasErrors)
             l += " (\xC2\xB1" + Fixed(Fit_.SeA, 3) + ")";
         l += " " + Signed(Fit_.B, 3);
         if (Fit_.HasErrors)
             l += " (\xC2\xB1" + Fixed(Fit_.SeB, 3) + ")";
-        l += " sin\xC2\xB2(lat) degrees per day, sidereal at T-zero";
+        l += text(QT_TR_NOOP(" sin\xC2\xB2(lat) degrees per day, sidereal at T-zero"));
         out.push_back(l);
-        out.push_back(std::string(Fit_.Weighted ? "Weighted by 1 / (standard error)\xC2\xB2 of each rate"
-                                                : "Every point counted alike (not every rate has an error)") +
-                      (Fit_.HasErrors ? "" : "; two points leave no room for standard errors") + ".");
+        out.push_back(
+            text(Fit_.Weighted ? QT_TR_NOOP("Weighted by 1 / (standard error)\xC2\xB2 of each rate")
+                               : QT_TR_NOOP("Every point counted alike (not every rate has an error)")) +
+            (Fit_.HasErrors ? "" : text(QT_TR_NOOP("; two points leave no room for standard errors"))) + ".");
     } else if (!Points_.empty()) {
-        out.push_back(Fit_.Message);
+        out.push_back(translated ? DiffRotText(Fit_.Message) : Fit_.Message);
     }
-    out.push_back(
-        "Sidereal at T-zero: the synodic rate plus the true sidereal motion of the central meridian");
-    out.push_back(
-        "(Carrington rate plus the rate of change of L0); the 365.25-day rule adds 0.98563 always.");
+    out.push_back(text(QT_TR_NOOP(
+        "Sidereal at T-zero: the synodic rate plus the true sidereal motion of the central meridian")));
+    out.push_back(text(QT_TR_NOOP(
+        "(Carrington rate plus the rate of change of L0); the 365.25-day rule adds 0.98563 always.")));
     return out;
 }
 
@@ -230,10 +242,15 @@ QImage TRateLatForm1::PlotImage(bool mono) const {
     return img;
 }
 
-void TRateLatForm1::PaintPlot(QPainter &p, bool mono) const {
+void TRateLatForm1::PaintPlot(QPainter &p, bool mono, bool translated) const {
     RateLatPaintStyle style;
     style.mono = mono;
     style.showRule = RuleBox->isChecked();
+    style.translated = translated;
+    if (translated) {
+        style.fitName = tr("Your law").toStdString();
+        style.emptyText = tr("No results recorded").toStdString();
+    }
     PaintRateLat(p, Geom, Points_, Fit_, style);
 }
 
@@ -272,8 +289,8 @@ void TRateLatForm1::Print1Click() {
 
 std::string TRateLatForm1::ChooseFile(const char *title, const char *ext, const char *filter) {
     FileDialogSetup setup;
-    setup.title = title;
-    setup.filter = filter;
+    setup.title = tr(title).toStdString();
+    setup.filter = tr(filter).toStdString();
     setup.defaultExt = ext;
     setup.fileName = std::string("SOLRTN_RATELAT.") + ext;
     setup.folder = !LastFolder.empty() ? LastFolder : (sources().folder ? sources().folder() : std::string());
@@ -298,16 +315,24 @@ bool Commit(bool written, const std::string &temp, const std::string &path) {
 }
 void Report(bool ok, const std::string &path) {
     if (ok)
-        prompt().message("Picture Saved", "Plot Saved in " + path + ".", Icon::Information, Buttons::OK);
+        prompt().message(
+            QCoreApplication::translate("solar::TRateLatForm1", "Picture Saved").toStdString(),
+            arg(QCoreApplication::translate("solar::TRateLatForm1", "Plot Saved in %1.").toStdString(),
+                {path}),
+            Icon::Information, Buttons::OK);
     else
-        prompt().message("Picture Not Saved", "The plot could not be written to " + path + ".", Icon::Error,
-                         Buttons::OK);
+        prompt().message(
+            QCoreApplication::translate("solar::TRateLatForm1", "Picture Not Saved").toStdString(),
+            arg(QCoreApplication::translate("solar::TRateLatForm1", "The plot could not be written to %1.")
+                    .toStdString(),
+                {path}),
+            Icon::Error, Buttons::OK);
 }
 } // namespace
 
 void TRateLatForm1::SavePng1Click() {
-    const std::string path =
-        ChooseFile("Save Plot as PNG Image", "PNG", "PNG Image (*.PNG)|*.PNG|All Files|*.*");
+    const std::string path = ChooseFile(QT_TR_NOOP("Save Plot as PNG Image"), "PNG",
+                                        QT_TR_NOOP("PNG Image (*.PNG)|*.PNG|All Files|*.*"));
     if (path.empty())
         return;
     const std::string temp = path + ".part";
@@ -316,8 +341,8 @@ void TRateLatForm1::SavePng1Click() {
 }
 
 void TRateLatForm1::SavePdf1Click() {
-    const std::string path =
-        ChooseFile("Save Plot as PDF Document", "PDF", "PDF Document (*.PDF)|*.PDF|All Files|*.*");
+    const std::string path = ChooseFile(QT_TR_NOOP("Save Plot as PDF Document"), "PDF",
+                                        QT_TR_NOOP("PDF Document (*.PDF)|*.PDF|All Files|*.*"));
     if (path.empty())
         return;
     const std::string temp = path + ".part";

@@ -35,7 +35,7 @@ class TRateLatForm1 : public QMainWindow {
 public:
     explicit TRateLatForm1(QWidget *parent = nullptr);
 
-    static constexpr const char *Caption = "Rotation Rate against Latitude";
+    static constexpr const char *Caption = QT_TR_NOOP("Rotation Rate against Latitude");
 
     // Reads the results again and redraws, at the window's natural size (each time it is shown).
     void FormShow();
@@ -44,13 +44,15 @@ public:
     void Reload();
     // The picture of the plot, painted in colour or monochrome.
     QImage PlotImage(bool mono) const;
-    // Paints the plot (frame, ticks, curves, bars, points, labels, legend) in the geometry's pixels.
-    void PaintPlot(QPainter &p, bool mono) const;
+    // Paints the plot (frame, ticks, curves, bars, points, labels, legend) in the geometry's pixels;
+    // `translated`: its texts in the language of the user interface, as on the screen.
+    void PaintPlot(QPainter &p, bool mono, bool translated = false) const;
 
     const std::vector<RatePoint> &Points() const { return Points_; }
     const LawFit &Fit() const { return Fit_; }
     const RateLatGeometry &Geometry() const { return Geom; }
-    std::vector<std::string> TableLines() const;
+    // The table and its notes: English as printed, or translated as on the screen.
+    std::vector<std::string> TableLines(bool translated = false) const;
 
     QLabel *Display1 = nullptr;
     QPlainTextEdit *Table1 = nullptr;

@@ -1,5 +1,8 @@
 #include "analysis/RateLatPaint.h"
 
+#include "analysis/DiffRot.h"
+
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -41,9 +44,14 @@ QPen LawPen(int lawIndex, bool mono) {
     return QPen(mono ? Qt::black : Bgr(LawColours[lawIndex]), 1, LawDashes[lawIndex]);
 }
 
-std::string LawText(const RotationLaw &l) {
-    std::string s =
-        l.Name + ", " + l.Source + ": " + Fixed(l.A, 2) + " " + Signed(l.B, 2) + " sin\xC2\xB2\xCF\x86";
+// One of the plot's own texts, English unless the style asks for the translation.
+QString Text(const RateLatPaintStyle &style, const char *english) {
+    return style.translated ? QCoreApplication::translate("solar::RateLatPaint", english) : QString(english);
+}
+
+std::string LawText(const RotationLaw &l, bool translated) {
+    std::string s = l.Name + ", " + (translated ? DiffRotText(l.Source) : l.Source) + ": " + Fixed(l.A, 2) +
+                    " " + Signed(l.B, 2) + " sin\xC2\xB2\xCF\x86";
     if (l.C != 0)
         s += " " + Signed(l.C, 2) + " sin\xE2\x81\xB4\xCF\x86";
     return s;
@@ -75,12 +83,14 @@ void PaintRateLat(QPainter &p, const RateLatGeometry &g, const std::vector<RateP
         const QString s = QString::fromStdString(t.text);
         p.drawText(g.Left - 8 - fm.horizontalAdvance(s), t.pos + fm.ascent() / 2 - 1, s);
     }
-    const QString xTitle = "Mean Latitude (Degrees, North Positive)";
+    const QString xTitle =
+        Text(style, QT_TRANSLATE_NOOP("solar::RateLatPaint", "Mean Latitude (Degrees, North Positive)"));
     p.drawText((g.Left + g.Right - fm.horizontalAdvance(xTitle)) / 2, g.Bottom + 26 + fm.ascent(), xTitle);
     p.save();
     p.translate(14, (g.Top + g.Bottom) / 2);
     p.rotate(-90);
-    const QString yTitle = "Sidereal Rotation Rate (Degrees per Day)";
+    const QString yTitle =
+        Text(style, QT_TRANSLATE_NOOP("solar::RateLatPaint", "Sidereal Rotation Rate (Degrees per Day)"));
     p.drawText(-fm.horizontalAdvance(yTitle) / 2, fm.ascent() / 2, yTitle);
     p.restore();
 
@@ -124,7 +134,7 @@ void PaintRateLat(QPainter &p, const RateLatGeometry &g, const std::vector<RateP
     const std::vector<RotationLaw> &laws = PublishedLaws();
     for (const PlotCurve &c : g.Curves) {
         if (c.lawIndex >= 0) {
-            legendLine(LawPen(c.lawIndex, mono), LawText(laws[c.lawIndex]));
+            legendLine(LawPen(c.lawIndex, mono), LawText(laws[c.lawIndex], style.translated));
         } else {
             std::string t = style.fitName + ": A = " + Fixed(Fit_.A, 3);
             if (Fit_.HasErrors)
@@ -132,7 +142,8 @@ void PaintRateLat(QPainter &p, const RateLatGeometry &g, const std::vector<RateP
             t += ", B = " + Fixed(Fit_.B, 3);
             if (Fit_.HasErrors)
                 t += " \xC2\xB1 " + Fixed(Fit_.SeB, 3);
-            t += " deg/day (A + B sin\xC2\xB2\xCF\x86)";
+            t += " " + Text(style, QT_TRANSLATE_NOOP("solar::RateLatPaint", "deg/day")).toStdString() +
+                 " (A + B sin\xC2\xB2\xCF\x86)";
             legendLine(LawPen(-1, mono), t);
         }
     }
@@ -140,10 +151,15 @@ void PaintRateLat(QPainter &p, const RateLatGeometry &g, const std::vector<RateP
     std::string pts =
         !style.pointsLegend.empty()
             ? style.pointsLegend
-            : "\xE2\x97\x8F sidereal rate at T-zero (true central-meridian motion), bars \xC2\xB1"
-              "1 standard error";
+            : Text(style,
+                   QT_TRANSLATE_NOOP("solar::RateLatPaint",
+                                     "\xE2\x97\x8F sidereal rate at T-zero (true central-meridian motion), "
+                                     "bars \xC2\xB1"
+                                     "1 standard error"))
+                  .toStdString();
     if (style.showRule)
-        pts += "; \xE2\x96\xA1 by the 365.25-day rule";
+        pts += Text(style, QT_TRANSLATE_NOOP("solar::RateLatPaint", "; \xE2\x96\xA1 by the 365.25-day rule"))
+                   .toStdString();
     p.drawText(g.Left, y + fm.ascent(), QString::fromStdString(pts));
     if (Points_.empty()) {
         const QString none = QString::fromStdString(style.emptyText);

@@ -15,6 +15,10 @@ namespace solar {
 struct RateLatPaintStyle {
     bool mono = false;
     bool showRule = false; // the 365.25-day rule's squares beside the points
+    // The plot's own texts (axis titles, units, the laws' sources, the points' legend) in the
+    // language of the user interface, as on the screen; printed and saved pictures keep the English.
+    // The three texts below are used as given.
+    bool translated = false;
     // Legend of the fitted law (the geometry's curve with law index -1): its name, as in
     // "Your law"; and the line that says what the points are ("" for the plot's own).
     std::string fitName = "Your law";

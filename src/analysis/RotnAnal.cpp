@@ -58,29 +58,29 @@ bool parseEntry(const QString &text, long double &out) {
 
 TSinParmsForm1::TSinParmsForm1(QWidget *parent) : QDialog(parent) {
     setObjectName("SinParmsForm1");
-    setWindowTitle("Initial Curve Fit Parameters");
+    setWindowTitle(tr("Initial Curve Fit Parameters"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     TZroEd = new QLineEdit(this);
     PrdEd = new QLineEdit(this);
-    OKBtn = new QPushButton("OK", this);
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     connect(OKBtn, &QPushButton::clicked, this, &TSinParmsForm1::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(new QLabel("TZero (Days):", this), 0, 0);
+    grid->addWidget(new QLabel(tr("TZero (Days):"), this), 0, 0);
     grid->addWidget(TZroEd, 0, 1);
     TZroDate = new QLabel(this);
     TZroDate->setMinimumWidth(TZroDate->fontMetrics().horizontalAdvance("(8888/88/88 88:88:88 UT)") + 8);
     grid->addWidget(TZroDate, 0, 2);
     connect(TZroEd, &QLineEdit::textChanged, this,
             [this](const QString &t) { TZroDate->setText(QString::fromStdString(TZeroDateText(t))); });
-    grid->addWidget(new QLabel("Period (Days):", this), 1, 0);
+    grid->addWidget(new QLabel(tr("Period (Days):"), this), 1, 0);
     grid->addWidget(PrdEd, 1, 1);
-    TZroEd->setAccessibleName("TZero (Days)");
-    TZroEd->setAccessibleDescription("Fit-time days: the moment less 37000 days");
-    PrdEd->setAccessibleName("Period (Days)");
+    TZroEd->setAccessibleName(tr("TZero (Days)"));
+    TZroEd->setAccessibleDescription(tr("Fit-time days: the moment less 37000 days"));
+    PrdEd->setAccessibleName(tr("Period (Days)"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OKBtn);
@@ -119,11 +119,11 @@ void TSinParmsForm1::OKBtnClick() {
     if (!tOk || !pOk || !ValidSineParameters(tzero, period, field)) {
         const bool tBad = !tOk || (pOk && field == "T-Zero");
         const QLineEdit *bad = tBad ? TZroEd : PrdEd;
-        const std::string what = tBad ? "T-Zero" : "period";
-        std::string text = "\"" + bad->text().toStdString() + "\" is not a valid " + what + "!";
-        if (!tBad)
-            text += "\r\n\r\nThe period must be more than 0 days.";
-        prompt().message("Invalid Curve Fit Parameter!", text, Icon::Exclamation, Buttons::OK);
+        const QString text =
+            tBad ? tr("\"%1\" is not a valid T-Zero!")
+                 : tr("\"%1\" is not a valid period!\r\n\r\nThe period must be more than 0 days.");
+        prompt().message(tr("Invalid Curve Fit Parameter!").toStdString(),
+                         text.arg(bad->text()).toStdString(), Icon::Exclamation, Buttons::OK);
         return;
     }
     SinTZero = tzero;
@@ -177,7 +177,7 @@ TRotnAnalysis::TRotnAnalysis(OptionsRecord &options, MeasList &measurements, TID
     : QDialog(parent), Hooks(std::move(hooks)), options_(options), measurements_(measurements),
       idList_(idList), solver_(std::make_unique<LstSqrObj>()) {
     setObjectName("RotnAnalysis");
-    setWindowTitle(Caption);
+    setWindowTitle(tr(Caption));
     Plot = QImage(rotnplot::Width, rotnplot::Height, QImage::Format_RGB32);
     buildControls();
     SinParmsForm = new TSinParmsForm1(this);
@@ -199,29 +199,29 @@ TRotnAnalysis::~TRotnAnalysis() = default;
 
 void TRotnAnalysis::buildControls() {
     MainMenu1 = new QMenuBar(this);
-    File1 = MainMenu1->addMenu("&File");
-    LoadDataset1 = File1->addAction("&Load Dataset...", this, &TRotnAnalysis::LoadDataset1Click);
-    FitSineCurve1 = File1->addMenu("Fit &Sine Curve");
+    File1 = MainMenu1->addMenu(tr("&File"));
+    LoadDataset1 = File1->addAction(tr("&Load Dataset..."), this, &TRotnAnalysis::LoadDataset1Click);
+    FitSineCurve1 = File1->addMenu(tr("Fit &Sine Curve"));
     InitialEstimate1 =
-        FitSineCurve1->addAction("Initial &Estimate...", this, &TRotnAnalysis::InitialEstimate1Click);
+        FitSineCurve1->addAction(tr("Initial &Estimate..."), this, &TRotnAnalysis::InitialEstimate1Click);
     FitSep = FitSineCurve1->addSeparator();
-    ComputeFit1 = FitSineCurve1->addAction("Compute &Fit", this, &TRotnAnalysis::ComputeFit1Click);
-    RecordResults1 = File1->addAction("&Record Results...", this, &TRotnAnalysis::RecordResults1Click);
-    PrintWindow1 = File1->addAction("&Print Window...", this, &TRotnAnalysis::PrintWindow1Click);
+    ComputeFit1 = FitSineCurve1->addAction(tr("Compute &Fit"), this, &TRotnAnalysis::ComputeFit1Click);
+    RecordResults1 = File1->addAction(tr("&Record Results..."), this, &TRotnAnalysis::RecordResults1Click);
+    PrintWindow1 = File1->addAction(tr("&Print Window..."), this, &TRotnAnalysis::PrintWindow1Click);
     File1->addSeparator();
-    Exit1 = File1->addAction("E&xit", this, &TRotnAnalysis::Exit1Click);
-    Help1 = MainMenu1->addAction("&Help", this, &TRotnAnalysis::Help1Click);
+    Exit1 = File1->addAction(tr("E&xit"), this, &TRotnAnalysis::Exit1Click);
+    Help1 = MainMenu1->addAction(tr("&Help"), this, &TRotnAnalysis::Help1Click);
 
     Display1 = new TRotnPlotView(*this, this);
 
-    RMSLbl = new QLabel("Fit (RMS Solar Radii)", this);
+    RMSLbl = new QLabel(tr("Fit (RMS Solar Radii)"), this);
     RMSDisp = new QLineEdit(this);
     RMSDisp->setReadOnly(true);
     RMSDisp->setFocusPolicy(Qt::NoFocus);
     RMSDisp->setMinimumWidth(RMSDisp->fontMetrics().horizontalAdvance("-8.888888888E-88") + 16);
-    TLbl = new QLabel("T-Zero (Julian Day)", this);
+    TLbl = new QLabel(tr("T-Zero (Julian Day)"), this);
     TReading = new TReadingBox(12, this);
-    PLbl = new QLabel("Synodic Period (Days)", this);
+    PLbl = new QLabel(tr("Synodic Period (Days)"), this);
     PReading = new TReadingBox(8, this);
     TScroll = new QScrollBar(Qt::Horizontal, this);
     PScroll = new QScrollBar(Qt::Horizontal, this);
@@ -232,16 +232,16 @@ void TRotnAnalysis::buildControls() {
     }
     connect(TScroll, &QScrollBar::valueChanged, this, [this] { TScrollChange(); });
     connect(PScroll, &QScrollBar::valueChanged, this, [this] { PScrollChange(); });
-    TZRstBtn = new QPushButton("Reset the T-Zero Slider", this);
-    PRstBtn = new QPushButton("Reset the Period Slider", this);
+    TZRstBtn = new QPushButton(tr("Reset the T-Zero Slider"), this);
+    PRstBtn = new QPushButton(tr("Reset the Period Slider"), this);
     connect(TZRstBtn, &QPushButton::clicked, this, &TRotnAnalysis::TZRstBtnClick);
     connect(PRstBtn, &QPushButton::clicked, this, &TRotnAnalysis::PRstBtnClick);
-    CrsLbl = new QLabel("Coarse", this);
-    FineLbl = new QLabel("Fine", this);
+    CrsLbl = new QLabel(tr("Coarse"), this);
+    FineLbl = new QLabel(tr("Fine"), this);
     CFToggle = new QCheckBox(this);
-    CFToggle->setToolTip("Coarse or fine slider steps");
+    CFToggle->setToolTip(tr("Coarse or fine slider steps"));
     connect(CFToggle, &QCheckBox::toggled, this, [this] { CFToggleChange(); });
-    PosLbl = new QLabel("Plot Position", this);
+    PosLbl = new QLabel(tr("Plot Position"), this);
     PosLftBtn = new QPushButton("<", this);
     PosRtBtn = new QPushButton(">", this);
     PosLftBtn->setFixedWidth(40);
@@ -250,23 +250,23 @@ void TRotnAnalysis::buildControls() {
     connect(PosRtBtn, &QPushButton::clicked, this, &TRotnAnalysis::PosRtBtnClick);
     // Names for a screen reader; the sliders and buttons take the keyboard (arrow and page keys,
     // Space).
-    RMSDisp->setAccessibleName("Fit (RMS Degs)");
-    TScroll->setAccessibleName("T-Zero slider");
-    TScroll->setAccessibleDescription("Moves T-zero; a full throw is one day either way.");
-    PScroll->setAccessibleName("Period slider");
-    PScroll->setAccessibleDescription("Changes the synodic period; a full throw is one day either way.");
+    RMSDisp->setAccessibleName(tr("Fit (RMS Degs)"));
+    TScroll->setAccessibleName(tr("T-Zero slider"));
+    TScroll->setAccessibleDescription(tr("Moves T-zero; a full throw is one day either way."));
+    PScroll->setAccessibleName(tr("Period slider"));
+    PScroll->setAccessibleDescription(tr("Changes the synodic period; a full throw is one day either way."));
     // Right and Page Up raise a slider, as on any slider (a scroll bar would invert them).
     for (QScrollBar *s : {TScroll, PScroll}) {
         s->setFocusPolicy(Qt::StrongFocus);
         s->setInvertedControls(false);
     }
-    CFToggle->setAccessibleName("Fine slider steps");
-    CFToggle->setAccessibleDescription("Off: coarse steps of 0.001 day; on: fine steps of 0.0001 day.");
-    PosLftBtn->setAccessibleName("Plot position left");
-    PosLftBtn->setAccessibleDescription("Moves the plot one day to the left.");
-    PosRtBtn->setAccessibleName("Plot position right");
-    PosRtBtn->setAccessibleDescription("Moves the plot one day to the right.");
-    Display1->setAccessibleName("Sine-curve plot");
+    CFToggle->setAccessibleName(tr("Fine slider steps"));
+    CFToggle->setAccessibleDescription(tr("Off: coarse steps of 0.001 day; on: fine steps of 0.0001 day."));
+    PosLftBtn->setAccessibleName(tr("Plot position left"));
+    PosLftBtn->setAccessibleDescription(tr("Moves the plot one day to the left."));
+    PosRtBtn->setAccessibleName(tr("Plot position right"));
+    PosRtBtn->setAccessibleDescription(tr("Moves the plot one day to the right."));
+    Display1->setAccessibleName(tr("Sine-curve plot"));
     // Tab follows the layout: the switch and position buttons beside the plot, then each slider
     // with its reset button.
     QWidget *order[] = {CFToggle, PosLftBtn, PosRtBtn, TScroll, TZRstBtn, PScroll, PRstBtn};
@@ -374,12 +374,12 @@ void TRotnAnalysis::FormPaint() {
     painter.end();
     Display1->update();
     // What the plot shows, for a screen reader.
-    QString said = SpotID.empty() ? QString("No dataset loaded.")
-                                  : QString("Spot %1, %2 measurements of its position in solar radii.")
+    QString said = SpotID.empty() ? tr("No dataset loaded.")
+                                  : tr("Spot %1, %2 measurements of its position in solar radii.")
                                         .arg(QString::fromStdString(SpotID))
                                         .arg(Points.size());
     if (!SpotID.empty() && TScroll->isEnabled())
-        said += QString(" Sine fit: T-zero Julian day %1, synodic period %2 days, RMS %3.")
+        said += tr(" Sine fit: T-zero Julian day %1, synodic period %2 days, RMS %3.")
                     .arg(QString::fromStdString(TReading->text()), QString::fromStdString(PReading->text()),
                          RMSDisp->text());
     Display1->setAccessibleDescription(said);
@@ -402,12 +402,24 @@ void TRotnAnalysis::DrawPlot(QPainter &painter) {
     painter.setPen(QPen(qcolour(scheme.axes), 1, Qt::SolidLine));
     for (const Segment &l : FrameLines())
         painter.drawLine(l.x1, l.y1, l.x2, l.y2);
+    // The English axis title stands letter by letter (the one-letter labels); a translation is
+    // turned a quarter and centred on the vertical axis, where its letters would not fit stacked.
+    const QString title = tr("Spot Position");
+    const bool stacked = title == "Spot Position";
     for (const Label &l : FrameLabels(Height))
-        textAt(l.x, l.y, l.text);
+        if (l.text.size() != 1 || stacked)
+            textAt(l.x, l.y, l.text);
+    if (!stacked) {
+        painter.save();
+        painter.translate(16, (Top + Bottom) / 2);
+        painter.rotate(-90);
+        painter.drawText(-painter.fontMetrics().horizontalAdvance(title) / 2, ascent / 2, title);
+        painter.restore();
+    }
 
     if (!SpotID.empty()) {
         painter.setPen(QPen(qcolour(scheme.points), 1));
-        textAt(15, Height - 25, "Spot ID: " + SpotID);
+        textAt(15, Height - 25, tr("Spot ID: %1").arg(QString::fromStdString(SpotID)).toStdString());
         for (const MeasRec &m : Points) {
             const int x = TimeX(m.Time, PlotOrigin, PlotOffsetPx);
             const int y = RadiusY(m.XRad);
@@ -459,9 +471,10 @@ void TRotnAnalysis::showReadings() {
 bool TRotnAnalysis::Reset() {
     if (!Recorded) {
         const Answer a = prompt().message(
-            "Result Not Recorded!",
-            "You have not recorded your current result!\r\n\r\nDo you want to record it now?", Icon::Question,
-            Buttons::YesNoCancel);
+            tr("Result Not Recorded!").toStdString(),
+            tr("You have not recorded your current result!\r\n\r\nDo you want to record it now?")
+                .toStdString(),
+            Icon::Question, Buttons::YesNoCancel);
         if (a == Answer::Cancel)
             return false;
         if (a == Answer::Yes) {
@@ -503,7 +516,7 @@ bool TRotnAnalysis::Reset() {
 void TRotnAnalysis::LoadDataset1Click() {
     if (!idList_)
         FormShow();
-    idList_->setWindowTitle("Load Dataset");
+    idList_->setWindowTitle(tr("Load Dataset"));
     idList_->BuildSpotList(measurements_);
     idList_->exec();
     if (idList_->SelectedID.empty())
@@ -599,9 +612,10 @@ void TRotnAnalysis::ComputeFit1Click() {
     FormPaint();
     if (report.limitReached)
         prompt().message(
-            "Curve Fit Stopped",
-            "The fit did not settle within its step limit.\r\n\r\nThe best curve found so far is "
-            "shown; Compute Fit can be run again from it.",
+            tr("Curve Fit Stopped").toStdString(),
+            tr("The fit did not settle within its step limit.\r\n\r\nThe best curve found so far is "
+               "shown; Compute Fit can be run again from it.")
+                .toStdString(),
             Icon::Information, Buttons::OK);
 }
 
@@ -609,11 +623,12 @@ void TRotnAnalysis::RecordResults1Click() {
     if (SpotID.empty() || !RecordResults1->isEnabled())
         return;
     if (!(SinPeriod > 0)) {
-        prompt().message(
-            "Invalid Synodic Period!",
-            "A period of " + FixedText(SinPeriod, 5) +
-                " days cannot be recorded.\r\n\r\nMove the period slider to a period of more than 0 days.",
-            Icon::Exclamation, Buttons::OK);
+        prompt().message(tr("Invalid Synodic Period!").toStdString(),
+                         tr("A period of %1 days cannot be recorded.\r\n\r\nMove the period slider to a "
+                            "period of more than 0 days.")
+                             .arg(QString::fromStdString(FixedText(SinPeriod, 5)))
+                             .toStdString(),
+                         Icon::Exclamation, Buttons::OK);
         return;
     }
     RsltsRec rec;
@@ -630,7 +645,8 @@ void TRotnAnalysis::RecordResults1Click() {
     rec.RtnRate = SinAmpl;
     if (!RecordResult(this, rec))
         return;
-    prompt().message("Results Saved", "Result data added to list.", Icon::Information, Buttons::OK);
+    prompt().message(tr("Results Saved").toStdString(), tr("Result data added to list.").toStdString(),
+                     Icon::Information, Buttons::OK);
     RecordResults1->setEnabled(false);
     Recorded = true;
 }

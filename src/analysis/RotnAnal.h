@@ -97,7 +97,7 @@ public:
                   RotnAnalysisHooks hooks = {}, QWidget *parent = nullptr);
     ~TRotnAnalysis() override;
 
-    static constexpr const char *Caption = "Solar Rotation Analysis";
+    static constexpr const char *Caption = QT_TR_NOOP("Solar Rotation Analysis");
     RotnAnalysisHooks Hooks;
 
     // Runs FormShow and the window modally.

@@ -3,6 +3,7 @@
 #include "analysis/SinWave.h"
 #include "astro/StringUt.h"
 #include "support/ExtReal.h"
+#include "support/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,11 +39,26 @@ std::vector<Segment> FrameLines() {
 
 std::vector<Label> FrameLabels(int height) {
     std::vector<Label> labels = {
-        {32, 10, "1.0"},   {32, 85, "0.5"},  {32, 160, "0.0"}, {26, 235, "-0.5"},
-        {26, 310, "-1.0"}, {29, 122, "(W)"}, {31, 195, "(E)"}, {290, height - 50, "Time (Days)"},
-        {10, 43, "S"},     {11, 60, "p"},    {10, 80, "o"},    {12, 100, "t"},
-        {10, 143, "P"},    {10, 160, "o"},   {10, 180, "s"},   {12, 200, "i"},
-        {12, 220, "t"},    {12, 240, "i"},   {10, 260, "o"},   {10, 280, "n"},
+        {32, 10, "1.0"},
+        {32, 85, "0.5"},
+        {32, 160, "0.0"},
+        {26, 235, "-0.5"},
+        {26, 310, "-1.0"},
+        {29, 122, translate("solar::RotnPlot", "(W)")},
+        {31, 195, translate("solar::RotnPlot", "(E)")},
+        {290, height - 50, translate("solar::RotnPlot", "Time (Days)")},
+        {10, 43, "S"},
+        {11, 60, "p"},
+        {10, 80, "o"},
+        {12, 100, "t"},
+        {10, 143, "P"},
+        {10, 160, "o"},
+        {10, 180, "s"},
+        {12, 200, "i"},
+        {12, 220, "t"},
+        {12, 240, "i"},
+        {10, 260, "o"},
+        {10, 280, "n"},
     };
     return labels;
 }
@@ -76,8 +92,8 @@ Scheme ColourScheme(bool monochrome) {
 
 std::string LatitudeLine(long double meanLat, long double latSD) {
     constexpr long double deg = 57.295779513082320877L;
-    return "Mean Latitude: " + FixedText(meanLat * deg, 2) +
-           ",    RMS Error (Degs): " + FixedText(latSD * deg, 2);
+    return arg(translate("solar::RotnPlot", "Mean Latitude: %1,    RMS Error (Degs): %2"),
+               {FixedText(meanLat * deg, 2), FixedText(latSD * deg, 2)});
 }
 
 std::string RmsText(long double rms) {

@@ -26,8 +26,9 @@ struct Label {
 
 // The two axes, then the position ticks (long at every half radius) and the day ticks.
 std::vector<Segment> FrameLines();
-// The scale numbers, "(E)", "(W)", "Time (Days)" and the vertical "Spot Position" one letter at a
-// time, for an image `height` pixels high.
+// The scale numbers, "(E)", "(W)", "Time (Days)" (these three in the language of the user
+// interface) and the vertical "Spot Position" one letter at a time, for an image `height` pixels
+// high.
 std::vector<Label> FrameLabels(int height = Height);
 
 // Pixels kept within this range so that a wild value cannot overflow the painter.
@@ -52,7 +53,8 @@ struct Scheme {
 };
 Scheme ColourScheme(bool monochrome);
 
-// "Mean Latitude: 12.34,    RMS Error (Degs): 0.56" from radians.
+// "Mean Latitude: 12.34,    RMS Error (Degs): 0.56" from radians, in the language of the user
+// interface.
 std::string LatitudeLine(long double meanLat, long double latSD);
 // The RMS box: the fit's RMS in solar radii, as the positions are, in scientific notation, ten
 // significant digits, two-digit exponent at least (1.230000000E-02).

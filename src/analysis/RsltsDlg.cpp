@@ -66,7 +66,7 @@ void setResultRecordedHook(std::function<void()> hook) {
 
 TRsltsForm1::TRsltsForm1(const ResultSettings &settings, QWidget *parent)
     : QDialog(parent), Settings(settings) {
-    setWindowTitle("Rotation Results");
+    setWindowTitle(tr("Rotation Results"));
     IDEd = box(this);
     IDEd->setMaxLength(3);
     PrdEd = box(this);
@@ -81,31 +81,31 @@ TRsltsForm1::TRsltsForm1(const ResultSettings &settings, QWidget *parent)
 
     auto *grid = new QGridLayout;
     int row = 0;
-    auto add = [&](const char *label, QWidget *w) {
+    auto add = [&](const QString &label, QWidget *w) {
         grid->addWidget(new QLabel(label, this), row, 0);
         grid->addWidget(w, row, 1);
         w->setAccessibleName(label);
         ++row;
     };
-    add("Spot ID", IDEd);
-    add("Synodic Period (Days)", PrdEd);
-    add("Rtn. Rate (Degs/Day)", RtnRtEd);
-    add("Sidereal Period (Days)", SidrEd);
-    add("T-Zero (Julian Day)", TZEd);
-    add("Mean Latitude", LatEd);
+    add(tr("Spot ID"), IDEd);
+    add(tr("Synodic Period (Days)"), PrdEd);
+    add(tr("Rtn. Rate (Degs/Day)"), RtnRtEd);
+    add(tr("Sidereal Period (Days)"), SidrEd);
+    add(tr("T-Zero (Julian Day)"), TZEd);
+    add(tr("Mean Latitude"), LatEd);
 
-    auto *fit = new QGroupBox("Fit (RMS Error)", this);
+    auto *fit = new QGroupBox(tr("Fit (RMS Error)"), this);
     auto *fitGrid = new QGridLayout(fit);
-    fitGrid->addWidget(new QLabel("Lat", fit), 0, 0);
+    fitGrid->addWidget(new QLabel(tr("Lat"), fit), 0, 0);
     fitGrid->addWidget(LatSDEd, 0, 1);
-    fitGrid->addWidget(new QLabel("Long", fit), 1, 0);
+    fitGrid->addWidget(new QLabel(tr("Long"), fit), 1, 0);
     fitGrid->addWidget(LongSDEd, 1, 1);
-    LatSDEd->setAccessibleName("Fit RMS error, latitude (degrees)");
-    LongSDEd->setAccessibleName("Fit RMS error, longitude (degrees)");
-    LatEd->setAccessibleDescription("Degrees");
+    LatSDEd->setAccessibleName(tr("Fit RMS error, latitude (degrees)"));
+    LongSDEd->setAccessibleName(tr("Fit RMS error, longitude (degrees)"));
+    LatEd->setAccessibleDescription(tr("Degrees"));
 
-    OKBtn = new QPushButton("OK", this);
-    CancelBtn = new QPushButton("Cancel", this);
+    OKBtn = new QPushButton(tr("OK"), this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     OKBtn->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -182,9 +182,9 @@ void TRsltsForm1::PrdEdExit() {
         return;
     long double v = 0;
     if (!parseReal(PrdEd->text(), v) || v < 0) {
-        prompt().message("Invalid Synodic Period!",
-                         "\"" + PrdEd->text().toStdString() + "\" is not a valid period!", Icon::Exclamation,
-                         Buttons::OK);
+        prompt().message(tr("Invalid Synodic Period!").toStdString(),
+                         tr("\"%1\" is not a valid period!").arg(PrdEd->text()).toStdString(),
+                         Icon::Exclamation, Buttons::OK);
         return;
     }
     const long double sid = SiderealOf(v);
@@ -197,7 +197,7 @@ void TRsltsForm1::OKBtnClick() {
 
     // A box left as shown keeps the value behind it; an empty box is "none".
     const auto take = [&](QLineEdit *ed, const QString &shown, long double &field, long double emptyValue,
-                          bool allowNegative, const std::string &caption, const std::string &what) {
+                          bool allowNegative, const QString &caption, const QString &invalid) {
         const QString text = ed->text();
         if (text == shown)
             return;
@@ -207,20 +207,23 @@ void TRsltsForm1::OKBtnClick() {
         }
         long double v = 0;
         if (!parseReal(text, v) || (!allowNegative && v < 0)) {
-            prompt().message(caption, "\"" + text.toStdString() + "\" is not a valid " + what + "!",
-                             Icon::Exclamation, Buttons::OK);
+            prompt().message(caption.toStdString(), invalid.arg(text).toStdString(), Icon::Exclamation,
+                             Buttons::OK);
             ok = false;
             return;
         }
         field = v;
     };
-    take(PrdEd, shownPeriod_, Rec.SynPeriod, 0, false, "Invalid Synodic Period!", "period");
+    take(PrdEd, shownPeriod_, Rec.SynPeriod, 0, false, tr("Invalid Synodic Period!"),
+         tr("\"%1\" is not a valid period!"));
     if (Settings.ComputeSidereal)
         Rec.SidPeriod = SiderealOf(Rec.SynPeriod); // follows the period even if the box was not left
     else
-        take(SidrEd, shownSidereal_, Rec.SidPeriod, 0, false, "Invalid Sidereal Period!", "period");
+        take(SidrEd, shownSidereal_, Rec.SidPeriod, 0, false, tr("Invalid Sidereal Period!"),
+             tr("\"%1\" is not a valid period!"));
     // A rate the student cleared counts as none (1.0); one left as shown keeps the analysis's value.
-    take(RtnRtEd, shownRate_, Rec.RtnRate, 1.0L, true, "Invalid Rotation Rate!", "rotation rate");
+    take(RtnRtEd, shownRate_, Rec.RtnRate, 1.0L, true, tr("Invalid Rotation Rate!"),
+         tr("\"%1\" is not a valid rotation rate!"));
     SanitizeResult(Rec);
     if (ok)
         accept();

@@ -4,6 +4,7 @@
 #include "analysis/RsltsDlg.h"
 #include "support/ListText.h"
 #include "support/Prompt.h"
+#include "support/Translate.h"
 
 #include <QGuiApplication>
 #include <QListWidget>
@@ -46,20 +47,20 @@ TRsltsListForm1 *TRsltsListForm1::instance() {
 
 void TRsltsListForm1::FormCreate() {
     TInfoListForm1::FormCreate();
-    setWindowTitle("Solar Rotation Results from Sunspots");
-    List1->setTitle("&File");
-    AsDisplayed1->setText("As &Displayed (.TXT)");
-    ForSpreadsheet1->setText("For &Spreadsheet (.CSV)");
+    setWindowTitle(tr("Solar Rotation Results from Sunspots"));
+    List1->setTitle(tr("&File"));
+    AsDisplayed1->setText(tr("As &Displayed (.TXT)"));
+    ForSpreadsheet1->setText(tr("For &Spreadsheet (.CSV)"));
     ForSpreadsheet1->setEnabled(true);
-    Close1->setText("E&xit");
-    QAction *rateLat = new QAction("Rate against &Latitude...", this);
+    Close1->setText(tr("E&xit"));
+    QAction *rateLat = new QAction(tr("Rate against &Latitude..."), this);
     rateLat->setObjectName("RateLatitude1");
     List1->insertAction(Close1, rateLat);
     connect(rateLat, &QAction::triggered, this, [this] { ShowRateLatitude(this); });
-    DeleteSelectedLine1->setText("&Delete Selected Line...");
-    Edit2->setText("&Edit Selected Line...");
-    Delete2->setText("&Delete Selected Line...");
-    UndoEditDelete2->setText("&Undo Delete");
+    DeleteSelectedLine1->setText(tr("&Delete Selected Line..."));
+    Edit2->setText(tr("&Edit Selected Line..."));
+    Delete2->setText(tr("&Delete Selected Line..."));
+    UndoEditDelete2->setText(tr("&Undo Delete"));
     BaseName = "SOLRTN_RSLTS";
     List.DeleteAll();
     Undo = UndoSlot{};
@@ -164,8 +165,8 @@ void TRsltsListForm1::DeleteSelectedLine1Click() {
     const int position = line - FirstDataLine;
     if (!hasRecords() || line < FirstDataLine || line > LastDataLine)
         return;
-    if (prompt().message("Confirm", "Delete Highlighted Entry from List?", Icon::Question, Buttons::YesNo) !=
-        Answer::Yes)
+    if (prompt().message(tr("Confirm").toStdString(), tr("Delete Highlighted Entry from List?").toStdString(),
+                         Icon::Question, Buttons::YesNo) != Answer::Yes)
         return;
     const RsltsRec *stored = List.ItemAs<RsltsRec>(position);
     if (stored == nullptr)
@@ -217,7 +218,7 @@ void TRsltsListForm1::CommaDelimitClick() {
     if (CSVFileName.empty())
         CSVFileName = BaseName + ".CSV";
     FileDialogSetup setup;
-    setup.title = "Save Report in .CSV File for Spreadsheet?";
+    setup.title = tr("Save Report in .CSV File for Spreadsheet?").toStdString();
     setup.filter = CsvFilter;
     setup.defaultExt = "*.CSV";
     setup.fileName = CSVFileName;
@@ -233,12 +234,15 @@ void TRsltsListForm1::CommaDelimitClick() {
             written = writeRsltsCsv(*path, List.records(), error);
         }
         if (written)
-            prompt().message("CSV File Written", "Spreadsheet File (.CSV) Written to " + *path + ".",
+            prompt().message(tr("CSV File Written").toStdString(),
+                             arg(tr("Spreadsheet File (.CSV) Written to %1.").toStdString(), {*path}),
                              Icon::Information, Buttons::OK);
         else
-            prompt().message("File Error!",
-                             "Unable to Write Spreadsheet File!\r\n\r\nFile Name: " + *path + "\r\n" + error,
-                             Icon::Error, Buttons::OK);
+            prompt().message(
+                tr("File Error!").toStdString(),
+                arg(tr("Unable to Write Spreadsheet File!\r\n\r\nFile Name: %1\r\n%2").toStdString(),
+                    {*path, error}),
+                Icon::Error, Buttons::OK);
     }
     ReportWritten = written;
     Print1->setChecked(ReportWritten);

@@ -2,6 +2,7 @@
 
 #include "analysis/CurveFit.h"
 #include "support/Prompt.h"
+#include "support/Translate.h"
 
 #include <cmath>
 
@@ -25,7 +26,7 @@ int sign(long double v) {
 constexpr long double ParameterLimit = 1.0e6L;
 
 void reportCurveFitImpossible(const std::string &why) {
-    prompt().message("Curve Fit Not Possible!", why, Icon::Error, Buttons::OK);
+    prompt().message(translate("solar::SinWave", "Curve Fit Not Possible!"), why, Icon::Error, Buttons::OK);
 }
 
 } // namespace
@@ -124,9 +125,10 @@ bool CrossingEstimate(const std::vector<MeasRec> &pts, SineBases &bases) {
 bool EstimateSine(const std::vector<MeasRec> &pts, LstSqrObj &solver, SineBases &bases) {
     const int n = static_cast<int>(pts.size());
     if (n < 4) {
-        prompt().message("More Data Points Needed!",
-                         "Insufficient data for curve fit!\r\n\r\nFour data points needed - more are "
-                         "recommended!",
+        prompt().message(translate("solar::SinWave", "More Data Points Needed!"),
+                         translate("solar::SinWave",
+                                   "Insufficient data for curve fit!\r\n\r\nFour data points "
+                                   "needed - more are recommended!"),
                          Icon::Error, Buttons::OK);
         return false;
     }
@@ -140,7 +142,8 @@ bool EstimateSine(const std::vector<MeasRec> &pts, LstSqrObj &solver, SineBases 
         solver.A(i + 1, 5) = pts[i].XRad;
     }
     if (!solver.Solve()) {
-        reportCurveFitImpossible("The curve fit needs measurements made at four different times at least.");
+        reportCurveFitImpossible(translate(
+            "solar::SinWave", "The curve fit needs measurements made at four different times at least."));
         return false;
     }
     const long double c[4] = {solver.Parms[1], solver.Parms[2], solver.Parms[3], solver.Parms[4]};
@@ -155,18 +158,23 @@ bool EstimateSine(const std::vector<MeasRec> &pts, LstSqrObj &solver, SineBases 
     }
     SineBases crossing = bases;
     if (!CrossingEstimate(pts, crossing)) {
-        reportCurveFitImpossible("The spot's positions do not change enough from one measurement to the next "
-                                 "to estimate a sine curve.");
+        reportCurveFitImpossible(translate("solar::SinWave",
+                                           "The spot's positions do not change enough from one "
+                                           "measurement to the next to estimate a sine curve."));
         return false;
     }
     if (status != CubicStatus::Ok)
-        prompt().message("Initial Estimate",
-                         status == CubicStatus::NoTurningPoints
-                             ? "The cubic through these points has no turning points, so the estimate was "
-                               "taken from where the spot crosses the centre of the disk."
-                             : "The crossing of the cubic through these points could not be found, so the "
-                               "estimate was taken from where the spot crosses the centre of the disk.",
-                         Icon::Information, Buttons::OK);
+        prompt().message(
+            translate("solar::SinWave", "Initial Estimate"),
+            status == CubicStatus::NoTurningPoints
+                ? translate("solar::SinWave",
+                            "The cubic through these points has no turning points, so the estimate "
+                            "was taken from where the spot crosses the centre of the disk.")
+                : translate("solar::SinWave",
+                            "The crossing of the cubic through these points could not be found, so "
+                            "the estimate was taken from where the spot crosses the centre of the "
+                            "disk."),
+            Icon::Information, Buttons::OK);
     bases = crossing;
     SinTZero = bases.TZeroBase - FitTimeOffset;
     SinPeriod = bases.PeriodBase;

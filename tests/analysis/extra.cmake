@@ -6,3 +6,7 @@ if(TARGET solarui)
         ${CMAKE_CURRENT_LIST_DIR}/bench/SineBench.cpp)
     target_link_libraries(analysis_bench PRIVATE solarui)
 endif()
+# The Spanish window test loads the compiled catalogue from the installation folder.
+if(TARGET ui_tests AND TARGET SolarRtn_lrelease)
+    add_dependencies(ui_tests SolarRtn_lrelease)
+endif()

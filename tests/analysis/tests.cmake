@@ -16,4 +16,5 @@ list(APPEND UI_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/ExerciseTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DiffRotE2ETest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClassRptWinTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AnalSpanishTest.cpp
 )
