@@ -468,7 +468,8 @@ void TImageForm1::DrawSpotMark(const std::string &identifier, QColor colour, lon
         }
     }
     if (!identifier.empty())
-        CursorWindow->ShowRegion(tr("Spot %1").arg(QString::fromStdString(identifier)).toStdString(), true, x, y);
+        CursorWindow->ShowRegion(tr("Spot %1").arg(QString::fromStdString(identifier)).toStdString(), true, x,
+                                 y);
     View->update();
 }
 

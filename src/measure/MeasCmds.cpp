@@ -25,12 +25,18 @@ bool isFile(const std::string &path) {
     return !path.empty() && fs::is_regular_file(fs::path(path), ec);
 }
 
-// "*.DAT" or ".DAT" or "DAT" -> ".DAT".
 // The file dialog's filter and titles in the user's language (the constants above hold the English).
-std::string measFilter() { return translate("MeasCmds", "Solar Rotation Data Files") + "|*.DAT"; }
-std::string measSaveTitle() { return translate("MeasCmds", "Save Solar Rotation Measurement Data"); }
-std::string measLoadTitle() { return translate("MeasCmds", "Load Solar Rotation Measurement Data"); }
+std::string measFilter() {
+    return translate("MeasCmds", "Solar Rotation Data Files") + "|*.DAT";
+}
+std::string measSaveTitle() {
+    return translate("MeasCmds", "Save Solar Rotation Measurement Data");
+}
+std::string measLoadTitle() {
+    return translate("MeasCmds", "Load Solar Rotation Measurement Data");
+}
 
+// "*.DAT" or ".DAT" or "DAT" -> ".DAT".
 std::string dotExt(const std::string &ext) {
     std::string e = ext;
     if (!e.empty() && e[0] == '*')
@@ -54,11 +60,11 @@ std::string chooseSavePath(const std::string &title, const std::string &filter, 
             path += dotExt(ext);
         if (!isFile(path))
             return path;
-        const Answer a =
-            prompt().message(translate("MeasCmds", "Replace Existing File?"),
-                             arg(translate("MeasCmds", "%1 Already Exists!\r\n\r\nDo You Want to Overwrite It?"),
-                                 {fileNamePart(path)}),
-                             Icon::Question, Buttons::YesNo);
+        const Answer a = prompt().message(
+            translate("MeasCmds", "Replace Existing File?"),
+            arg(translate("MeasCmds", "%1 Already Exists!\r\n\r\nDo You Want to Overwrite It?"),
+                {fileNamePart(path)}),
+            Icon::Question, Buttons::YesNo);
         if (a == Answer::Yes || a == Answer::OK)
             return path;
         setup.fileName = fileNamePart(path);
@@ -86,13 +92,14 @@ bool SaveData1Click(MeasList &list, MeasFileState &state, const std::string &use
         ok = writeMeasFile(path, list, reason);
     }
     if (!ok) {
-        prompt().message(translate("MeasCmds", "Data File Not Written"),
-                         arg(translate("MeasCmds", "Unable to write the measurement data to %1:\r\n%2\r\n\r\nAn "
-                                                   "earlier file of that name is unchanged, and your measurements "
-                                                   "are still in the program. Please try another folder or file "
-                                                   "name."),
-                             {path, reason}),
-                         Icon::Error, Buttons::OK);
+        prompt().message(
+            translate("MeasCmds", "Data File Not Written"),
+            arg(translate("MeasCmds", "Unable to write the measurement data to %1:\r\n%2\r\n\r\nAn "
+                                      "earlier file of that name is unchanged, and your measurements "
+                                      "are still in the program. Please try another folder or file "
+                                      "name."),
+                {path, reason}),
+            Icon::Error, Buttons::OK);
         return false;
     }
     prompt().message(translate("MeasCmds", "Data File Written"),
@@ -104,11 +111,11 @@ bool SaveData1Click(MeasList &list, MeasFileState &state, const std::string &use
 
 bool ClearallData1Click(MeasList &list, MeasFileState &state, const std::string &userDir) {
     if (!state.DataSaved) {
-        const Answer a =
-            prompt().message(translate("MeasCmds", "Data Will Be Lost!"),
-                             translate("MeasCmds", "You have not saved your measurement data!\r\n\r\nDo you want "
-                                                   "to save it now?"),
-                             Icon::Question, Buttons::YesNoCancel);
+        const Answer a = prompt().message(
+            translate("MeasCmds", "Data Will Be Lost!"),
+            translate("MeasCmds", "You have not saved your measurement data!\r\n\r\nDo you want "
+                                  "to save it now?"),
+            Icon::Question, Buttons::YesNoCancel);
         if (a == Answer::Cancel)
             return false;
         // Clearing after a save that did not happen would lose what the user asked to keep.
@@ -117,8 +124,8 @@ bool ClearallData1Click(MeasList &list, MeasFileState &state, const std::string 
     }
     list.DeleteAll();
     state.DataSaved = true;
-    prompt().message(translate("MeasCmds", "Data Cleared"), translate("MeasCmds", "Measurement data cleared."),
-                     Icon::Information, Buttons::OK);
+    prompt().message(translate("MeasCmds", "Data Cleared"),
+                     translate("MeasCmds", "Measurement data cleared."), Icon::Information, Buttons::OK);
     return true;
 }
 
@@ -138,18 +145,19 @@ bool Load3Click(MeasList &list, MeasFileState &state, const std::string &userDir
         onDisk = existingFileNoCase(*chosen);
         if (!onDisk.empty())
             break;
-        prompt().message(translate("MeasCmds", "File Not Found!"), arg(translate("MeasCmds", "Unable to Load %1!"), {path}),
-                         Icon::Error, Buttons::OK);
+        prompt().message(translate("MeasCmds", "File Not Found!"),
+                         arg(translate("MeasCmds", "Unable to Load %1!"), {path}), Icon::Error, Buttons::OK);
         setup.fileName = fileNamePart(path);
         setup.folder = folderPart(path);
     }
 
     enum class Mode { Load, Merge, Replace, Overwrite } mode = Mode::Load;
     if (!list.IsEmpty()) {
-        const Answer a = prompt().message(translate("MeasCmds", "Merge with current data?"),
-                                          translate("MeasCmds", "Do you want to merge the file data with your "
-                                                                "current data?"),
-                                          Icon::Question, Buttons::YesNoCancel);
+        const Answer a =
+            prompt().message(translate("MeasCmds", "Merge with current data?"),
+                             translate("MeasCmds", "Do you want to merge the file data with your "
+                                                   "current data?"),
+                             Icon::Question, Buttons::YesNoCancel);
         if (a == Answer::Cancel)
             return false;
         if (a == Answer::Yes) {
@@ -183,11 +191,12 @@ bool Load3Click(MeasList &list, MeasFileState &state, const std::string &userDir
         }
     }
     if (!ok) {
-        prompt().message(translate("MeasCmds", "Data File Not Loaded"),
-                         arg(translate("MeasCmds", "Unable to load measurement data from %1:\r\n%2\r\n\r\nNothing "
-                                                   "was loaded; your current measurement data are unchanged."),
-                             {path, reason}),
-                         Icon::Error, Buttons::OK);
+        prompt().message(
+            translate("MeasCmds", "Data File Not Loaded"),
+            arg(translate("MeasCmds", "Unable to load measurement data from %1:\r\n%2\r\n\r\nNothing "
+                                      "was loaded; your current measurement data are unchanged."),
+                {path, reason}),
+            Icon::Error, Buttons::OK);
         return false;
     }
 
@@ -197,8 +206,9 @@ bool Load3Click(MeasList &list, MeasFileState &state, const std::string &userDir
         text = arg(translate("MeasCmds", "Measurement Data from %1\r\n merged with current data."), {path});
         break;
     case Mode::Overwrite:
-        text = arg(translate("MeasCmds", "Measurement Data loaded from %1.\r\n\r\nExisting data overwritten!"),
-                   {path});
+        text =
+            arg(translate("MeasCmds", "Measurement Data loaded from %1.\r\n\r\nExisting data overwritten!"),
+                {path});
         break;
     default:
         text = arg(translate("MeasCmds", "Measurement Data loaded from %1."), {path});

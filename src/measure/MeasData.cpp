@@ -29,14 +29,22 @@ const long double *realField(const MeasRec &r, int i) {
 // What a record holds in a field that is not a number, as the load message names it.
 std::string notANumber(int field) {
     switch (field) {
-    case 0: return translate("MeasData", "a pixel column that is not a number");
-    case 1: return translate("MeasData", "a pixel row that is not a number");
-    case 2: return translate("MeasData", "a x offset that is not a number");
-    case 3: return translate("MeasData", "a y offset that is not a number");
-    case 4: return translate("MeasData", "a x in solar radii that is not a number");
-    case 5: return translate("MeasData", "a y in solar radii that is not a number");
-    case 6: return translate("MeasData", "a longitude that is not a number");
-    default: return translate("MeasData", "a latitude that is not a number");
+    case 0:
+        return translate("MeasData", "a pixel column that is not a number");
+    case 1:
+        return translate("MeasData", "a pixel row that is not a number");
+    case 2:
+        return translate("MeasData", "a x offset that is not a number");
+    case 3:
+        return translate("MeasData", "a y offset that is not a number");
+    case 4:
+        return translate("MeasData", "a x in solar radii that is not a number");
+    case 5:
+        return translate("MeasData", "a y in solar radii that is not a number");
+    case 6:
+        return translate("MeasData", "a longitude that is not a number");
+    default:
+        return translate("MeasData", "a latitude that is not a number");
     }
 }
 
@@ -180,10 +188,11 @@ bool readMeasFile(const std::string &path, std::vector<MeasRec> &out, std::strin
         return false;
     }
     if (bytes.size() % MeasRecordBytes != 0) {
-        reason = arg(translate("MeasData", "The file is %1 bytes long, which is not a whole number of 93-byte "
-                                           "measurement records.\r\nIt is not a measurement data file, or it "
-                                           "is damaged."),
-                     {std::to_string(bytes.size())});
+        reason =
+            arg(translate("MeasData", "The file is %1 bytes long, which is not a whole number of 93-byte "
+                                      "measurement records.\r\nIt is not a measurement data file, or it "
+                                      "is damaged."),
+                {std::to_string(bytes.size())});
         return false;
     }
 
@@ -207,7 +216,8 @@ bool readMeasFile(const std::string &path, std::vector<MeasRec> &out, std::strin
                     what = notANumber(k);
         if (!what.empty()) {
             if (++bad <= 5)
-                problems += "\r\n" + arg(translate("MeasData", "Record %1 has %2."), {std::to_string(i + 1), what});
+                problems +=
+                    "\r\n" + arg(translate("MeasData", "Record %1 has %2."), {std::to_string(i + 1), what});
             continue;
         }
         recs.push_back(rec);

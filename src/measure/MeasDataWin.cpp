@@ -135,7 +135,8 @@ void TMeasDataForm1::SetUnitLabels(int unit, bool headingToo) {
     XEd->setAccessibleDescription(where + UnitLbl->text());
     YEd->setAccessibleDescription(where + UnitLbl->text());
     if (headingToo) {
-        MeasLbl->setText(helio ? tr("Heliographic Coordinates") : tr("Position of Spot Relative to Image Center"));
+        MeasLbl->setText(helio ? tr("Heliographic Coordinates")
+                               : tr("Position of Spot Relative to Image Center"));
         LongLbl->setText(helio ? tr("Longitude is \"Apparent\", measured from image center.") : QString());
     }
 }
@@ -301,16 +302,16 @@ void TEditDataForm1::FormShow() {
 void TEditDataForm1::OkBtn1Click() {
     const std::string typed = IDEd->text().toStdString();
     if (typed.empty()) {
-        prompt().message(tr("No Spot ID!").toStdString(), tr("Please enter a valid ID for the spot.").toStdString(),
-                         Icon::Error, Buttons::OK);
+        prompt().message(tr("No Spot ID!").toStdString(),
+                         tr("Please enter a valid ID for the spot.").toStdString(), Icon::Error, Buttons::OK);
         return;
     }
     // Identifiers are kept in upper case, and one identifier names one spot per image, as when
     // recording.
     const std::string id = upperId(typed);
     if (IdUsedOnImage(TheList, id, Pending.Time, Stored)) {
-        prompt().message(tr("ID Already Used!").toStdString(), tr("Please enter an unused ID for the spot.").toStdString(),
-                         Icon::Error,
+        prompt().message(tr("ID Already Used!").toStdString(),
+                         tr("Please enter an unused ID for the spot.").toStdString(), Icon::Error,
                          Buttons::OK);
         return;
     }
@@ -436,8 +437,7 @@ void TDataListForm1::DeleteSelectedLine1Click() {
     if (index < 0 || !list.Item(index))
         return;
     if (prompt().message(tr("Confirm").toStdString(), tr("Delete Highlighted Entry from List?").toStdString(),
-                         Icon::Question, Buttons::YesNo) !=
-        Answer::Yes)
+                         Icon::Question, Buttons::YesNo) != Answer::Yes)
         return;
     const std::string text = ListBox1->item(line)->text().toStdString();
     delete ListBox1->takeItem(line);
@@ -485,8 +485,8 @@ void TDataListForm1::CommaDelimitClick() {
     if (CSVFileName.empty())
         CSVFileName = BaseName + ".CSV";
     const std::string path = chooseSavePath(tr("Save Report in .CSV File for Spreadsheet?").toStdString(),
-                                            tr("Comma-Delimited Text  (*.CSV) ").toStdString() + "|*.CSV", "*.CSV",
-                                            CSVFileName, ReportFolder);
+                                            tr("Comma-Delimited Text  (*.CSV) ").toStdString() + "|*.CSV",
+                                            "*.CSV", CSVFileName, ReportFolder);
     if (path.empty()) {
         // No report was written: the flag and the main window's Spreadsheet command say so.
         ReportWritten = false;

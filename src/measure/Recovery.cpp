@@ -143,11 +143,12 @@ int OfferRecoveredMeasurements(const std::string &userDir, MeasList &list) {
             fs::remove(path, ec);
             return 0;
         }
-        prompt().message(translate("Recovery", "Recovered Measurements"),
-                         arg(translate("Recovery", "Measurements kept when the program ended unexpectedly cannot "
-                                                   "be read.\r\n\r\nFile Name: %1\r\n%2"),
-                             {path, reason}),
-                         Icon::Error, Buttons::OK);
+        prompt().message(
+            translate("Recovery", "Recovered Measurements"),
+            arg(translate("Recovery", "Measurements kept when the program ended unexpectedly cannot "
+                                      "be read.\r\n\r\nFile Name: %1\r\n%2"),
+                {path, reason}),
+            Icon::Error, Buttons::OK);
         fs::rename(path, kept, ec);
         return 0;
     }
@@ -155,12 +156,14 @@ int OfferRecoveredMeasurements(const std::string &userDir, MeasList &list) {
     const Answer a = prompt().message(
         translate("Recovery", "Recovered Measurements"),
         arg(recs.size() == 1
-                ? translate("Recovery", "The program ended unexpectedly while %1 measurement of this user had not "
-                                        "been saved. They were kept.\r\n\r\nDo you want to add them to your "
-                                        "measurements now?\r\n(No keeps them in %2 for Load Data.)")
-                : translate("Recovery", "The program ended unexpectedly while %1 measurements of this user had not "
-                                        "been saved. They were kept.\r\n\r\nDo you want to add them to your "
-                                        "measurements now?\r\n(No keeps them in %2 for Load Data.)"),
+                ? translate("Recovery",
+                            "The program ended unexpectedly while %1 measurement of this user had not "
+                            "been saved. They were kept.\r\n\r\nDo you want to add them to your "
+                            "measurements now?\r\n(No keeps them in %2 for Load Data.)")
+                : translate("Recovery",
+                            "The program ended unexpectedly while %1 measurements of this user had not "
+                            "been saved. They were kept.\r\n\r\nDo you want to add them to your "
+                            "measurements now?\r\n(No keeps them in %2 for Load Data.)"),
             {count, kept}),
         Icon::Question, Buttons::YesNo);
     if (a != Answer::Yes) {
