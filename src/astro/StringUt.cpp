@@ -1,6 +1,7 @@
 #include "astro/StringUt.h"
 
 #include "support/ExtReal.h"
+#include "support/Translate.h"
 
 #include <cerrno>
 #include <charconv>
@@ -53,7 +54,8 @@ long double convertReal(const std::string &token) {
         --b;
     std::string s = token.substr(a, b - a);
     const auto fail = [&] {
-        return std::invalid_argument("'" + token + "' is not a valid floating point value");
+        return std::invalid_argument(
+            arg(translate("StringUt", "'%1' is not a valid floating point value"), {token}));
     };
     std::size_t i = 0;
     bool negative = false;
@@ -164,19 +166,19 @@ bool ParseReal(const std::string &text, long double &value) {
 std::string IOErrorText(int code) {
     switch (code) {
     case 2:
-        return "File Not Found!";
+        return translate("StringUt", "File Not Found!");
     case 3:
-        return "Invalid File Name!";
+        return translate("StringUt", "Invalid File Name!");
     case 4:
-        return "Too Many Open Files!";
+        return translate("StringUt", "Too Many Open Files!");
     case 5:
-        return "File Access Denied!";
+        return translate("StringUt", "File Access Denied!");
     case 100:
-        return "EOF!";
+        return translate("StringUt", "EOF!");
     case 101:
-        return "Disk Full!";
+        return translate("StringUt", "Disk Full!");
     case 106:
-        return "Invalid Input!";
+        return translate("StringUt", "Invalid Input!");
     default:
         return "IOResult = " + std::to_string(code);
     }

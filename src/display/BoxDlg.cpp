@@ -14,7 +14,7 @@
 namespace solar {
 
 TBoxDlgForm1::TBoxDlgForm1(BoxParams &working, QWidget *parent) : QDialog(parent), working_(working) {
-    setWindowTitle("\"Box\" Parameters");
+    setWindowTitle(tr("\"Box\" Parameters"));
     auto spin = [this](int lo, int hi) {
         auto *s = new QSpinBox(this);
         s->setRange(lo, hi);
@@ -23,23 +23,23 @@ TBoxDlgForm1::TBoxDlgForm1(BoxParams &working, QWidget *parent) : QDialog(parent
     BoxWdEd = spin(2, 20);
     ImgWdEd = spin(2, 20);
     SkyWdEd = spin(0, 10);
-    BoxWdEd->setAccessibleName("Box Width for Peak Search");
-    ImgWdEd->setAccessibleName("Region Diameter for Centroid");
-    SkyWdEd->setAccessibleName("Width of Sky Border");
+    BoxWdEd->setAccessibleName(tr("Box Width for Peak Search"));
+    ImgWdEd->setAccessibleName(tr("Region Diameter for Centroid"));
+    SkyWdEd->setAccessibleName(tr("Width of Sky Border"));
     for (QSpinBox *s : {BoxWdEd, ImgWdEd, SkyWdEd})
-        s->setAccessibleDescription("In pixels");
-    DfltBtn = new QPushButton("&Defaults", this);
-    DfltBtn->setToolTip("Restore internal default values.");
-    OKBtn = new QPushButton("OK", this);
+        s->setAccessibleDescription(tr("In pixels"));
+    DfltBtn = new QPushButton(tr("&Defaults"), this);
+    DfltBtn->setToolTip(tr("Restore internal default values."));
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     auto *grid = new QGridLayout(this);
-    grid->addWidget(new QLabel("All Values in Pixels:", this), 0, 0, 1, 2);
-    grid->addWidget(new QLabel("Box Width for Peak Search", this), 1, 0);
+    grid->addWidget(new QLabel(tr("All Values in Pixels:"), this), 0, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Box Width for Peak Search"), this), 1, 0);
     grid->addWidget(BoxWdEd, 1, 1);
-    grid->addWidget(new QLabel("Region Diameter for Centroid", this), 2, 0);
+    grid->addWidget(new QLabel(tr("Region Diameter for Centroid"), this), 2, 0);
     grid->addWidget(ImgWdEd, 2, 1);
-    grid->addWidget(new QLabel("Width of Sky \"Border\"", this), 3, 0);
+    grid->addWidget(new QLabel(tr("Width of Sky \"Border\""), this), 3, 0);
     grid->addWidget(SkyWdEd, 3, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(DfltBtn);

@@ -19,7 +19,7 @@ namespace solar {
 TCursorWindow::TCursorWindow(TImageForm1 &imageWindow, QWidget *parent)
     // A tool window of the image window: above it, below message boxes and dialogs.
     : QWidget(parent, Qt::Tool), image_(imageWindow) {
-    setWindowTitle("Cursor Region");
+    setWindowTitle(tr("Cursor Region"));
     HorzScroll = new QScrollBar(Qt::Horizontal, this);
     VertScroll = new QScrollBar(Qt::Vertical, this);
     for (QScrollBar *bar : {HorzScroll, VertScroll}) {
@@ -30,14 +30,14 @@ TCursorWindow::TCursorWindow(TImageForm1 &imageWindow, QWidget *parent)
     HorzScroll->setGeometry(0, MagnifierTarget, MagnifierTarget, 16);
     VertScroll->setGeometry(MagnifierTarget, 0, 16, MagnifierTarget);
     PopupMenu1 = new QMenu(this);
-    SetRegionSize1 = PopupMenu1->addAction("Set &Magnification...");
+    SetRegionSize1 = PopupMenu1->addAction(tr("Set &Magnification..."));
     connect(SetRegionSize1, &QAction::triggered, this, [this] { SetRegionSize1Click(); });
     // From the keyboard: Tab to a bar, the arrow keys step it; Ctrl+M sets the magnification.
     a11y::exposeAsWindow(this);
-    HorzScroll->setAccessibleName("Shift measured position left or right");
-    VertScroll->setAccessibleName("Shift measured position up or down");
+    HorzScroll->setAccessibleName(tr("Shift measured position left or right"));
+    VertScroll->setAccessibleName(tr("Shift measured position up or down"));
     for (QScrollBar *bar : {HorzScroll, VertScroll}) {
-        bar->setAccessibleDescription("One step moves the measured position by one magnified pixel.");
+        bar->setAccessibleDescription(tr("One step moves the measured position by one magnified pixel."));
         bar->setFocusPolicy(Qt::StrongFocus);
     }
     HorzScroll->setInvertedControls(false); // Right moves the position right
@@ -75,7 +75,7 @@ void TCursorWindow::Clear() {
     CentreX = CentreY = 0;
     CaptionText.clear();
     RefX = RefY = 0;
-    setWindowTitle("Cursor Region");
+    setWindowTitle(tr("Cursor Region"));
     Canvas = QImage();
     update();
 }
@@ -124,7 +124,7 @@ void TCursorWindow::ShowRegion(const std::string &caption, bool reset, long doub
         HorzScroll->setValue(0);
         VertScroll->setValue(0);
     }
-    setWindowTitle(QString::fromStdString(CaptionText.empty() ? "Cursor Region" : CaptionText));
+    setWindowTitle(CaptionText.empty() ? tr("Cursor Region") : QString::fromStdString(CaptionText));
     render(x, y);
     update();
 }

@@ -57,7 +57,7 @@ TImageView::TImageView(TImageForm1 &form, QWidget *parent) : QWidget(parent), fo
     setAutoFillBackground(true);
     setMouseTracking(false);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName("Solar image");
+    setAccessibleName(tr("Solar image"));
 }
 
 void TImageView::paintEvent(QPaintEvent *) {
@@ -181,33 +181,33 @@ void TImageForm1::SetHooks(ImageWindowHooks hooks) {
 
 void TImageForm1::buildMenus() {
     QMenuBar *bar = menuBar();
-    File1 = bar->addMenu("&File");
-    Image1 = File1->addMenu("&Image");
-    Adjust1 = Image1->addAction("&Adjust...", this, &TImageForm1::Adjust1Click);
-    Measure1 = Image1->addAction("&Measure...", this, &TImageForm1::Measure1Click);
-    ViewFITSHeader1 = Image1->addAction("View FITS &Header...", this, &TImageForm1::ViewFITSHeader1Click);
-    Exit1 = File1->addAction("E&xit", this, &TImageForm1::Exit1Click);
+    File1 = bar->addMenu(tr("&File"));
+    Image1 = File1->addMenu(tr("&Image"));
+    Adjust1 = Image1->addAction(tr("&Adjust..."), this, &TImageForm1::Adjust1Click);
+    Measure1 = Image1->addAction(tr("&Measure..."), this, &TImageForm1::Measure1Click);
+    ViewFITSHeader1 = Image1->addAction(tr("View FITS &Header..."), this, &TImageForm1::ViewFITSHeader1Click);
+    Exit1 = File1->addAction(tr("E&xit"), this, &TImageForm1::Exit1Click);
 
-    Animation1 = bar->addMenu("&Animation");
+    Animation1 = bar->addMenu(tr("&Animation"));
     Animation1->menuAction()->setEnabled(false);
-    Start1 = Animation1->addAction("&On", this, &TImageForm1::Start1Click);
-    Stop1 = Animation1->addAction("O&ff", this, &TImageForm1::Stop1Click);
+    Start1 = Animation1->addAction(tr("&On"), this, &TImageForm1::Start1Click);
+    Stop1 = Animation1->addAction(tr("O&ff"), this, &TImageForm1::Stop1Click);
     Stop1->setEnabled(false);
-    SetRate1 = Animation1->addAction("Set Rate...", this, &TImageForm1::SetRate1Click);
+    SetRate1 = Animation1->addAction(tr("Set Rate..."), this, &TImageForm1::SetRate1Click);
 
-    Window1 = bar->addMenu("&Window");
-    Magnification1 = Window1->addMenu("&Magnification");
-    ShowHide1 = Magnification1->addAction("&Show/Hide", this, &TImageForm1::Magnification1Click);
+    Window1 = bar->addMenu(tr("&Window"));
+    Magnification1 = Window1->addMenu(tr("&Magnification"));
+    ShowHide1 = Magnification1->addAction(tr("&Show/Hide"), this, &TImageForm1::Magnification1Click);
     ShowHide1->setCheckable(true);
-    AutoDisplayMag = Magnification1->addAction("&Auto Display", this, &TImageForm1::AutoDisplayMagClick);
+    AutoDisplayMag = Magnification1->addAction(tr("&Auto Display"), this, &TImageForm1::AutoDisplayMagClick);
     AutoDisplayMag->setCheckable(true);
-    CursorReadOut1 = Window1->addMenu("Cursor &Read-Out");
-    ShowHide2 = CursorReadOut1->addAction("&Show/Hide", this, &TImageForm1::CursorReadOut1Click);
+    CursorReadOut1 = Window1->addMenu(tr("Cursor &Read-Out"));
+    ShowHide2 = CursorReadOut1->addAction(tr("&Show/Hide"), this, &TImageForm1::CursorReadOut1Click);
     ShowHide2->setCheckable(true);
-    AutoDisplayRO = CursorReadOut1->addAction("&Auto Display", this, &TImageForm1::AutoDisplayROClick);
+    AutoDisplayRO = CursorReadOut1->addAction(tr("&Auto Display"), this, &TImageForm1::AutoDisplayROClick);
     AutoDisplayRO->setCheckable(true);
 
-    Help1 = bar->addAction("&Help", this, &TImageForm1::Help1Click);
+    Help1 = bar->addAction(tr("&Help"), this, &TImageForm1::Help1Click);
 }
 
 int TImageForm1::ClientWidth() const {
@@ -254,7 +254,7 @@ void TImageForm1::ShowImage(FITSFileObj &image, int shownImage) {
 }
 
 void TImageForm1::resetHelpers() {
-    ReadOut->ShowValues("Cursor Position", ReadoutValues{});
+    ReadOut->ShowValues(tr("Cursor Position").toStdString(), ReadoutValues{});
     CursorWindow->Clear();
     CrossCol = CrossRow = -1;
 }
@@ -347,8 +347,10 @@ void TImageForm1::loadBitmap() {
     if (image_ == nullptr || !ReadRasterFile(image_->RasterPath(), raster) || raster.width <= 0 ||
         raster.height <= 0) {
         if (image_ != nullptr)
-            prompt().message("BMP File Error!",
-                             "Error Accessing Temporary BMP File!\r\n\r\nFile Name: " + image_->RasterPath(),
+            prompt().message(tr("BMP File Error!").toStdString(),
+                             tr("Error Accessing Temporary BMP File!\r\n\r\nFile Name: %1")
+                                 .arg(QString::fromStdString(image_->RasterPath()))
+                                 .toStdString(),
                              Icon::Stop, Buttons::OK);
         Bitmap = QImage();
         return;
@@ -466,7 +468,8 @@ void TImageForm1::DrawSpotMark(const std::string &identifier, QColor colour, lon
         }
     }
     if (!identifier.empty())
-        CursorWindow->ShowRegion("Spot " + identifier, true, x, y);
+        CursorWindow->ShowRegion(tr("Spot %1").arg(QString::fromStdString(identifier)).toStdString(), true, x,
+                                 y);
     View->update();
 }
 
@@ -522,7 +525,7 @@ void TImageForm1::FormMouseMove(qreal X, qreal Y) {
     if (Measuring && Dragging && X > 0 && X < ClientWidth() && Y > 0 && Y < ClientHeight()) {
         CursorReadout(DragInView ? Viewing.displayX(X) : X, DragInView ? Viewing.displayY(Y) : Y);
         // The magnifier copies what the window shows, so it takes the position on the screen.
-        CursorWindow->ShowRegion("Cursor Region", true, X, Y);
+        CursorWindow->ShowRegion(tr("Cursor Region").toStdString(), true, X, Y);
     }
 }
 
@@ -589,7 +592,7 @@ bool TImageForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         keyMeasured_ = true;
     } else {
         CursorReadout(X, Y);
-        CursorWindow->ShowRegion("Cursor Region", true, X, Y);
+        CursorWindow->ShowRegion(tr("Cursor Region").toStdString(), true, X, Y);
     }
     DescribeView();
     View->update();
@@ -598,30 +601,30 @@ bool TImageForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 
 void TImageForm1::DescribeView() {
     if (image_ == nullptr) {
-        View->setAccessibleDescription("No image shown.");
+        View->setAccessibleDescription(tr("No image shown."));
         return;
     }
-    QString text =
-        "Image of " + windowTitle().simplified() + ", " + (Measuring ? "measuring" : "viewing") + ".";
+    QString text = (Measuring ? tr("Image of %1, measuring.") : tr("Image of %1, viewing."))
+                       .arg(windowTitle().simplified());
     if (Measuring && CrossCol >= 0) {
-        text += QString(" Cross-hair at image column %1, row %2.").arg(CrossCol).arg(CrossRow);
+        text += tr(" Cross-hair at image column %1, row %2.").arg(CrossCol).arg(CrossRow);
         const long double X = CrossCol * Size.scale, Y = CrossRow * Size.scale;
         ReadoutValues v;
         if (solar::CursorReadout(X, Y, Disc, helio_, options_.RawDataFormat, v)) {
-            text += QString(" Offset from the disc centre %1, %2 pixels")
+            text += tr(" Offset from the disc centre %1, %2 pixels")
                         .arg(static_cast<double>(v.xPixels), 0, 'f', 2)
                         .arg(static_cast<double>(v.yPixels), 0, 'f', 2);
             if (options_.RawDataFormat == 1)
-                text += QString(", %1, %2 solar radii")
+                text += tr(", %1, %2 solar radii")
                             .arg(static_cast<double>(v.xCoord), 0, 'f', 5)
                             .arg(static_cast<double>(v.yCoord), 0, 'f', 5);
             else if (options_.RawDataFormat == 2)
-                text += QString(", longitude %1, latitude %2 degrees")
+                text += tr(", longitude %1, latitude %2 degrees")
                             .arg(static_cast<double>(v.xCoord), 0, 'f', 5)
                             .arg(static_cast<double>(v.yCoord), 0, 'f', 5);
             text += ".";
         } else {
-            text += " Off the disc.";
+            text += tr(" Off the disc.");
         }
     }
     View->setAccessibleDescription(text);
@@ -631,7 +634,7 @@ void TImageForm1::CursorReadout(long double X, long double Y) {
     ReadoutValues v;
     if (!solar::CursorReadout(X, Y, Disc, helio_, options_.RawDataFormat, v))
         return;
-    ReadOut->ShowValues("Cursor Position", v);
+    ReadOut->ShowValues(tr("Cursor Position").toStdString(), v);
 }
 
 void TImageForm1::MeasureSpot(long double X, long double Y) {
@@ -639,9 +642,10 @@ void TImageForm1::MeasureSpot(long double X, long double Y) {
         return;
     if (!(Disc.radius > 0.0L)) {
         // Offsets in solar radii and heliographic coordinates need the disc's radius.
-        prompt().message("No Solar Disc Radius!",
-                         "This image's header gives no radius of the solar disc (FNDLMBMA).\r\n\r\n"
-                         "Spot positions cannot be measured on this image.",
+        prompt().message(tr("No Solar Disc Radius!").toStdString(),
+                         tr("This image's header gives no radius of the solar disc (FNDLMBMA).\r\n\r\n"
+                            "Spot positions cannot be measured on this image.")
+                             .toStdString(),
                          Icon::Exclamation, Buttons::OK);
         return;
     }
@@ -657,7 +661,7 @@ void TImageForm1::MeasureSpot(long double X, long double Y) {
         if (!c.found)
             return;
         DrawSpotMark("", Magenta, c.x, c.y);
-        CursorWindow->ShowRegion("Auto Centroid", true, c.x, c.y);
+        CursorWindow->ShowRegion(tr("Auto Centroid").toStdString(), true, c.x, c.y);
         if (FillMeasurement(CurrentMeasurement, c.x, c.y, moment, unit, Disc, helio_)) {
             ShowSpotPosition();
             entry_.ShowMeasurement(CurrentMeasurement);
@@ -674,14 +678,14 @@ void TImageForm1::MeasureSpot(long double X, long double Y) {
     entry_.ShowMeasurement(CurrentMeasurement);
     if (!entry_.isVisible())
         entry_.show();
-    CursorWindow->ShowRegion("Locate Centroid", true, X, Y);
+    CursorWindow->ShowRegion(tr("Locate Centroid").toStdString(), true, X, Y);
     // The student names the spot next: the identifier takes the keys and Enter records. The
     // magnifier's bars still fine-tune the position with the mouse.
     entry_.FocusIdentifier();
 }
 
 void TImageForm1::ShowSpotPosition() {
-    ReadOut->ShowValues("Spot Position", SpotReadout(CurrentMeasurement));
+    ReadOut->ShowValues(tr("Spot Position").toStdString(), SpotReadout(CurrentMeasurement));
 }
 
 void TImageForm1::MoveMeasurement(long double x, long double y) {

@@ -2,6 +2,7 @@
 
 #include "astro/HelioCoord.h"
 #include "support/ExtReal.h"
+#include "support/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -143,9 +144,9 @@ std::string ReadoutCoordCaption(int unit) {
     case UnitPixels:
         return "";
     case UnitSolarRadius:
-        return "Solar Radii";
+        return translate("ImageGeom", "Solar Radii");
     default:
-        return "Heliographic Long, Lat";
+        return translate("ImageGeom", "Heliographic Long, Lat");
     }
 }
 

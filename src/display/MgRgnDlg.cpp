@@ -16,27 +16,27 @@ namespace solar {
 TMagnRgnDlg::TMagnRgnDlg(std::uint8_t defaultSize, std::function<void()> repaintMagnifier, QWidget *parent)
     : QDialog(parent), RegionSize(UsableRegionSize(defaultSize)), SavedSize(RegionSize),
       DefaultSize(defaultSize), repaint_(std::move(repaintMagnifier)) {
-    setWindowTitle("Set Magnification");
-    auto *sizeLbl = new QLabel("Region Size in Pixels:", this);
+    setWindowTitle(tr("Set Magnification"));
+    auto *sizeLbl = new QLabel(tr("Region Size in Pixels:"), this);
     BoxWdEd = new QSpinBox(this);
     BoxWdEd->setRange(2, 96);
     BoxWdEd->setSingleStep(2);
-    MgnLbl = new QLabel("Magnification -->", this);
+    MgnLbl = new QLabel(tr("Magnification -->"), this);
     BoxWdScroll = new QScrollBar(Qt::Horizontal, this);
     BoxWdScroll->setRange(1, 48);
     BoxWdScroll->setPageStep(8);
     sizeLbl->setBuddy(BoxWdEd);
-    BoxWdEd->setAccessibleName("Region Size in Pixels");
-    BoxWdScroll->setAccessibleName("Magnification");
+    BoxWdEd->setAccessibleName(tr("Region Size in Pixels"));
+    BoxWdScroll->setAccessibleName(tr("Magnification"));
     BoxWdScroll->setAccessibleDescription(
-        "Right raises the magnification: a smaller region fills the magnifier.");
+        tr("Right raises the magnification: a smaller region fills the magnifier."));
     BoxWdScroll->setFocusPolicy(Qt::StrongFocus);
     BoxWdScroll->setInvertedControls(false); // Right raises the magnification, as on a slider
-    DfltBtn = new QPushButton("&Default", this);
-    DfltBtn->setToolTip("Restore internal default values.");
-    OKBtn = new QPushButton("OK", this);
+    DfltBtn = new QPushButton(tr("&Default"), this);
+    DfltBtn->setToolTip(tr("Restore internal default values."));
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     auto *grid = new QGridLayout(this);
     grid->addWidget(sizeLbl, 0, 0);
     grid->addWidget(BoxWdEd, 0, 1);
@@ -103,7 +103,7 @@ void TMagnRgnDlg::reject() {
 
 bool TMagnRgnDlg::editDefaultSize(std::uint8_t &size, QWidget *parent) {
     TMagnRgnDlg dlg(size, {}, parent);
-    dlg.setWindowTitle("Set Default Mag Rgn Size");
+    dlg.setWindowTitle(tr("Set Default Mag Rgn Size"));
     dlg.DfltBtn->hide();
     dlg.MgnLbl->hide();
     dlg.BoxWdScroll->hide();

@@ -29,11 +29,11 @@ void TNumDisplay::setValue(long double value) {
 TRdOutDisp::TRdOutDisp(OptionsRecord &options, QWidget *parent)
     // A tool window of the image window: above it, below message boxes and dialogs.
     : QWidget(parent, Qt::Tool), options_(options) {
-    setWindowTitle("Cursor Position");
+    setWindowTitle(tr("Cursor Position"));
     XLbl = new QLabel("X:", this);
     YLbl = new QLabel("Y:", this);
-    PxlLbl = new QLabel("Pixels", this);
-    CoordLbl = new QLabel("Heliographic Long, Lat", this);
+    PxlLbl = new QLabel(tr("Pixels"), this);
+    CoordLbl = new QLabel(tr("Heliographic Long, Lat"), this);
     XDispP = new TNumDisplay(2, this);
     YDispP = new TNumDisplay(2, this);
     XDispR = new TNumDisplay(5, this);
@@ -49,10 +49,10 @@ TRdOutDisp::TRdOutDisp(OptionsRecord &options, QWidget *parent)
     grid->addWidget(YDispP, 2, 1);
     grid->addWidget(YDispR, 2, 2);
     a11y::exposeAsWindow(this);
-    XDispP->setAccessibleDescription("X offset from the disc centre, pixels");
-    YDispP->setAccessibleDescription("Y offset from the disc centre, pixels");
-    XDispR->setAccessibleDescription("X in solar radii, or heliographic longitude in degrees");
-    YDispR->setAccessibleDescription("Y in solar radii, or heliographic latitude in degrees");
+    XDispP->setAccessibleDescription(tr("X offset from the disc centre, pixels"));
+    YDispP->setAccessibleDescription(tr("Y offset from the disc centre, pixels"));
+    XDispR->setAccessibleDescription(tr("X in solar radii, or heliographic longitude in degrees"));
+    YDispR->setAccessibleDescription(tr("Y in solar radii, or heliographic latitude in degrees"));
 }
 
 void TRdOutDisp::FormShow() {

@@ -12,17 +12,17 @@
 namespace solar {
 
 TAnimRateDlg::TAnimRateDlg(int &rate, QWidget *parent) : QDialog(parent), rate_(rate) {
-    setWindowTitle("Set Animation Rate");
+    setWindowTitle(tr("Set Animation Rate"));
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    Label1 = new QLabel("Animation Timer Interval", this);
+    Label1 = new QLabel(tr("Animation Timer Interval"), this);
     RateEd = new QLineEdit(this);
     RateEd->setMaxLength(4);
-    RateEd->setToolTip("Milliseconds, 1 - 1000");
-    RateEd->setAccessibleName("Animation Timer Interval");
-    RateEd->setAccessibleDescription("Milliseconds, 1 - 1000");
-    OKBtn = new QPushButton("OK", this);
+    RateEd->setToolTip(tr("Milliseconds, 1 - 1000"));
+    RateEd->setAccessibleName(tr("Animation Timer Interval"));
+    RateEd->setAccessibleDescription(tr("Milliseconds, 1 - 1000"));
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(OKBtn);
     buttons->addWidget(CancelBtn);
@@ -53,12 +53,14 @@ void TAnimRateDlg::OKBtnClick() {
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok) {
-        prompt().message("Invalid Entry!", "\"" + text.toStdString() + "\" is not a valid integer!",
-                         Icon::Exclamation, Buttons::OK);
+        prompt().message(tr("Invalid Entry!").toStdString(),
+                         tr("\"%1\" is not a valid integer!").arg(text).toStdString(), Icon::Exclamation,
+                         Buttons::OK);
         return;
     }
     if (value < 1 || value > 1000) {
-        prompt().message("Value Out of Range", "Milliseconds must be between 1 and 1000.", Icon::Information,
+        prompt().message(tr("Value Out of Range").toStdString(),
+                         tr("Milliseconds must be between 1 and 1000.").toStdString(), Icon::Information,
                          Buttons::OK);
         return;
     }

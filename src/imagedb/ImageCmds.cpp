@@ -17,6 +17,7 @@
 #include "support/QtPrompt.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QListWidget>
 #include <QMenu>
@@ -50,13 +51,19 @@ std::vector<int> selectedRows(QListWidget *list) {
 
 // The list lines that ask for no image of the open database, at most ten of them by name.
 void reportUnmatchedListLines(const std::string &file, const std::vector<std::string> &lines) {
-    std::string text = std::to_string(lines.size()) + (lines.size() == 1 ? " line" : " lines") + " of " +
-                       file + " match no image of the database:\r\n";
+    std::string text =
+        (lines.size() == 1 ? QCoreApplication::translate("solar::TSolarRtn",
+                                                         "%1 line of %2 match no image of the database:\r\n")
+                           : QCoreApplication::translate(
+                                 "solar::TSolarRtn", "%1 lines of %2 match no image of the database:\r\n"))
+            .arg(QString::number(lines.size()), QString::fromStdString(file))
+            .toStdString();
     for (std::size_t i = 0; i < lines.size() && i < 10; ++i)
         text += "\r\n" + lines[i];
     if (lines.size() > 10)
         text += "\r\n...";
-    prompt().message("Images Not Found", text, Icon::Exclamation, Buttons::OK);
+    prompt().message(QCoreApplication::translate("solar::TSolarRtn", "Images Not Found").toStdString(), text,
+                     Icon::Exclamation, Buttons::OK);
 }
 
 } // namespace
@@ -171,8 +178,8 @@ void TSolarRtn::ShowDirectory() {
 void TSolarRtn::Load1Click() {
     BusyCursor busy;
     FileDialogSetup setup;
-    setup.title = "Load Image Directory";
-    setup.filter = "Solar Rotation Image Directories|*list.txt";
+    setup.title = tr("Load Image Directory").toStdString();
+    setup.filter = tr("Solar Rotation Image Directories").toStdString() + "|*list.txt";
     setup.fileName = "*list.txt";
     setup.folder = Options.ImagePath.str();
     setup.defaultExt = "*.txt";
@@ -209,7 +216,8 @@ void TSolarRtn::LoadDirectoryFile(const std::string &file) {
             SearchDlg = new TGetSrchStrDlg(this);
         SearchDlg->Reset();
     } else {
-        prompt().message("Cannot Access Images!", "The Solar Image Files cannot be accessed!", Icon::Error,
+        prompt().message(tr("Cannot Access Images!").toStdString(),
+                         tr("The Solar Image Files cannot be accessed!").toStdString(), Icon::Error,
                          Buttons::OK);
     }
 }
@@ -219,7 +227,8 @@ void TSolarRtn::LoadDirectoryFile(const std::string &file) {
 void TSolarRtn::ListBox1DblClick() {
     const std::vector<int> rows = selectedRows(ListBox1);
     if (rows.empty() || !ImageDB || ImageDB->Records().IsEmpty()) {
-        prompt().message("No Images Selected!", "Select Images for Load from Image Database Directory.",
+        prompt().message(tr("No Images Selected!").toStdString(),
+                         tr("Select Images for Load from Image Database Directory.").toStdString(),
                          Icon::Error, Buttons::OK);
         return;
     }
@@ -239,8 +248,8 @@ void TSolarRtn::ListBox1DblClick() {
             w->setEnabled(false);
             pause.paused.push_back(w);
         }
-        GaugeForm->StartProgress("Loading Selected Images", "Terminate Image Loading?",
-                                 static_cast<int>(rows.size()));
+        GaugeForm->StartProgress(tr("Loading Selected Images").toStdString(),
+                                 tr("Terminate Image Loading?").toStdString(), static_cast<int>(rows.size()));
     }
     int n = 0;
     for (int i : rows) {
@@ -279,8 +288,10 @@ void TSolarRtn::ListBox1DblClick() {
 
 void TSolarRtn::CreateImage(const SolrImgFileRec *rec, int directoryIndex) {
     if (!rec) {
-        prompt().message("Nil Pointer!",
-                         "Pointer to Directory Record is nil!\r\n\r\nCalled Procedure: SolarRtn.CreateImage",
+        prompt().message(tr("Nil Pointer!").toStdString(),
+                         tr("Pointer to Directory Record is nil!\r\n\r\nCalled Procedure: %1")
+                             .arg("SolarRtn.CreateImage")
+                             .toStdString(),
                          Icon::Error, Buttons::OK);
         return;
     }
@@ -309,13 +320,17 @@ void TSolarRtn::CreateImage(const SolrImgFileRec *rec, int directoryIndex) {
     } else {
         std::string caption;
         if (alreadyLoaded)
-            caption = "File Already Loaded!";
+            caption = tr("File Already Loaded!").toStdString();
         else if (wasFull && Images->Full())
-            caption = "Too Many Images!";
+            caption = tr("Too Many Images!").toStdString();
         else
-            caption = "Image Not Loaded!"; // the reader has said why, or the file holds no image
-        prompt().message(caption, "Unable to load solar image file.\r\n\r\nFile Name: " + path, Icon::Error,
-                         Buttons::OK);
+            caption =
+                tr("Image Not Loaded!").toStdString(); // the reader has said why, or the file holds no image
+        prompt().message(caption,
+                         tr("Unable to load solar image file.\r\n\r\nFile Name: %1")
+                             .arg(QString::fromStdString(path))
+                             .toStdString(),
+                         Icon::Error, Buttons::OK);
     }
     enableImagesMenu();
     UpdateSortIndicator();
@@ -441,8 +456,9 @@ void TSolarRtn::SortImageList1Click() {
 
 void TSolarRtn::ClearAllImages1Click() {
     if (ConfirmClearAll &&
-        prompt().message("Verify Clear Images", "Are You Sure You Want to Remove all the Images?",
-                         Icon::Question, Buttons::YesNo) != Answer::Yes)
+        prompt().message(tr("Verify Clear Images").toStdString(),
+                         tr("Are You Sure You Want to Remove all the Images?").toStdString(), Icon::Question,
+                         Buttons::YesNo) != Answer::Yes)
         return;
     // The image window lets go of its image before the images are released.
     forgetAllImages();
@@ -487,7 +503,7 @@ void TSolarRtn::SelectAll1Click() {
 void TSolarRtn::Search1Click() {
     if (!SearchDlg)
         SearchDlg = new TGetSrchStrDlg(this);
-    SearchDlg->setWindowTitle("Find Text String");
+    SearchDlg->setWindowTitle(tr("Find Text String"));
     runModal(*SearchDlg);
     int start = 0;
     switch (SearchDlg->Start) {
@@ -514,8 +530,9 @@ void TSolarRtn::Search1Click() {
         ListBox1->repaint();
         return;
     }
-    prompt().message("String Not Found", "\"" + SearchDlg->SearchText + "\" Not Found.", Icon::Information,
-                     Buttons::OK);
+    prompt().message(tr("String Not Found").toStdString(),
+                     tr("\"%1\" Not Found.").arg(QString::fromStdString(SearchDlg->SearchText)).toStdString(),
+                     Icon::Information, Buttons::OK);
 }
 
 void TSolarRtn::PrintListBox(QListWidget *list, const std::string &heading) {
@@ -561,8 +578,8 @@ void TSolarRtn::SaveList1Click() {
     if (LastImageListFile.empty())
         LastImageListFile = ImageListBaseName + ".LST";
     FileDialogSetup setup;
-    setup.title = "Save Image List";
-    setup.filter = "Solar Rotation Image Lists|*.LST";
+    setup.title = tr("Save Image List").toStdString();
+    setup.filter = tr("Solar Rotation Image Lists").toStdString() + "|*.LST";
     setup.defaultExt = "*.LST";
     setup.fileName = LastImageListFile;
     setup.folder = LastImageListDir;
@@ -576,13 +593,17 @@ void TSolarRtn::SaveList1Click() {
         lines.push_back(ImageList1->item(i)->text().toStdString());
     std::string error;
     if (!writeTextLines(*name, lines, error)) {
-        prompt().message("File Error!",
-                         "Unable to Write Image List!\r\n\r\nFile Name: " + *name + "\r\n" + error,
+        prompt().message(tr("File Error!").toStdString(),
+                         tr("Unable to Write Image List!\r\n\r\nFile Name: %1\r\n%2")
+                             .arg(QString::fromStdString(*name), QString::fromStdString(error))
+                             .toStdString(),
                          Icon::Error, Buttons::OK);
         return;
     }
-    prompt().message("Image List File Written", "Image List Written to " + LastImageListFile + ".",
-                     Icon::Information, Buttons::OK);
+    prompt().message(
+        tr("Image List File Written").toStdString(),
+        tr("Image List Written to %1.").arg(QString::fromStdString(LastImageListFile)).toStdString(),
+        Icon::Information, Buttons::OK);
     SaveList1->setEnabled(false);
 }
 
@@ -592,8 +613,8 @@ void TSolarRtn::LoadList1Click() {
     if (LastImageListFile.empty())
         LastImageListFile = ImageListBaseName + ".LST";
     FileDialogSetup setup;
-    setup.title = "Load Image List";
-    setup.filter = "Solar Rotation Image Lists|*.LST";
+    setup.title = tr("Load Image List").toStdString();
+    setup.filter = tr("Solar Rotation Image Lists").toStdString() + "|*.LST";
     setup.defaultExt = "*.LST";
     setup.fileName = LastImageListFile;
     setup.folder = LastImageListDir;
@@ -605,9 +626,11 @@ void TSolarRtn::LoadList1Click() {
         name = existingFileNoCase(upperFileNamePart(*chosen));
         if (!name.empty())
             break;
-        prompt().message("File Not Found!",
-                         "Unable to Load " + fileNamePart(upperFileNamePart(*chosen)) + "!", Icon::Error,
-                         Buttons::OK);
+        prompt().message(tr("File Not Found!").toStdString(),
+                         tr("Unable to Load %1!")
+                             .arg(QString::fromStdString(fileNamePart(upperFileNamePart(*chosen))))
+                             .toStdString(),
+                         Icon::Error, Buttons::OK);
     }
     ConfirmClearAll = false;
     ClearAllImages1Click();

@@ -45,19 +45,19 @@ TGaugeForm2::TGaugeForm2(QWidget *parent) : QDialog(parent) {
     EstimateVal = value();
     FileVal = value();
     int row = 0;
-    auto add = [&](const char *caption, QLabel *v) {
+    auto add = [&](const QString &caption, QLabel *v) {
         grid->addWidget(new QLabel(caption, this), row, 0);
         grid->addWidget(v, row++, 1);
     };
-    add(" Images Selected", TotalVal);
-    add("Images Loaded", LoadedVal);
-    add("Percent Complete:", PercentVal);
-    add("Elapsed Time:", ElapsedVal);
-    add("Est. Time to Complete:", EstimateVal);
-    add("Current Image File:", FileVal);
+    add(tr(" Images Selected"), TotalVal);
+    add(tr("Images Loaded"), LoadedVal);
+    add(tr("Percent Complete:"), PercentVal);
+    add(tr("Elapsed Time:"), ElapsedVal);
+    add(tr("Est. Time to Complete:"), EstimateVal);
+    add(tr("Current Image File:"), FileVal);
     Gauge = new TGauge(this);
-    OKBtn = new QPushButton("OK", this);
-    CancelBtn = new QPushButton("Cancel", this);
+    OKBtn = new QPushButton(tr("OK"), this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OKBtn);
@@ -72,7 +72,10 @@ TGaugeForm2::TGaugeForm2(QWidget *parent) : QDialog(parent) {
 
 std::string TGaugeForm2::HoursText(double hours) {
     const double whole = std::trunc(hours);
-    return FixedText(whole, 0) + " Hr " + FixedText((hours - whole) * 60.0, 2) + " Min";
+    return tr("%1 Hr %2 Min")
+        .arg(QString::fromStdString(FixedText(whole, 0)),
+             QString::fromStdString(FixedText((hours - whole) * 60.0, 2)))
+        .toStdString();
 }
 
 void TGaugeForm2::StartProgress(const std::string &caption, const std::string &question, int total) {
@@ -122,8 +125,8 @@ void TGaugeForm2::FinishProgress() {
 void TGaugeForm2::CancelBtnClick() {
     if (!running_)
         return;
-    if (prompt().message("Cancel Current Processing?", question_, Icon::Question, Buttons::YesNo) !=
-        Answer::Yes)
+    if (prompt().message(tr("Cancel Current Processing?").toStdString(), question_, Icon::Question,
+                         Buttons::YesNo) != Answer::Yes)
         return;
     running_ = false;
     FinishProgress();

@@ -6,6 +6,7 @@
 #include "imagedb/SolrImages.h"
 #include "imagefiles/DisplayParams.h"
 #include "support/ListText.h"
+#include "support/Translate.h"
 
 #include <fitsio.h>
 
@@ -203,7 +204,8 @@ bool observationTime(const RawImage &img, ImportGeometry &geo, std::string &erro
         }
     }
     if (!ok || !hasTime) {
-        error = "no observation date and time in the header (DATE-OBS, TIME-OBS or T_OBS)";
+        error = translate("ImportImg",
+                          "no observation date and time in the header (DATE-OBS, TIME-OBS or T_OBS)");
         return false;
     }
     const double days = static_cast<double>(daysFromCivil(y, mo, d) - daysFromCivil(1899, 12, 30));
@@ -217,8 +219,9 @@ bool observationTime(const RawImage &img, ImportGeometry &geo, std::string &erro
     geo.minute = static_cast<int>(s / 60 % 60);
     geo.second = static_cast<int>(s % 60);
     if (geo.year < 1951 || geo.year > 2050) {
-        error = "the observation year " + std::to_string(geo.year) +
-                " is outside 1951-2050, which the image names can hold";
+        error = arg(translate("ImportImg",
+                              "the observation year %1 is outside 1951-2050, which the image names can hold"),
+                    {std::to_string(geo.year)});
         return false;
     }
     return true;
@@ -345,8 +348,9 @@ bool openImage(const std::string &path, FitsFile &file, RawImage &out, std::stri
     out = RawImage();
     int status = 0;
     if (fits_open_diskfile(&file.f, path.c_str(), READONLY, &status)) {
-        error = status == FILE_NOT_OPENED ? "cannot be opened"
-                                          : "not a readable FITS file (" + fitsText(status) + ")";
+        error = status == FILE_NOT_OPENED
+                    ? translate("ImportImg", "cannot be opened")
+                    : arg(translate("ImportImg", "not a readable FITS file (%1)"), {fitsText(status)});
         return false;
     }
     fitsfile *f = file.f;
@@ -372,7 +376,7 @@ bool openImage(const std::string &path, FitsFile &file, RawImage &out, std::stri
             found = i;
     }
     if (status) {
-        error = "damaged FITS file (" + fitsText(status) + ")";
+        error = arg(translate("ImportImg", "damaged FITS file (%1)"), {fitsText(status)});
         return false;
     }
     if (!found) {
@@ -386,18 +390,19 @@ bool openImage(const std::string &path, FitsFile &file, RawImage &out, std::stri
             std::fclose(raw);
         }
         if (!ec && std::string(start) == "SIMPLE  " && static_cast<LONGLONG>(size) > end)
-            error = "the file is cut short or damaged inside an extension header (" +
-                    std::to_string(static_cast<LONGLONG>(size) - end) +
-                    " bytes after the last complete header and data unit)";
+            error =
+                arg(translate("ImportImg", "the file is cut short or damaged inside an extension header (%1 "
+                                           "bytes after the last complete header and data unit)"),
+                    {std::to_string(static_cast<LONGLONG>(size) - end)});
         else
-            error = "holds no image (tables or empty headers only)";
+            error = translate("ImportImg", "holds no image (tables or empty headers only)");
         return false;
     }
     if (found > 1)
         readKeys(f, out.keys, true);
     if (dims[0] > 20000 || dims[1] > 20000) {
-        error =
-            "image of " + std::to_string(dims[0]) + " x " + std::to_string(dims[1]) + " pixels is too large";
+        error = arg(translate("ImportImg", "image of %1 x %2 pixels is too large"),
+                    {std::to_string(dims[0]), std::to_string(dims[1])});
         return false;
     }
     out.width = static_cast<int>(dims[0]);
@@ -417,7 +422,8 @@ bool readRawImage(const std::string &path, RawImage &out, std::string &error) {
     int anyNull = 0, status = 0;
     // Only the first plane of a cube.
     if (fits_read_img(file.f, TFLOAT, 1, n, &nan, out.pixels.data(), &anyNull, &status)) {
-        error = "the image data cannot be read, the file may be cut short (" + fitsText(status) + ")";
+        error = arg(translate("ImportImg", "the image data cannot be read, the file may be cut short (%1)"),
+                    {fitsText(status)});
         return false;
     }
     return true;
@@ -582,8 +588,9 @@ bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error,
     if (geo.l0Deg < 0)
         geo.l0Deg += 360;
     if (!(geo.distanceAu > 0.2L && geo.distanceAu < 2) || !(std::fabs(geo.b0Deg) <= 90)) {
-        error = "the header's solar distance or B0 is impossible (distance " + FixedText(geo.distanceAu, 6) +
-                " AU)";
+        error =
+            arg(translate("ImportImg", "the header's solar distance or B0 is impossible (distance %1 AU)"),
+                {FixedText(geo.distanceAu, 6)});
         return false;
     }
 
@@ -619,7 +626,8 @@ bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error,
     } else {
         const LimbFit fit = fitLimb(img);
         if (!fit.found) {
-            error = "no solar disc found (no disc keywords and no clear limb in the image)";
+            error = translate("ImportImg",
+                              "no solar disc found (no disc keywords and no clear limb in the image)");
             return false;
         }
         geo.centreCol = fit.col;
@@ -645,7 +653,7 @@ bool findGeometry(const RawImage &img, ImportGeometry &geo, std::string &error,
     }
     if (!(geo.radiusPx >= 16) || geo.centreCol < 0 || geo.centreRow < 0 || geo.centreCol > img.width - 1 ||
         geo.centreRow > img.height - 1 || geo.radiusPx > 2 * std::max(img.width, img.height)) {
-        error = "the solar disc lies outside the image or is too small";
+        error = translate("ImportImg", "the solar disc lies outside the image or is too small");
         return false;
     }
 
@@ -865,7 +873,7 @@ bool writeImportedFits(const std::string &path, const ImportedImage &out, const 
     fitsfile *f = nullptr;
     int status = 0;
     if (fits_create_diskfile(&f, temp.c_str(), &status)) {
-        error = "cannot create " + temp + " (" + fitsText(status) + ")";
+        error = arg(translate("ImportImg", "cannot create %1 (%2)"), {temp, fitsText(status)});
         return false;
     }
     long naxes[2] = {out.size, out.size};
@@ -916,9 +924,9 @@ bool writeImportedFits(const std::string &path, const ImportedImage &out, const 
         fs::rename(temp, path, ec);
         if (!ec)
             return true;
-        error = "cannot rename " + temp + ": " + ec.message();
+        error = arg(translate("ImportImg", "cannot rename %1: %2"), {temp, ec.message()});
     } else {
-        error = "cannot write " + path + " (" + fitsText(status) + ")";
+        error = arg(translate("ImportImg", "cannot write %1 (%2)"), {path, fitsText(status)});
     }
     fs::remove(temp, ec);
     return false;
@@ -951,11 +959,13 @@ bool checkOptions(const ImportOptions &options, std::string &error) {
     if (options.prefix.size() != 5 || !std::all_of(options.prefix.begin(), options.prefix.end(), [](char ch) {
             return std::isalnum(static_cast<unsigned char>(ch)) || ch == '_' || ch == '-';
         })) {
-        error = "the name prefix must be five letters, digits, '_' or '-' (\"" + options.prefix + "\")";
+        error =
+            arg(translate("ImportImg", "the name prefix must be five letters, digits, '_' or '-' (\"%1\")"),
+                {options.prefix});
         return false;
     }
     if (options.size < 64 || options.size > 8192 || options.size % 2) {
-        error = "the image size must be an even number of pixels from 64 to 8192";
+        error = translate("ImportImg", "the image size must be an even number of pixels from 64 to 8192");
         return false;
     }
     return true;
@@ -970,7 +980,8 @@ bool folderWritable(const std::string &folder, std::string &error) {
     const std::string probe = folder + ".solarimport-probe-" + std::to_string(::getpid());
     const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
     if (fd < 0) {
-        error = "the database folder " + folder + " cannot be written (" + std::strerror(errno) + ")";
+        error = arg(translate("ImportImg", "the database folder %1 cannot be written (%2)"),
+                    {folder, std::strerror(errno)});
         return false;
     }
     ::close(fd);
@@ -984,20 +995,22 @@ bool folderWritable(const std::string &folder, std::string &error) {
 bool readListing(const std::string &path, std::vector<std::string> &lines, std::string &error) {
     lines.clear();
     auto fail = [&](const std::string &why) {
-        error = "the directory file " + path + " " + why + "; it was left as it is and nothing was imported";
+        error = arg(
+            translate("ImportImg", "the directory file %1 %2; it was left as it is and nothing was imported"),
+            {path, why});
         return false;
     };
     std::error_code ec;
     const fs::file_status st = fs::status(path, ec);
     if (ec && ec != std::errc::no_such_file_or_directory)
-        return fail("cannot be read (" + ec.message() + ")");
+        return fail(arg(translate("ImportImg", "cannot be read (%1)"), {ec.message()}));
     if (!fs::exists(st))
         return true;
     if (!fs::is_regular_file(st))
-        return fail("is not a file");
+        return fail(translate("ImportImg", "is not a file"));
     std::FILE *in = std::fopen(path.c_str(), "rb");
     if (!in)
-        return fail("cannot be read (" + std::string(std::strerror(errno)) + ")");
+        return fail(arg(translate("ImportImg", "cannot be read (%1)"), {std::strerror(errno)}));
     std::string all;
     char buf[65536];
     std::size_t got = 0;
@@ -1007,7 +1020,7 @@ bool readListing(const std::string &path, std::vector<std::string> &lines, std::
     const int code = errno;
     std::fclose(in);
     if (failed)
-        return fail("cannot be read (" + std::string(std::strerror(code)) + ")");
+        return fail(arg(translate("ImportImg", "cannot be read (%1)"), {std::strerror(code)}));
     std::string line;
     auto finish = [&] {
         while (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
@@ -1022,7 +1035,7 @@ bool readListing(const std::string &path, std::vector<std::string> &lines, std::
         } else if (ch == '\x1a') {
             // The end-of-file mark of old DOS editors.
         } else if (static_cast<unsigned char>(ch) < 32 && ch != '\t') {
-            return fail("is not a text file of image names");
+            return fail(translate("ImportImg", "is not a text file of image names"));
         } else {
             line += ch;
         }
@@ -1040,7 +1053,7 @@ bool ImportImg::Check(const std::string &folder, const ImportOptions &options, s
     std::error_code ec;
     if (fs::exists(dir, ec)) {
         if (!fs::is_directory(dir, ec)) {
-            error = "the database folder " + dir + " is not a folder";
+            error = arg(translate("ImportImg", "the database folder %1 is not a folder"), {dir});
             return false;
         }
         std::vector<std::string> lines;
@@ -1053,7 +1066,7 @@ bool ImportImg::Check(const std::string &folder, const ImportOptions &options, s
         up = up.parent_path();
     const std::string parent = withSlash(up.empty() ? "." : up.string());
     if (!fs::is_directory(parent, ec) || !folderWritable(parent, error)) {
-        error = "cannot make the database folder " + dir;
+        error = arg(translate("ImportImg", "cannot make the database folder %1"), {dir});
         return false;
     }
     return true;
@@ -1068,7 +1081,7 @@ bool ImportImg::Open(const std::string &folder, const ImportOptions &options, st
     std::error_code ec;
     fs::create_directories(folder_, ec);
     if (!fs::is_directory(folder_, ec)) {
-        error = "cannot make the database folder " + folder_;
+        error = arg(translate("ImportImg", "cannot make the database folder %1"), {folder_});
         return false;
     }
     // The directory file as it is spelt on disk.
@@ -1084,7 +1097,7 @@ ImportImg::Result ImportImg::ImportFile(const std::string &path) {
     Result res;
     const std::string shown = fileNamePart(path);
     auto refuse = [&](const std::string &why) {
-        res.message = shown + ": refused: " + why;
+        res.message = arg(translate("ImportImg", "%1: refused: %2"), {shown, why});
         return res;
     };
     RawImage img;
@@ -1099,12 +1112,14 @@ ImportImg::Result ImportImg::ImportFile(const std::string &path) {
     const std::string key = upper(name);
     for (const std::string &line : lines_)
         if (upper(line.substr(0, SolrImgFileObj::NameRoom)) == key)
-            return refuse("an image of the same minute is already in the database (" + name + ")");
+            return refuse(
+                arg(translate("ImportImg", "an image of the same minute is already in the database (%1)"),
+                    {name}));
     if (!existingFileNoCase(folder_ + name).empty())
-        return refuse("a file " + name + " is already in the database folder");
+        return refuse(arg(translate("ImportImg", "a file %1 is already in the database folder"), {name}));
     const ImportedImage out = resampleDisc(img, geo, options_.size);
     if (out.pixels.empty())
-        return refuse("no light on the solar disc");
+        return refuse(translate("ImportImg", "no light on the solar disc"));
     if (!writeImportedFits(folder_ + name, out, geo, shown, error))
         return refuse(error);
     std::vector<std::string> lines = lines_;
@@ -1115,7 +1130,8 @@ ImportImg::Result ImportImg::ImportFile(const std::string &path) {
     if (!writeTextLines(DirectoryPath(), lines, error)) {
         std::error_code ec;
         fs::remove(folder_ + name, ec);
-        return refuse("cannot write the directory file " + DirectoryPath() + ": " + error);
+        return refuse(
+            arg(translate("ImportImg", "cannot write the directory file %1: %2"), {DirectoryPath(), error}));
     }
     lines_ = std::move(lines);
     res.ok = true;

@@ -3,6 +3,7 @@
 #include "astro/DateTime.h"
 #include "astro/StringUt.h"
 #include "support/Prompt.h"
+#include "support/Translate.h"
 
 #include <cctype>
 #include <cerrno>
@@ -75,10 +76,11 @@ bool SolrImgFileObj::ReadDirectory(const std::string &fileName) {
     std::unique_ptr<std::FILE, FileCloser> f(std::fopen(fileName.c_str(), "rb"));
     if (!f) {
         const int code = IOCodeFromErrno(errno == 0 ? ENOENT : errno);
-        prompt().message("Image Directory File Error!",
-                         "Unable to Open Image Directory File!\r\n\r\nFile Name: " + fileName + "\r\n" +
-                             IOErrorText(code),
-                         Icon::Error, Buttons::OK);
+        prompt().message(
+            translate("SolrImages", "Image Directory File Error!"),
+            arg(translate("SolrImages", "Unable to Open Image Directory File!\r\n\r\nFile Name: %1\r\n%2"),
+                {fileName, IOErrorText(code)}),
+            Icon::Error, Buttons::OK);
         return false;
     }
 
@@ -113,10 +115,11 @@ bool SolrImgFileObj::ReadDirectory(const std::string &fileName) {
         // A directory read only in part would offer a database with images missing: none at all.
         const int code = IOCodeFromErrno(errno == 0 ? EIO : errno);
         records_.DeleteAll();
-        prompt().message("Image Directory File Error!",
-                         "Unable to Read Image Directory File!\r\n\r\nFile Name: " + fileName + "\r\n" +
-                             IOErrorText(code),
-                         Icon::Error, Buttons::OK);
+        prompt().message(
+            translate("SolrImages", "Image Directory File Error!"),
+            arg(translate("SolrImages", "Unable to Read Image Directory File!\r\n\r\nFile Name: %1\r\n%2"),
+                {fileName, IOErrorText(code)}),
+            Icon::Error, Buttons::OK);
         return false;
     }
     if (pending)
@@ -295,7 +298,8 @@ int SolrImagesObj::GrowSlots() {
         }
     }
     if (!grown) {
-        prompt().message("GetMem Error!", "Error occurred while increasing array size!", Icon::Error,
+        prompt().message(translate("SolrImages", "GetMem Error!"),
+                         translate("SolrImages", "Error occurred while increasing array size!"), Icon::Error,
                          Buttons::OK);
         return 0;
     }

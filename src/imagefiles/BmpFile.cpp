@@ -4,6 +4,7 @@
 #include "imagefiles/GrFiles.h"
 #include "support/ExtReal.h"
 #include "support/Prompt.h"
+#include "support/Translate.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -113,10 +114,11 @@ bool BMPFileObj::Begin(const ImageDescription &description) {
     file_ = std::fopen(path_.c_str(), "wb");
     if (file_ == nullptr) {
         const int code = IOCodeFromErrno(errno);
-        prompt().message("BMP File Error!",
-                         "Unable to Create BMP File!\r\n\r\nFile Name: " + path_ + "\r\n" +
-                             "IOResult = " + std::to_string(code),
-                         Icon::Stop, Buttons::OK);
+        prompt().message(
+            translate("BmpFile", "BMP File Error!"),
+            arg(translate("BmpFile", "Unable to Create BMP File!\r\n\r\nFile Name: %1\r\nIOResult = %2"),
+                {path_, std::to_string(code)}),
+            Icon::Stop, Buttons::OK);
         path_.clear();
         return false;
     }
@@ -161,10 +163,12 @@ bool BMPFileObj::RewritePalette() {
     std::FILE *f = std::fopen(path_.c_str(), "r+b");
     if (f == nullptr) {
         const int code = IOCodeFromErrno(errno);
-        prompt().message("BMP File Error!",
-                         "Error Accessing Temporary BMP File!\r\n\r\nFile Name: " + path_ + "\r\n" +
-                             "IOResult = " + std::to_string(code),
-                         Icon::Stop, Buttons::OK);
+        prompt().message(
+            translate("BmpFile", "BMP File Error!"),
+            arg(translate("BmpFile",
+                          "Error Accessing Temporary BMP File!\r\n\r\nFile Name: %1\r\nIOResult = %2"),
+                {path_, std::to_string(code)}),
+            Icon::Stop, Buttons::OK);
         return false;
     }
     bool ok =

@@ -4,6 +4,7 @@
 #include "astro/StringUt.h"
 #include "support/ExtReal.h"
 #include "support/Prompt.h"
+#include "support/Translate.h"
 
 #include <algorithm>
 #include <array>
@@ -88,15 +89,24 @@ bool parseReal(std::string_view s, long double &out) {
 
 void conversionMessage(std::string_view keyword, const std::string &token) {
     prompt().beep(BeepKind::Information);
-    prompt().message("Numeric Conversion Error",
-                     "Keyword field contains non-numeric data.\r\n\r\nKeyword: " + std::string(keyword) +
-                         "\r\n" + "Data: " + token,
-                     Icon::Information, Buttons::OK);
+    prompt().message(
+        translate("GrFiles", "Numeric Conversion Error"),
+        arg(translate("GrFiles", "Keyword field contains non-numeric data.\r\n\r\nKeyword: %1\r\nData: %2"),
+            {std::string(keyword), token}),
+        Icon::Information, Buttons::OK);
+}
+
+std::string notFitsText(const std::string &path) {
+    return arg(translate("GrFiles",
+                         "File is Not FITS Format!\r\nFile Name: %1\r\n\r\nChange the File Type via "
+                         "\"File\" -> \"Image File Type...\""),
+               {path});
 }
 
 void requiredDataMessage() {
     prompt().beep(BeepKind::Error);
-    prompt().message("FITS File Error!", "Required FITS Keyword Data is Missing or Faulty!", Icon::Stop,
+    prompt().message(translate("GrFiles", "FITS File Error!"),
+                     translate("GrFiles", "Required FITS Keyword Data is Missing or Faulty!"), Icon::Stop,
                      Buttons::OK);
 }
 
@@ -584,12 +594,13 @@ void GraphicsFileObj::discardTemporaryFiles() {
 }
 
 bool GraphicsFileObj::AskToContinue() {
-    const Answer a =
-        prompt().message("File Errors Detected!",
-                         "Errors were detected while loading and processing " + displayName_ + ".  " +
-                             "The resulting image may or may not be useable." + "\r\n\r\n" +
-                             "Press \"OK\" to attempt to generate the image, \"Cancel\" to abort.",
-                         Icon::Stop, Buttons::OKCancel);
+    const Answer a = prompt().message(
+        translate("GrFiles", "File Errors Detected!"),
+        arg(translate("GrFiles", "Errors were detected while loading and processing %1.  The "
+                                 "resulting image may or may not be useable.\r\n\r\nPress \"OK\" "
+                                 "to attempt to generate the image, \"Cancel\" to abort."),
+            {displayName_}),
+        Icon::Stop, Buttons::OKCancel);
     return a != Answer::OK;
 }
 
@@ -788,10 +799,11 @@ bool FITSFileObj::ReadHeader(const std::string &path) {
     }
     if (data_ == nullptr) {
         const int code = IOCodeFromErrno(errno);
-        prompt().message("FITS File Error!",
-                         "Unable to Open FITS File!\r\n\r\nFile Name: " + path + "\r\n" +
-                             "IOResult = " + std::to_string(code),
-                         Icon::Stop, Buttons::OK);
+        prompt().message(
+            translate("GrFiles", "FITS File Error!"),
+            arg(translate("GrFiles", "Unable to Open FITS File!\r\n\r\nFile Name: %1\r\nIOResult = %2"),
+                {path, std::to_string(code)}),
+            Icon::Stop, Buttons::OK);
         return false;
     }
 
@@ -810,10 +822,11 @@ bool FITSFileObj::ReadHeader(const std::string &path) {
     std::FILE *listing = std::fopen(listingPath.c_str(), "wb");
     if (listing == nullptr) {
         const int code = IOCodeFromErrno(errno);
-        prompt().message("File Error!",
-                         "Unable to Open Temporary File!\r\n\r\nFile Name: " + listingPath + "\r\n" +
-                             "IOResult = " + std::to_string(code),
-                         Icon::Stop, Buttons::OK);
+        prompt().message(
+            translate("GrFiles", "File Error!"),
+            arg(translate("GrFiles", "Unable to Open Temporary File!\r\n\r\nFile Name: %1\r\nIOResult = %2"),
+                {listingPath, std::to_string(code)}),
+            Icon::Stop, Buttons::OK);
         closeData();
         return false;
     }
@@ -848,10 +861,8 @@ bool FITSFileObj::ReadHeader(const std::string &path) {
             if (!header_.simple) {
                 std::fclose(listing);
                 prompt().beep(BeepKind::Error);
-                prompt().message("FITS File Error!",
-                                 "File is Not FITS Format!\r\nFile Name: " + path + "\r\n\r\n" +
-                                     "Change the File Type via \"File\" -> \"Image File Type...\"",
-                                 Icon::Stop, Buttons::OK);
+                prompt().message(translate("GrFiles", "FITS File Error!"), notFitsText(path), Icon::Stop,
+                                 Buttons::OK);
                 return false;
             }
         }
@@ -871,10 +882,8 @@ bool FITSFileObj::ReadHeader(const std::string &path) {
     if (!anyCard) {
         // Not a single card: an empty or tiny file is no FITS file.
         prompt().beep(BeepKind::Error);
-        prompt().message("FITS File Error!",
-                         "File is Not FITS Format!\r\nFile Name: " + path + "\r\n\r\n" +
-                             "Change the File Type via \"File\" -> \"Image File Type...\"",
-                         Icon::Stop, Buttons::OK);
+        prompt().message(translate("GrFiles", "FITS File Error!"), notFitsText(path), Icon::Stop,
+                         Buttons::OK);
         return false;
     }
 

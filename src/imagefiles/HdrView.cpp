@@ -15,7 +15,11 @@ bool ViewHeader(std::unique_ptr<TInfoListForm1> &window, const std::string &capt
     if (!window) {
         auto created = std::make_unique<TInfoListForm1>();
         if (!created->loadLines(hdrPath)) {
-            prompt().message("File Error!", "Unable to Read the Header Listing!\r\n\r\nFile Name: " + hdrPath,
+            prompt().message(QCoreApplication::translate("solar::HdrView", "File Error!").toStdString(),
+                             QCoreApplication::translate(
+                                 "solar::HdrView", "Unable to Read the Header Listing!\r\n\r\nFile Name: %1")
+                                 .arg(QString::fromStdString(hdrPath))
+                                 .toStdString(),
                              Icon::Error, Buttons::OK);
             return false;
         }

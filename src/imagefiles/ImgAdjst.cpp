@@ -59,7 +59,7 @@ TImgAdjstDlg::TImgAdjstDlg(DisplayParams &record, bool forImageWindow, DisplayPa
                            std::function<void()> redisplay, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), record_(record),
       forImageWindow_(forImageWindow), defaults_(defaults), redisplay_(std::move(redisplay)) {
-    setWindowTitle("Adjust Image Display Parameters");
+    setWindowTitle(tr("Adjust Image Display Parameters"));
 
     BriteScroll = makeScroll(this);
     CntrstScroll = makeScroll(this);
@@ -69,40 +69,40 @@ TImgAdjstDlg::TImgAdjstDlg(DisplayParams &record, bool forImageWindow, DisplayPa
     CntrstRO->setMinimumWidth(50);
     BriteRO->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     CntrstRO->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    BriteScroll->setAccessibleName("Brightness");
-    CntrstScroll->setAccessibleName("Contrast");
+    BriteScroll->setAccessibleName(tr("Brightness"));
+    CntrstScroll->setAccessibleName(tr("Contrast"));
     for (QScrollBar *s : {BriteScroll, CntrstScroll}) {
-        s->setAccessibleDescription("The value shown beside the bar is the position divided by 10.");
+        s->setAccessibleDescription(tr("The value shown beside the bar is the position divided by 10."));
         s->setFocusPolicy(Qt::StrongFocus);
         s->setInvertedControls(false); // Right raises, as on a slider
     }
-    InvrtChk = new QCheckBox("&Invert Display", this);
-    InvrtChk->setToolTip("Switch black/white values");
-    SaveChk = new QCheckBox("&Use Settings as Defaults", this);
-    SaveChk->setToolTip("Apply current settings to all images when loaded.");
-    OrigBtn1 = new QPushButton("Original", this);
-    OrigBtn1->setToolTip("Restore image file orientation, zero brightness & contrast settings.");
+    InvrtChk = new QCheckBox(tr("&Invert Display"), this);
+    InvrtChk->setToolTip(tr("Switch black/white values"));
+    SaveChk = new QCheckBox(tr("&Use Settings as Defaults"), this);
+    SaveChk->setToolTip(tr("Apply current settings to all images when loaded."));
+    OrigBtn1 = new QPushButton(tr("Original"), this);
+    OrigBtn1->setToolTip(tr("Restore image file orientation, zero brightness & contrast settings."));
     OrigLED = new IndicatorLamp(this);
-    DfltBtn1 = new QPushButton("Default", this);
-    DfltBtn1->setToolTip("Restore default orientation, brightness and contrast.");
+    DfltBtn1 = new QPushButton(tr("Default"), this);
+    DfltBtn1->setToolTip(tr("Restore default orientation, brightness and contrast."));
     DfltLED = new IndicatorLamp(this);
-    ApplyBtn = new QPushButton("&Apply Changes", this);
-    ApplyBtn->setToolTip("Regenerate image using current settings.");
-    OkBtn1 = new QPushButton("&OK", this);
-    CnclBtn1 = new QPushButton("&Cancel", this);
+    ApplyBtn = new QPushButton(tr("&Apply Changes"), this);
+    ApplyBtn->setToolTip(tr("Regenerate image using current settings."));
+    OkBtn1 = new QPushButton(tr("&OK"), this);
+    CnclBtn1 = new QPushButton(tr("&Cancel"), this);
     OkBtn1->setDefault(true);
 
     auto *bars = new QGridLayout;
-    bars->addWidget(new QLabel("Brightness", this), 0, 0);
+    bars->addWidget(new QLabel(tr("Brightness"), this), 0, 0);
     bars->addWidget(BriteScroll, 0, 1);
     bars->addWidget(BriteRO, 0, 2);
-    bars->addWidget(new QLabel("Contrast", this), 1, 0);
+    bars->addWidget(new QLabel(tr("Contrast"), this), 1, 0);
     bars->addWidget(CntrstScroll, 1, 1);
     bars->addWidget(CntrstRO, 1, 2);
 
     auto *lamps = new QGridLayout;
-    lamps->addWidget(new QLabel("Original Display", this), 0, 0, Qt::AlignHCenter);
-    lamps->addWidget(new QLabel("Default Settings", this), 0, 1, Qt::AlignHCenter);
+    lamps->addWidget(new QLabel(tr("Original Display"), this), 0, 0, Qt::AlignHCenter);
+    lamps->addWidget(new QLabel(tr("Default Settings"), this), 0, 1, Qt::AlignHCenter);
     lamps->addWidget(OrigLED, 1, 0, Qt::AlignHCenter);
     lamps->addWidget(DfltLED, 1, 1, Qt::AlignHCenter);
     lamps->addWidget(OrigBtn1, 2, 0);
@@ -270,7 +270,7 @@ bool TImgAdjstDlg::adjustImage(DisplayParams &windowRecord, DisplayParams &defau
     displayState().current = &windowRecord;
     displayState().currentIsImageWindow = true;
     TImgAdjstDlg dlg(windowRecord, true, defaults, std::move(redisplay), parent);
-    dlg.setWindowTitle(QString("Adjust Image %1 Display Parameters").arg(imageNumber));
+    dlg.setWindowTitle(tr("Adjust Image %1 Display Parameters").arg(imageNumber));
     int result;
     do {
         result = dlg.execute();
@@ -282,7 +282,7 @@ bool TImgAdjstDlg::setDefaults(DisplayParams &defaults, QWidget *parent) {
     displayState().current = &defaults;
     displayState().currentIsImageWindow = false;
     TImgAdjstDlg dlg(defaults, false, defaults, {}, parent);
-    dlg.setWindowTitle("Set Image Display Parameters");
+    dlg.setWindowTitle(tr("Set Image Display Parameters"));
     return dlg.execute() == QDialog::Accepted;
 }
 

@@ -3,6 +3,7 @@
 #include "support/ListText.h"
 
 #include "support/Prompt.h"
+#include "support/Translate.h"
 
 #include <cctype>
 #include <filesystem>
@@ -22,6 +23,17 @@ namespace {
 bool isFile(const std::string &path) {
     std::error_code ec;
     return !path.empty() && fs::is_regular_file(fs::path(path), ec);
+}
+
+// The file dialog's filter and titles in the user's language (the constants above hold the English).
+std::string measFilter() {
+    return translate("MeasCmds", "Solar Rotation Data Files") + "|*.DAT";
+}
+std::string measSaveTitle() {
+    return translate("MeasCmds", "Save Solar Rotation Measurement Data");
+}
+std::string measLoadTitle() {
+    return translate("MeasCmds", "Load Solar Rotation Measurement Data");
 }
 
 // "*.DAT" or ".DAT" or "DAT" -> ".DAT".
@@ -48,10 +60,11 @@ std::string chooseSavePath(const std::string &title, const std::string &filter, 
             path += dotExt(ext);
         if (!isFile(path))
             return path;
-        const Answer a =
-            prompt().message("Replace Existing File?",
-                             fileNamePart(path) + " Already Exists!\r\n\r\nDo You Want to Overwrite It?",
-                             Icon::Question, Buttons::YesNo);
+        const Answer a = prompt().message(
+            translate("MeasCmds", "Replace Existing File?"),
+            arg(translate("MeasCmds", "%1 Already Exists!\r\n\r\nDo You Want to Overwrite It?"),
+                {fileNamePart(path)}),
+            Icon::Question, Buttons::YesNo);
         if (a == Answer::Yes || a == Answer::OK)
             return path;
         setup.fileName = fileNamePart(path);
@@ -66,7 +79,7 @@ bool SaveData1Click(MeasList &list, MeasFileState &state, const std::string &use
         state.SaveFileName = !state.LoadFileName.empty() ? state.LoadFileName : state.BaseName + ".DAT";
 
     const std::string path =
-        chooseSavePath(MeasSaveTitle, MeasFileFilter, MeasFileExt, state.SaveFileName, state.SaveFolder);
+        chooseSavePath(measSaveTitle(), measFilter(), MeasFileExt, state.SaveFileName, state.SaveFolder);
     if (path.empty())
         return false;
     state.SaveFileName = fileNamePart(path);
@@ -79,14 +92,18 @@ bool SaveData1Click(MeasList &list, MeasFileState &state, const std::string &use
         ok = writeMeasFile(path, list, reason);
     }
     if (!ok) {
-        prompt().message("Data File Not Written",
-                         "Unable to write the measurement data to " + path + ":\r\n" + reason +
-                             "\r\n\r\nAn earlier file of that name is unchanged, and your measurements are "
-                             "still in the program. Please try another folder or file name.",
-                         Icon::Error, Buttons::OK);
+        prompt().message(
+            translate("MeasCmds", "Data File Not Written"),
+            arg(translate("MeasCmds", "Unable to write the measurement data to %1:\r\n%2\r\n\r\nAn "
+                                      "earlier file of that name is unchanged, and your measurements "
+                                      "are still in the program. Please try another folder or file "
+                                      "name."),
+                {path, reason}),
+            Icon::Error, Buttons::OK);
         return false;
     }
-    prompt().message("Data File Written", "Measurement Data Written to " + path + ".", Icon::Information,
+    prompt().message(translate("MeasCmds", "Data File Written"),
+                     arg(translate("MeasCmds", "Measurement Data Written to %1."), {path}), Icon::Information,
                      Buttons::OK);
     state.DataSaved = true;
     return true;
@@ -94,10 +111,11 @@ bool SaveData1Click(MeasList &list, MeasFileState &state, const std::string &use
 
 bool ClearallData1Click(MeasList &list, MeasFileState &state, const std::string &userDir) {
     if (!state.DataSaved) {
-        const Answer a =
-            prompt().message("Data Will Be Lost!",
-                             "You have not saved your measurement data!\r\n\r\nDo you want to save it now?",
-                             Icon::Question, Buttons::YesNoCancel);
+        const Answer a = prompt().message(
+            translate("MeasCmds", "Data Will Be Lost!"),
+            translate("MeasCmds", "You have not saved your measurement data!\r\n\r\nDo you want "
+                                  "to save it now?"),
+            Icon::Question, Buttons::YesNoCancel);
         if (a == Answer::Cancel)
             return false;
         // Clearing after a save that did not happen would lose what the user asked to keep.
@@ -106,7 +124,8 @@ bool ClearallData1Click(MeasList &list, MeasFileState &state, const std::string 
     }
     list.DeleteAll();
     state.DataSaved = true;
-    prompt().message("Data Cleared", "Measurement data cleared.", Icon::Information, Buttons::OK);
+    prompt().message(translate("MeasCmds", "Data Cleared"),
+                     translate("MeasCmds", "Measurement data cleared."), Icon::Information, Buttons::OK);
     return true;
 }
 
@@ -116,7 +135,7 @@ bool Load3Click(MeasList &list, MeasFileState &state, const std::string &userDir
     if (state.LoadFileName.empty())
         state.LoadFileName = !state.SaveFileName.empty() ? state.SaveFileName : state.BaseName + ".DAT";
 
-    FileDialogSetup setup{MeasLoadTitle, MeasFileFilter, MeasFileExt, state.LoadFileName, state.LoadFolder};
+    FileDialogSetup setup{measLoadTitle(), measFilter(), MeasFileExt, state.LoadFileName, state.LoadFolder};
     std::string path, onDisk;
     for (;;) {
         const auto chosen = prompt().openFile(setup);
@@ -126,16 +145,19 @@ bool Load3Click(MeasList &list, MeasFileState &state, const std::string &userDir
         onDisk = existingFileNoCase(*chosen);
         if (!onDisk.empty())
             break;
-        prompt().message("File Not Found!", "Unable to Load " + path + "!", Icon::Error, Buttons::OK);
+        prompt().message(translate("MeasCmds", "File Not Found!"),
+                         arg(translate("MeasCmds", "Unable to Load %1!"), {path}), Icon::Error, Buttons::OK);
         setup.fileName = fileNamePart(path);
         setup.folder = folderPart(path);
     }
 
     enum class Mode { Load, Merge, Replace, Overwrite } mode = Mode::Load;
     if (!list.IsEmpty()) {
-        const Answer a = prompt().message("Merge with current data?",
-                                          "Do you want to merge the file data with your current data?",
-                                          Icon::Question, Buttons::YesNoCancel);
+        const Answer a =
+            prompt().message(translate("MeasCmds", "Merge with current data?"),
+                             translate("MeasCmds", "Do you want to merge the file data with your "
+                                                   "current data?"),
+                             Icon::Question, Buttons::YesNoCancel);
         if (a == Answer::Cancel)
             return false;
         if (a == Answer::Yes) {
@@ -143,7 +165,8 @@ bool Load3Click(MeasList &list, MeasFileState &state, const std::string &userDir
         } else if (state.DataSaved) {
             mode = Mode::Replace;
         } else {
-            if (prompt().message("Are You Sure?", "Unsaved data will be lost!", Icon::Error,
+            if (prompt().message(translate("MeasCmds", "Are You Sure?"),
+                                 translate("MeasCmds", "Unsaved data will be lost!"), Icon::Error,
                                  Buttons::OKCancel) != Answer::OK)
                 return false;
             mode = Mode::Overwrite;
@@ -168,26 +191,30 @@ bool Load3Click(MeasList &list, MeasFileState &state, const std::string &userDir
         }
     }
     if (!ok) {
-        prompt().message("Data File Not Loaded",
-                         "Unable to load measurement data from " + path + ":\r\n" + reason +
-                             "\r\n\r\nNothing was loaded; your current measurement data are unchanged.",
-                         Icon::Error, Buttons::OK);
+        prompt().message(
+            translate("MeasCmds", "Data File Not Loaded"),
+            arg(translate("MeasCmds", "Unable to load measurement data from %1:\r\n%2\r\n\r\nNothing "
+                                      "was loaded; your current measurement data are unchanged."),
+                {path, reason}),
+            Icon::Error, Buttons::OK);
         return false;
     }
 
     std::string text;
     switch (mode) {
     case Mode::Merge:
-        text = "Measurement Data from " + path + "\r\n" + " merged with current data.";
+        text = arg(translate("MeasCmds", "Measurement Data from %1\r\n merged with current data."), {path});
         break;
     case Mode::Overwrite:
-        text = "Measurement Data loaded from " + path + "." + "\r\n\r\n" + "Existing data overwritten!";
+        text =
+            arg(translate("MeasCmds", "Measurement Data loaded from %1.\r\n\r\nExisting data overwritten!"),
+                {path});
         break;
     default:
-        text = "Measurement Data loaded from " + path + ".";
+        text = arg(translate("MeasCmds", "Measurement Data loaded from %1."), {path});
     }
     state.DataSaved = mode != Mode::Merge;
-    prompt().message("Data File Loaded", text, Icon::Information, Buttons::OK);
+    prompt().message(translate("MeasCmds", "Data File Loaded"), text, Icon::Information, Buttons::OK);
     return true;
 }
 

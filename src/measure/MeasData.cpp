@@ -3,6 +3,7 @@
 #include "astro/DateTime.h"
 #include "astro/StringUt.h"
 #include "support/ExtReal.h"
+#include "support/Translate.h"
 
 #include <cerrno>
 #include <cmath>
@@ -25,8 +26,27 @@ const long double *realField(const MeasRec &r, int i) {
     return realField(const_cast<MeasRec &>(r), i);
 }
 
-const char *const RealNames[] = {"pixel column",     "pixel row",        "x offset",  "y offset",
-                                 "x in solar radii", "y in solar radii", "longitude", "latitude"};
+// What a record holds in a field that is not a number, as the load message names it.
+std::string notANumber(int field) {
+    switch (field) {
+    case 0:
+        return translate("MeasData", "a pixel column that is not a number");
+    case 1:
+        return translate("MeasData", "a pixel row that is not a number");
+    case 2:
+        return translate("MeasData", "a x offset that is not a number");
+    case 3:
+        return translate("MeasData", "a y offset that is not a number");
+    case 4:
+        return translate("MeasData", "a x in solar radii that is not a number");
+    case 5:
+        return translate("MeasData", "a y in solar radii that is not a number");
+    case 6:
+        return translate("MeasData", "a longitude that is not a number");
+    default:
+        return translate("MeasData", "a latitude that is not a number");
+    }
+}
 
 // An error number in the program's words.
 std::string ioReason(int err) {
@@ -168,9 +188,11 @@ bool readMeasFile(const std::string &path, std::vector<MeasRec> &out, std::strin
         return false;
     }
     if (bytes.size() % MeasRecordBytes != 0) {
-        reason = "The file is " + std::to_string(bytes.size()) +
-                 " bytes long, which is not a whole number of 93-byte measurement records.\r\n"
-                 "It is not a measurement data file, or it is damaged.";
+        reason =
+            arg(translate("MeasData", "The file is %1 bytes long, which is not a whole number of 93-byte "
+                                      "measurement records.\r\nIt is not a measurement data file, or it "
+                                      "is damaged."),
+                {std::to_string(bytes.size())});
         return false;
     }
 
@@ -183,25 +205,28 @@ bool readMeasFile(const std::string &path, std::vector<MeasRec> &out, std::strin
         const MeasRec rec = decodeMeasRecord(p);
         std::string what;
         if (p[0] > 3)
-            what = "a spot identifier longer than 3 characters";
+            what = translate("MeasData", "a spot identifier longer than 3 characters");
         else if (rec.Unit > UnitHeliographic)
-            what = "an unknown measurement unit (" + std::to_string(rec.Unit) + ")";
+            what = arg(translate("MeasData", "an unknown measurement unit (%1)"), {std::to_string(rec.Unit)});
         else if (!std::isfinite(rec.Time))
-            what = "an image time that is not a number";
+            what = translate("MeasData", "an image time that is not a number");
         else
             for (int k = 0; k < 8 && what.empty(); ++k)
                 if (!std::isfinite(*realField(rec, k)))
-                    what = std::string("a ") + RealNames[k] + " that is not a number";
+                    what = notANumber(k);
         if (!what.empty()) {
             if (++bad <= 5)
-                problems += "\r\nRecord " + std::to_string(i + 1) + " has " + what + ".";
+                problems +=
+                    "\r\n" + arg(translate("MeasData", "Record %1 has %2."), {std::to_string(i + 1), what});
             continue;
         }
         recs.push_back(rec);
     }
     if (bad > 0) {
-        reason = std::to_string(bad) + " of its " + std::to_string(count) + " records " +
-                 (bad == 1 ? "is" : "are") + " not valid measurements:" + problems;
+        reason = arg(bad == 1 ? translate("MeasData", "%1 of its %2 records is not valid measurements:")
+                              : translate("MeasData", "%1 of its %2 records are not valid measurements:"),
+                     {std::to_string(bad), std::to_string(count)}) +
+                 problems;
         if (bad > 5)
             reason += "\r\n...";
         return false;

@@ -51,16 +51,16 @@ TMeasDataForm1::TMeasDataForm1(QWidget *parent, NoList) : QDialog(parent) {
 TMeasDataForm1::~TMeasDataForm1() = default;
 
 void TMeasDataForm1::build() {
-    setWindowTitle("Sunspot Measurement Data");
+    setWindowTitle(tr("Sunspot Measurement Data"));
     auto *grid = new QGridLayout;
-    MeasLbl = new QLabel("Heliographic Coordinates", this);
-    UnitLbl = new QLabel("Unit is Degrees", this);
-    LongLbl = new QLabel("Longitude is \"Apparent\", measured from image center.", this);
-    auto *idLbl = new QLabel("Spot ID:", this);
-    auto *dateLbl = new QLabel("Date:", this);
-    auto *timeLbl = new QLabel("UT:", this);
-    XLbl = new QLabel("Long:", this);
-    YLbl = new QLabel("Lat:", this);
+    MeasLbl = new QLabel(tr("Heliographic Coordinates"), this);
+    UnitLbl = new QLabel(tr("Unit is Degrees"), this);
+    LongLbl = new QLabel(tr("Longitude is \"Apparent\", measured from image center."), this);
+    auto *idLbl = new QLabel(tr("Spot ID:"), this);
+    auto *dateLbl = new QLabel(tr("Date:"), this);
+    auto *timeLbl = new QLabel(tr("UT:"), this);
+    XLbl = new QLabel(tr("Long:"), this);
+    YLbl = new QLabel(tr("Lat:"), this);
     IDEd = new QLineEdit(this);
     IDEd->setMaxLength(3);
     // The identifier is stored as single bytes: printable ASCII only.
@@ -89,15 +89,15 @@ void TMeasDataForm1::build() {
     timeLbl->setBuddy(TimeEd);
     XLbl->setBuddy(XEd);
     YLbl->setBuddy(YEd);
-    IDEd->setAccessibleName("Spot ID");
+    IDEd->setAccessibleName(tr("Spot ID"));
     IDEd->setAccessibleDescription(
-        "Identifier of the measured spot, up to three characters; Enter records it.");
-    DateEd->setAccessibleName("Image date");
-    TimeEd->setAccessibleName("Image time (UT)");
-    XEd->setAccessibleName("Longitude");
-    YEd->setAccessibleName("Latitude");
-    OkBtn1 = new QPushButton("&Record", this);
-    CnclBtn1 = new QPushButton("&Finished", this);
+        tr("Identifier of the measured spot, up to three characters; Enter records it."));
+    DateEd->setAccessibleName(tr("Image date"));
+    TimeEd->setAccessibleName(tr("Image time (UT)"));
+    XEd->setAccessibleName(tr("Longitude"));
+    YEd->setAccessibleName(tr("Latitude"));
+    OkBtn1 = new QPushButton(tr("&Record"), this);
+    CnclBtn1 = new QPushButton(tr("&Finished"), this);
     OkBtn1->setEnabled(false);
     OkBtn1->setAutoDefault(false);
     OkBtn1->setDefault(true); // Enter in the identifier box records
@@ -111,7 +111,7 @@ void TMeasDataForm1::build() {
     // The headings change with the unit: room for the longest of each, so that the window keeps
     // its size and its buttons their place in every unit.
     const QFontMetrics fm(MeasLbl->font());
-    MeasLbl->setMinimumWidth(fm.horizontalAdvance("Position of Spot Relative to Image Center"));
+    MeasLbl->setMinimumWidth(fm.horizontalAdvance(tr("Position of Spot Relative to Image Center")));
     LongLbl->setMinimumSize(LongLbl->sizeHint());
     screenfit::keepCaptionWhole(this);
 
@@ -122,21 +122,22 @@ void TMeasDataForm1::build() {
 
 void TMeasDataForm1::SetUnitLabels(int unit, bool headingToo) {
     const bool helio = unit != UnitPixels && unit != UnitSolarRadius;
-    XLbl->setText(helio ? "Long:" : "X:");
-    YLbl->setText(helio ? "Lat:" : "Y:");
-    UnitLbl->setText(unit == UnitPixels        ? "Unit is Pixels"
-                     : unit == UnitSolarRadius ? "Unit is Solar Radius"
-                                               : "Unit is Degrees");
-    XEd->setToolTip(helio ? "wrt image center line" : "");
-    XEd->setAccessibleName(helio ? "Longitude" : "X");
-    YEd->setAccessibleName(helio ? "Latitude" : "Y");
-    const QString where = helio ? "Heliographic, apparent longitude measured from the image center line. "
-                                : "Position of the spot relative to the image center. ";
+    XLbl->setText(helio ? tr("Long:") : QString("X:"));
+    YLbl->setText(helio ? tr("Lat:") : QString("Y:"));
+    UnitLbl->setText(unit == UnitPixels        ? tr("Unit is Pixels")
+                     : unit == UnitSolarRadius ? tr("Unit is Solar Radius")
+                                               : tr("Unit is Degrees"));
+    XEd->setToolTip(helio ? tr("wrt image center line") : QString());
+    XEd->setAccessibleName(helio ? tr("Longitude") : QString("X"));
+    YEd->setAccessibleName(helio ? tr("Latitude") : QString("Y"));
+    const QString where = helio ? tr("Heliographic, apparent longitude measured from the image center line. ")
+                                : tr("Position of the spot relative to the image center. ");
     XEd->setAccessibleDescription(where + UnitLbl->text());
     YEd->setAccessibleDescription(where + UnitLbl->text());
     if (headingToo) {
-        MeasLbl->setText(helio ? "Heliographic Coordinates" : "Position of Spot Relative to Image Center");
-        LongLbl->setText(helio ? "Longitude is \"Apparent\", measured from image center." : "");
+        MeasLbl->setText(helio ? tr("Heliographic Coordinates")
+                               : tr("Position of Spot Relative to Image Center"));
+        LongLbl->setText(helio ? tr("Longitude is \"Apparent\", measured from image center.") : QString());
     }
 }
 
@@ -219,13 +220,15 @@ bool TMeasDataForm1::IdUsedOnImage(MeasList &list, const std::string &id, double
 void TMeasDataForm1::OkBtn1Click() {
     const std::string typed = IDEd->text().toStdString();
     if (typed.empty()) {
-        prompt().message("No Spot ID!", "Please enter an ID for the spot you just measured.", Icon::Error,
+        prompt().message(tr("No Spot ID!").toStdString(),
+                         tr("Please enter an ID for the spot you just measured.").toStdString(), Icon::Error,
                          Buttons::OK);
         return;
     }
     const std::string id = upperId(typed);
     if (IdUsedOnImage(*List, id, Pending.Time, nullptr)) {
-        prompt().message("ID Already Used!", "Please enter an unused ID for the spot you just measured.",
+        prompt().message(tr("ID Already Used!").toStdString(),
+                         tr("Please enter an unused ID for the spot you just measured.").toStdString(),
                          Icon::Error, Buttons::OK);
         return;
     }
@@ -273,11 +276,11 @@ void TMeasDataForm1::reject() {
 TEditDataForm1::TEditDataForm1(MeasList &list, const MeasRec *stored, QWidget *parent)
     : TMeasDataForm1(parent, NoList{}), TheList(list), Stored(stored) {
     setModal(true);
-    OkBtn1->setText("&OK");
-    CnclBtn1->setText("&Cancel");
+    OkBtn1->setText(tr("&OK"));
+    CnclBtn1->setText(tr("&Cancel"));
     OkBtn1->setEnabled(true);
-    MeasLbl->setText("Heliographic Coordinates");
-    LongLbl->setText("Longitude is \"apparent\", measured from image center.");
+    MeasLbl->setText(tr("Heliographic Coordinates"));
+    LongLbl->setText(tr("Longitude is \"apparent\", measured from image center."));
     disconnect(IDEd, &QLineEdit::textChanged, this, nullptr);
 }
 
@@ -299,14 +302,16 @@ void TEditDataForm1::FormShow() {
 void TEditDataForm1::OkBtn1Click() {
     const std::string typed = IDEd->text().toStdString();
     if (typed.empty()) {
-        prompt().message("No Spot ID!", "Please enter a valid ID for the spot.", Icon::Error, Buttons::OK);
+        prompt().message(tr("No Spot ID!").toStdString(),
+                         tr("Please enter a valid ID for the spot.").toStdString(), Icon::Error, Buttons::OK);
         return;
     }
     // Identifiers are kept in upper case, and one identifier names one spot per image, as when
     // recording.
     const std::string id = upperId(typed);
     if (IdUsedOnImage(TheList, id, Pending.Time, Stored)) {
-        prompt().message("ID Already Used!", "Please enter an unused ID for the spot.", Icon::Error,
+        prompt().message(tr("ID Already Used!").toStdString(),
+                         tr("Please enter an unused ID for the spot.").toStdString(), Icon::Error,
                          Buttons::OK);
         return;
     }
@@ -335,11 +340,11 @@ TDataListForm1::TDataListForm1(TMeasDataForm1 &entry, QWidget *parent)
 
 void TDataListForm1::FormCreate() {
     TInfoListForm1::FormCreate();
-    setWindowTitle("Sunspot Position Measurements");
-    EditSelectedLine1->setText("Edit Selected Measurement...");
-    DeleteSelectedLine1->setText("Delete Selected Measurement");
-    Edit2->setText("Edit Selected Measurement...");
-    Delete2->setText("Delete Selected Measurement");
+    setWindowTitle(tr("Sunspot Position Measurements"));
+    EditSelectedLine1->setText(tr("Edit Selected Measurement..."));
+    DeleteSelectedLine1->setText(tr("Delete Selected Measurement"));
+    Edit2->setText(tr("Edit Selected Measurement..."));
+    Delete2->setText(tr("Delete Selected Measurement"));
     ForSpreadsheet1->setEnabled(true);
     ForReload1->setVisible(true);
     ForReloadSep->setVisible(true);
@@ -431,8 +436,8 @@ void TDataListForm1::DeleteSelectedLine1Click() {
     MeasList &list = Entry.list();
     if (index < 0 || !list.Item(index))
         return;
-    if (prompt().message("Confirm", "Delete Highlighted Entry from List?", Icon::Question, Buttons::YesNo) !=
-        Answer::Yes)
+    if (prompt().message(tr("Confirm").toStdString(), tr("Delete Highlighted Entry from List?").toStdString(),
+                         Icon::Question, Buttons::YesNo) != Answer::Yes)
         return;
     const std::string text = ListBox1->item(line)->text().toStdString();
     delete ListBox1->takeItem(line);
@@ -479,8 +484,9 @@ void TDataListForm1::CommaDelimitClick() {
         ReportFolder = userDir();
     if (CSVFileName.empty())
         CSVFileName = BaseName + ".CSV";
-    const std::string path = chooseSavePath("Save Report in .CSV File for Spreadsheet?", CsvFilter, "*.CSV",
-                                            CSVFileName, ReportFolder);
+    const std::string path = chooseSavePath(tr("Save Report in .CSV File for Spreadsheet?").toStdString(),
+                                            tr("Comma-Delimited Text  (*.CSV) ").toStdString() + "|*.CSV",
+                                            "*.CSV", CSVFileName, ReportFolder);
     if (path.empty()) {
         // No report was written: the flag and the main window's Spreadsheet command say so.
         ReportWritten = false;
@@ -498,11 +504,14 @@ void TDataListForm1::CommaDelimitClick() {
         written = writeMeasCsv(path, Entry.list(), Entry.hooks().Unit(), reason);
     }
     if (written)
-        prompt().message("CSV File Written", "Spreadsheet File (.CSV) Written to " + path + ".",
+        prompt().message(tr("CSV File Written").toStdString(),
+                         tr("Spreadsheet File (.CSV) Written to %1.").arg(qs(path)).toStdString(),
                          Icon::Information, Buttons::OK);
     else
-        prompt().message("File Error!",
-                         "Unable to Write Spreadsheet File!\r\n\r\nFile Name: " + path + "\r\n" + reason,
+        prompt().message(tr("File Error!").toStdString(),
+                         tr("Unable to Write Spreadsheet File!\r\n\r\nFile Name: %1\r\n%2")
+                             .arg(qs(path), qs(reason))
+                             .toStdString(),
                          Icon::Error, Buttons::OK);
     ReportWritten = written;
     Print1->setChecked(ReportWritten);

@@ -2,6 +2,7 @@
 
 #include "support/ListText.h"
 #include "support/Prompt.h"
+#include "support/Translate.h"
 
 #include <atomic>
 #include <csignal>
@@ -142,22 +143,28 @@ int OfferRecoveredMeasurements(const std::string &userDir, MeasList &list) {
             fs::remove(path, ec);
             return 0;
         }
-        prompt().message("Recovered Measurements",
-                         "Measurements kept when the program ended unexpectedly cannot be read.\r\n\r\n"
-                         "File Name: " +
-                             path + "\r\n" + reason,
-                         Icon::Error, Buttons::OK);
+        prompt().message(
+            translate("Recovery", "Recovered Measurements"),
+            arg(translate("Recovery", "Measurements kept when the program ended unexpectedly cannot "
+                                      "be read.\r\n\r\nFile Name: %1\r\n%2"),
+                {path, reason}),
+            Icon::Error, Buttons::OK);
         fs::rename(path, kept, ec);
         return 0;
     }
     const std::string count = std::to_string(recs.size());
     const Answer a = prompt().message(
-        "Recovered Measurements",
-        "The program ended unexpectedly while " + count +
-            (recs.size() == 1 ? " measurement" : " measurements") +
-            " of this user had not been saved. They were kept.\r\n\r\nDo you want to add them to your "
-            "measurements now?\r\n(No keeps them in " +
-            kept + " for Load Data.)",
+        translate("Recovery", "Recovered Measurements"),
+        arg(recs.size() == 1
+                ? translate("Recovery",
+                            "The program ended unexpectedly while %1 measurement of this user had not "
+                            "been saved. They were kept.\r\n\r\nDo you want to add them to your "
+                            "measurements now?\r\n(No keeps them in %2 for Load Data.)")
+                : translate("Recovery",
+                            "The program ended unexpectedly while %1 measurements of this user had not "
+                            "been saved. They were kept.\r\n\r\nDo you want to add them to your "
+                            "measurements now?\r\n(No keeps them in %2 for Load Data.)"),
+            {count, kept}),
         Icon::Question, Buttons::YesNo);
     if (a != Answer::Yes) {
         fs::rename(path, kept, ec);
