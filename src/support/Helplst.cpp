@@ -1,6 +1,7 @@
 #include "support/Helplst.h"
 
 #include "astro/StringUt.h"
+#include "support/ListText.h"
 #include "support/Prompt.h"
 #include "support/Translate.h"
 
@@ -105,7 +106,22 @@ void SelectList::Read(std::istream &in) {
     LastFetched = -1;
 }
 
-bool SelectList::ReadFile(const std::string &path) {
+std::string LanguageFile(const std::string &folder, const std::string &name) {
+    const std::string &language = uiLanguage();
+    if (!name.empty() && !language.empty() && language != "en") {
+        const std::string translated = existingFileNoCase(resolveNoCase(folder, language + "/" + name));
+        if (!translated.empty())
+            return translated;
+    }
+    return folder + name;
+}
+
+std::string LanguageFile(const std::string &path) {
+    return LanguageFile(folderPart(path), fileNamePart(path));
+}
+
+bool SelectList::ReadFile(const std::string &givenPath) {
+    const std::string path = givenPath.empty() ? givenPath : LanguageFile(givenPath);
     Error = 2;
     Entries.DeleteAll();
     Loaded = false;
@@ -177,7 +193,9 @@ bool IsInstructorTopic(const HelpEntry &e) {
     if (key == "instruct.hlp")
         return true;
     const std::string title = lower(e.Title.str());
-    for (const char *word : {"instructor", "answer key", "class report", "options"})
+    // The same words in the Spanish help lists.
+    for (const char *word : {"instructor", "answer key", "class report", "options", "profesor",
+                             "clave de respuestas", "informe de la clase", "opciones"})
         if (title.find(word) != std::string::npos)
             return true;
     return false;
@@ -279,7 +297,9 @@ HelpDisplay LayoutHelpText(const std::vector<std::string> &text) {
             std::string upper = piece;
             for (char &c : upper)
                 c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-            if (upper.find("RELATED TOPICS") != std::string::npos)
+            // The heading of the links, in the help texts of every language.
+            if (upper.find("RELATED TOPICS") != std::string::npos ||
+                upper.find("TEMAS RELACIONADOS") != std::string::npos)
                 d.relatedLine = static_cast<int>(d.lines.size()) - 1;
         }
     };
@@ -298,7 +318,8 @@ HelpDisplay LayoutHelpText(const std::vector<std::string> &text) {
     return d;
 }
 
-std::optional<Answer> ShowReminderFile(const std::string &path, const std::string &caption) {
+std::optional<Answer> ShowReminderFile(const std::string &givenPath, const std::string &caption) {
+    const std::string path = LanguageFile(givenPath);
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) {

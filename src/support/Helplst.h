@@ -57,6 +57,14 @@ public:
     std::int32_t SelectedIndex = 0;
 };
 
+// The help file to read for the user-interface language: folder + "<language>/" + name when the
+// language is not English and the installation holds that translation (any case of its name),
+// otherwise folder + name. Help lists, help texts and the reminder are read through it, so a
+// file missing from the language's folder is shown in English.
+std::string LanguageFile(const std::string &folder, const std::string &name);
+// The same for a full path: its folder and file name.
+std::string LanguageFile(const std::string &path);
+
 // Reads the list at path; on failure also says "Cannot Access Help List." and gives nothing.
 std::unique_ptr<HelpList> LoadHelpList(const std::string &path);
 

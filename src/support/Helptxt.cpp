@@ -8,6 +8,7 @@
 #include "support/QtPrintHdr.h"
 #include "support/QtPrompt.h"
 #include "support/ScreenFit.h"
+#include "support/Translate.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -261,7 +262,11 @@ bool THelpWin::FormActivate() {
         return false;
     }
     const std::string title = withoutLeadingBlanks(st.CurrentTopic->Title.str());
-    std::string path = resolveNoCase(st.HelpFolder, st.CurrentTopic->Key.str());
+    // The topic's file in the user-interface language when there is one, else the English file.
+    const std::string key = st.CurrentTopic->Key.str();
+    std::string path = LanguageFile(st.HelpFolder, key);
+    if (path == st.HelpFolder + key)
+        path = resolveNoCase(st.HelpFolder, key);
     std::ifstream in;
     int code = 2;
     if (!st.CurrentTopic->Key.empty()) {
@@ -475,14 +480,15 @@ HelpCenter *HelpCenter::instance() {
 
 HelpList *HelpCenter::listFor(const std::string &path) {
     const std::string resolved = existingFileNoCase(path).empty() ? path : existingFileNoCase(path);
-    auto it = lists_.find(resolved);
+    // A list read in one language is not reused in another.
+    auto it = lists_.find(uiLanguage() + ":" + resolved);
     if (it != lists_.end())
         return it->second.get();
     std::unique_ptr<HelpList> list = LoadHelpList(resolved);
     if (!list)
         return nullptr;
     HelpList *p = list.get();
-    lists_[resolved] = std::move(list);
+    lists_[uiLanguage() + ":" + resolved] = std::move(list);
     return p;
 }
 

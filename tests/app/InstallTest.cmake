@@ -16,7 +16,7 @@ endif()
 
 set(app org.example.vorn.SolarRtn)
 foreach(f bin/SolarRtn bin/solarimport share/SolarRtn/VORNLOGO.BMP share/SolarRtn/IMAGES/synthlist.txt
-          share/SolarRtn/INSTRUCTOR/synth_answer_key.csv
+          share/SolarRtn/INSTRUCTOR/synth_answer_key.csv share/SolarRtn/es/SOLRTNHLP.LST share/SolarRtn/es/student.hlp
           share/applications/${app}.desktop share/metainfo/${app}.metainfo.xml
           share/icons/hicolor/scalable/apps/${app}.svg)
     if(NOT EXISTS "${prefix}/${f}")

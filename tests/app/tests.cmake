@@ -8,4 +8,5 @@ list(APPEND UI_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/DialogsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LoginDlgTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ShellCmdsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SpanishTest.cpp
 )

@@ -5,6 +5,7 @@
 #include "common/ScriptedPrompt.h"
 #include "common/TempDir.h"
 #include "support/ListText.h"
+#include "support/Translate.h"
 
 #include <algorithm>
 #include <cctype>
@@ -186,14 +187,16 @@ std::string lower(std::string s) {
     return s;
 }
 
-TEST(ShippedHelp, EveryEntryOfEveryListOpensItsOwnTopicAndEveryLinkLeadsToATopic) {
-    const char *const lists[] = {"SOLRTNHLP.LST", "SLRMEASHLP.LST", "SLRCNTRHLP.LST", "LANALHLP.LST",
-                                 "RANALHLP.LST"};
+const char *const ShippedLists[] = {"SOLRTNHLP.LST", "SLRMEASHLP.LST", "SLRCNTRHLP.LST", "LANALHLP.LST",
+                                    "RANALHLP.LST"};
+
+// Every entry of every list in `dir` opens its own topic there, and every link leads to a topic.
+void checkShippedHelp(const std::string &dir) {
     ScriptedPrompt p; // any message fails the test
     int topics = 0;
-    for (const char *name : lists) {
-        SCOPED_TRACE(name);
-        std::unique_ptr<HelpList> list = LoadHelpList(resolveHelpPath(DataDir, name));
+    for (const char *name : ShippedLists) {
+        SCOPED_TRACE(dir + name);
+        std::unique_ptr<HelpList> list = LoadHelpList(resolveHelpPath(dir, name));
         ASSERT_NE(list, nullptr);
         for (int i = 0; i < list->Count(); ++i) {
             const HelpEntry e = *list->GetEntry(i);
@@ -201,7 +204,7 @@ TEST(ShippedHelp, EveryEntryOfEveryListOpensItsOwnTopicAndEveryLinkLeadsToATopic
                 continue;
             const std::string title = e.Title.str().substr(e.Title.str().find_first_not_of(' '));
             SCOPED_TRACE(title);
-            const std::string path = resolveHelpPath(DataDir, e.Key.str());
+            const std::string path = resolveHelpPath(dir, e.Key.str());
             std::ifstream in(path, std::ios::binary);
             ASSERT_TRUE(in) << path;
             // The line that starts the topic must be the topic's own heading, not another one
@@ -234,7 +237,85 @@ TEST(ShippedHelp, EveryEntryOfEveryListOpensItsOwnTopicAndEveryLinkLeadsToATopic
         }
     }
     EXPECT_GE(topics, 40);
-    EXPECT_TRUE(fs::exists(resolveHelpPath(DataDir, "REMINDER.ROT")));
+    EXPECT_TRUE(fs::exists(resolveHelpPath(dir, "REMINDER.ROT")));
+}
+
+TEST(ShippedHelp, EveryEntryOfEveryListOpensItsOwnTopicAndEveryLinkLeadsToATopic) {
+    checkShippedHelp(DataDir);
+}
+
+// The Spanish help: the same lists and topics, entry for entry, and the students' list keeps no
+// trace of the instructor's guide.
+TEST(ShippedHelp, SpanishHelpMatchesTheEnglishEntryForEntry) {
+    const std::string es = DataDir + "es/";
+    checkShippedHelp(es);
+    ScriptedPrompt p;
+    for (const char *name : ShippedLists) {
+        SCOPED_TRACE(name);
+        const auto english = LoadHelpList(resolveHelpPath(DataDir, name));
+        const auto spanish = LoadHelpList(resolveHelpPath(es, name));
+        ASSERT_TRUE(english && spanish);
+        ASSERT_EQ(spanish->Count(), english->Count());
+        for (int i = 0; i < english->Count(); ++i) {
+            EXPECT_EQ(spanish->GetEntry(i)->Key.str(), english->GetEntry(i)->Key.str()) << i;
+            EXPECT_EQ(isHelpBlank(*spanish->GetEntry(i)), isHelpBlank(*english->GetEntry(i))) << i;
+        }
+        EXPECT_EQ(titles(*WithoutInstructorTopics(*spanish)).size(),
+                  titles(*WithoutInstructorTopics(*english)).size());
+    }
+    const auto main = LoadHelpList(es + "SOLRTNHLP.LST");
+    const auto students = WithoutInstructorTopics(*main);
+    EXPECT_EQ(FindTopic(*students, "Guía del profesor", 0, false), -1);
+    EXPECT_EQ(FindTopic(*students, "-Guía del estudiante-", 0, false), 0);
+    EXPECT_GE(FindTopic(*main, "-Guía del profesor-", 0, false), 0);
+}
+
+// Restores English however the test ends.
+struct SpanishForTheTest {
+    SpanishForTheTest() { setUiLanguage("es"); }
+    ~SpanishForTheTest() { setUiLanguage("en"); }
+};
+
+TEST(HelpLanguage, TheLanguagesFolderIsReadWhenItHoldsTheFileElseTheEnglishOne) {
+    TempDir t;
+    fs::create_directory(t.path() / "es");
+    writeFile(t.file("TOPICS.LST"), "\"Topic\" \"text.hlp\"\n");
+    writeFile(t.file("es/topics.lst"), "\"Tema\" \"text.hlp\"\n"); // found in any case
+    writeFile(t.file("text.hlp"), "English text.\n");
+    writeFile(t.file("REMINDER.ROT"), "Save your data.\n");
+    writeFile(t.file("es/REMINDER.ROT"), "Guarde sus datos.\n");
+    ScriptedPrompt p;
+
+    // English: the installation folder's own files, whatever the language folders hold.
+    EXPECT_EQ(LanguageFile(t.dir(), "TOPICS.LST"), t.dir() + "TOPICS.LST");
+    EXPECT_EQ(titles(*LoadHelpList(t.file("TOPICS.LST"))), std::vector<std::string>{"Topic"});
+    {
+        SpanishForTheTest spanish;
+        EXPECT_EQ(titles(*LoadHelpList(t.file("TOPICS.LST"))), std::vector<std::string>{"Tema"});
+        EXPECT_EQ(LanguageFile(t.file("TOPICS.LST")), t.file("es/topics.lst"));
+        // Not translated: the English file.
+        EXPECT_EQ(LanguageFile(t.dir(), "text.hlp"), t.file("text.hlp"));
+        EXPECT_EQ(LanguageFile(t.dir(), "none.hlp"), t.file("none.hlp"));
+        EXPECT_EQ(LanguageFile(t.dir(), ""), t.dir());
+        p.expect("** Exercise Finished? **", Answer::OK);
+        ShowReminderFile(t.file("REMINDER.ROT"), "** Exercise Finished? **");
+        EXPECT_EQ(p.lastMessage().text.substr(0, 19), "Guarde sus datos.\r\n");
+        // A language without a folder of its own reads English.
+        setUiLanguage("de");
+        EXPECT_EQ(LanguageFile(t.file("TOPICS.LST")), t.file("TOPICS.LST"));
+    }
+    EXPECT_EQ(uiLanguage(), "en");
+    p.expect("** Exercise Finished? **", Answer::OK);
+    ShowReminderFile(t.file("REMINDER.ROT"), "** Exercise Finished? **");
+    EXPECT_EQ(p.lastMessage().text.substr(0, 17), "Save your data.\r\n");
+}
+
+// The viewer finds the links under the Spanish heading as under the English one.
+TEST(HelpText, SpanishRelatedTopicsHeadingMarksTheLinks) {
+    const HelpDisplay d = LayoutHelpText({"Texto.", "Temas relacionados:", "Centroide automático"});
+    EXPECT_EQ(d.relatedLine, 2);
+    EXPECT_FALSE(isHelpLinkLine(d, 1));
+    EXPECT_TRUE(isHelpLinkLine(d, 3));
 }
 
 TEST(ShippedHelp, NoHelpTextPrintsTheAnswerKeysRatesOrPeriods) {
@@ -242,7 +323,7 @@ TEST(ShippedHelp, NoHelpTextPrintsTheAnswerKeysRatesOrPeriods) {
     if (!key)
         GTEST_SKIP() << "the sample database is made by the solarimages target";
     std::string help;
-    for (const auto &entry : fs::directory_iterator(DataDir))
+    for (const auto &entry : fs::recursive_directory_iterator(DataDir))
         if (lower(entry.path().extension().string()) == ".hlp")
             help += readFile(entry.path().string());
     // The last four numbers of every line: sidereal rate and period, synodic rate and period.
