@@ -748,7 +748,7 @@ Código = %2</translation>
     </message>
     <message>
         <source>Loaded Image List</source>
-        <translation>Lista de imágenes cargadas</translation>
+        <translation>Imágenes cargadas</translation>
     </message>
     <message>
         <source>Select image to view/measure, right-click for pop-up..</source>
@@ -760,7 +760,7 @@ Código = %2</translation>
     </message>
     <message>
         <source>Image Database Directory</source>
-        <translation>Directorio de la base de datos de imágenes</translation>
+        <translation>Base de datos de imágenes</translation>
     </message>
     <message>
         <source>Double-click image to view/measure, right-click for pop-up..</source>
