@@ -758,10 +758,6 @@ Do you want to record them now?</source>
         <translation>Posición del gráfico</translation>
     </message>
     <message>
-        <source>Fit (RMS Degs)</source>
-        <translation>Ajuste (RMS, grados)</translation>
-    </message>
-    <message>
         <source>T-Zero slider</source>
         <translation>Deslizador de T-cero</translation>
     </message>

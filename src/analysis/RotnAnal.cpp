@@ -250,7 +250,7 @@ void TRotnAnalysis::buildControls() {
     connect(PosRtBtn, &QPushButton::clicked, this, &TRotnAnalysis::PosRtBtnClick);
     // Names for a screen reader; the sliders and buttons take the keyboard (arrow and page keys,
     // Space).
-    RMSDisp->setAccessibleName(tr("Fit (RMS Degs)"));
+    RMSDisp->setAccessibleName(tr("Fit (RMS Solar Radii)"));
     TScroll->setAccessibleName(tr("T-Zero slider"));
     TScroll->setAccessibleDescription(tr("Moves T-zero; a full throw is one day either way."));
     PScroll->setAccessibleName(tr("Period slider"));
