@@ -56,6 +56,7 @@ long long overlapArea(const QRect &r, const QList<QRect> &avoid) {
 // idea of the frame, which lags behind the window manager's (it stays empty when the window
 // manager frames a window that was already shown).
 void moveFrameTo(QWidget *w, QPoint p) {
+    w->setProperty("solarPlacedAt", p);
     if (!w->testAttribute(Qt::WA_WState_Created)) {
         w->move(p);
         return;
@@ -69,6 +70,9 @@ void moveFrameTo(QWidget *w, QPoint p) {
 // window is mapped, and much later when the window manager starts after the program (the frame
 // then grows round the client where it stands, its title bar above the screen). So the frame
 // is checked each time the window moves or is activated, and every quarter second for a while.
+// While a window shown again is being framed, the platform may for a moment report its place
+// inside the new frame (the client at the screen's corner): a frame outside the area goes back
+// to where the program placed it, and only a window never placed is moved in from where it is.
 class FrameKeeper : public QObject {
 public:
     explicit FrameKeeper(QWidget *w) : QObject(w), window_(w) {
@@ -104,8 +108,10 @@ public:
 private:
     void check() {
         QWidget *w = window_;
-        if (w->isVisible() && !w->isMinimized() && !availableArea(w).contains(realFrame(w)))
-            placeFrame(w, realFrame(w).topLeft());
+        if (!w->isVisible() || w->isMinimized() || availableArea(w).contains(realFrame(w)))
+            return;
+        const QVariant placed = w->property("solarPlacedAt");
+        placeFrame(w, placed.isValid() ? placed.toPoint() : realFrame(w).topLeft());
     }
     QWidget *window_;
     QTimer timer_;
@@ -344,6 +350,31 @@ QRect firstFree(const QList<QRect> &candidates, const QList<QRect> &avoid, const
     return best;
 }
 
+QRect freeRoom(QSize size, QPoint near, const QList<QRect> &avoid, const QRect &area) {
+    // A free place can slide until it meets an edge of the area or of a window it avoids: only
+    // those lines (and the wanted place) need trying.
+    QList<int> xs{area.left(), area.right() + 1 - size.width(), near.x()};
+    QList<int> ys{area.top(), area.bottom() + 1 - size.height(), near.y()};
+    for (const QRect &a : avoid) {
+        xs << a.right() + 1 << a.left() - size.width();
+        ys << a.bottom() + 1 << a.top() - size.height();
+    }
+    QRect best;
+    long long bestDistance = -1;
+    for (int x : xs)
+        for (int y : ys) {
+            const QRect r(QPoint(x, y), size);
+            if (!area.contains(r) || overlapArea(r, avoid) > 0)
+                continue;
+            const long long dx = x - near.x(), dy = y - near.y();
+            if (bestDistance < 0 || dx * dx + dy * dy < bestDistance) {
+                best = r;
+                bestDistance = dx * dx + dy * dy;
+            }
+        }
+    return best;
+}
+
 void placeFrame(QWidget *w, QPoint frameTopLeft) {
     const QRect r = clampInto(frameRectAt(w, frameTopLeft), availableArea(w));
     moveFrameTo(w, r.topLeft());
@@ -355,7 +386,14 @@ void placeAmong(QWidget *w, const QList<QPoint> &frameCorners, const QList<QRect
         candidates << frameRectAt(w, p);
     if (candidates.isEmpty())
         return;
-    moveFrameTo(w, firstFree(candidates, avoid, availableArea(w)).topLeft());
+    const QRect area = availableArea(w);
+    QRect best = firstFree(candidates, avoid, area);
+    // Every candidate covers another window: the free room nearest the first, when there is any.
+    if (overlapArea(best, avoid) > 0)
+        if (const QRect free = freeRoom(best.size(), clampInto(candidates.front(), area).topLeft(), avoid, area);
+            !free.isEmpty())
+            best = free;
+    moveFrameTo(w, best.topLeft());
 }
 
 void fitInside(QWidget *w) {
