@@ -388,9 +388,11 @@ void placeAmong(QWidget *w, const QList<QPoint> &frameCorners, const QList<QRect
         return;
     const QRect area = availableArea(w);
     QRect best = firstFree(candidates, avoid, area);
-    // Every candidate covers another window: the free room nearest the first, when there is any.
-    if (overlapArea(best, avoid) > 0)
-        if (const QRect free = freeRoom(best.size(), clampInto(candidates.front(), area).topLeft(), avoid, area);
+    // A helper over the main window hides the menu and the lists the student works with: the
+    // free room nearest the first candidate instead, when there is any.
+    if (overlapArea(best, mainWindowFrame(w)) > 0)
+        if (const QRect free =
+                freeRoom(best.size(), clampInto(candidates.front(), area).topLeft(), avoid, area);
             !free.isEmpty())
             best = free;
     moveFrameTo(w, best.topLeft());

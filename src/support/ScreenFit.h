@@ -39,8 +39,8 @@ QRect freeRoom(QSize size, QPoint near, const QList<QRect> &avoid, const QRect &
 
 // Moves a window so that its frame's corner is at `frameTopLeft`, kept inside the available area.
 void placeFrame(QWidget *w, QPoint frameTopLeft);
-// Places a window at the first free candidate corner (see firstFree); when every candidate
-// covers one of `avoid`, in the free room nearest the first candidate (see freeRoom).
+// Places a window at the first free candidate corner (see firstFree); when that one covers the
+// main window, in the free room nearest the first candidate (see freeRoom).
 void placeAmong(QWidget *w, const QList<QPoint> &frameCorners, const QList<QRect> &avoid);
 // Shrinks a window whose frame is larger than the available area and moves it inside.
 void fitInside(QWidget *w);

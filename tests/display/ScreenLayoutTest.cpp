@@ -210,7 +210,8 @@ TEST(ScreenLayout, MeasuringSessionFitsTheScreenWithNoHelperOverAnyControl) {
 
 TEST(ScreenLayout, HelperKeepsItsPlaceAndFindsTheFreeRoom) {
     const QRect area = available();
-    QWidget helper(nullptr, Qt::Tool);
+    QWidget mainWindow;
+    QWidget helper(&mainWindow, Qt::Tool);
     helper.resize(200, 150);
     screenfit::keepInside(&helper);
     const QPoint placed = area.topLeft() + QPoint(area.width() / 3, area.height() / 2);
@@ -227,8 +228,13 @@ TEST(ScreenLayout, HelperKeepsItsPlaceAndFindsTheFreeRoom) {
     EXPECT_EQ(screenfit::frameRect(&helper).topLeft(), placed);
 
     // Every wanted place covers the main window or the image window: the free room is taken.
-    const QRect main(area.topLeft(), area.size() / 2);
-    const QRect image(QPoint(area.right() + 1 - area.width() / 3, area.top()), QSize(area.width() / 3, area.height()));
+    mainWindow.resize(area.size() / 2);
+    screenfit::placeFrame(&mainWindow, area.topLeft());
+    mainWindow.show();
+    QApplication::processEvents();
+    const QRect main = screenfit::frameRect(&mainWindow);
+    const QRect image(QPoint(area.right() + 1 - area.width() / 3, area.top()),
+                      QSize(area.width() / 3, area.height()));
     screenfit::placeAmong(&helper, {main.topLeft(), main.center(), image.topLeft()}, {main, image});
     QApplication::processEvents();
     const QRect got = screenfit::frameRect(&helper);
