@@ -1,6 +1,7 @@
 #include "analysis/ClassRptWin.h"
 
 #include "analysis/ClassPdf.h"
+#include "astro/StringUt.h"
 #include "support/ListText.h"
 #include "support/Prompt.h"
 #include "support/QtPrompt.h"
@@ -21,6 +22,7 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace solar {
 
@@ -37,6 +39,9 @@ TClassRptForm1::TClassRptForm1(QWidget *parent) : TInfoListForm1(parent) {
     scroll->setWidget(Plot1);
     Pages1->addTab(scroll, tr("Rates against &Latitude"));
     setCentralWidget(Pages1);
+    Pages1->setAccessibleName("Class report pages");
+    scroll->setAccessibleName("Rates against latitude");
+    Plot1->setAccessibleName("Plot of the students' rates against latitude");
 
     // Nothing to edit: the report only reads the students' files.
     Edit1->menuAction()->setVisible(false);
@@ -71,6 +76,19 @@ void TClassRptForm1::Build(const std::string &workDir, const std::string &keyPat
     }
     Plot1->setPixmap(QPixmap::fromImage(img));
     Plot1->setFixedSize(g.Width, g.Height);
+    // What the plot shows, for a screen reader: every student's points, then the law drawn.
+    QStringList said;
+    for (const RatePoint &p : ClassRatePoints(Report_))
+        said << QString("student %1 at latitude %2 degrees, sidereal rate %3 degrees per day")
+                    .arg(QString::fromStdString(p.ID), QString::fromStdString(FixedText(p.LatDeg, 2)),
+                         QString::fromStdString(FixedText(p.ExactRate, 4)));
+    QString text = said.isEmpty() ? QString("No points.") : "Points: " + said.join("; ") + ".";
+    if (const LawFit law = ReferenceLaw(Report_); law.Ok)
+        text += QString(" %1 law: rate = %2 %3 %4 sin squared of the latitude, degrees per day.")
+                    .arg(Report_.haveKey ? "Answer key" : "Class median",
+                         QString::fromStdString(FixedText(law.A, 3)), law.B >= 0 ? "+" : "-",
+                         QString::fromStdString(FixedText(std::fabs(law.B), 3)));
+    Plot1->setAccessibleDescription(text);
     // Reports are saved beside the student folders, never into one of them.
     if (ReportFolder.empty())
         ReportFolder = Report_.workDir;

@@ -56,6 +56,7 @@ long long overlapArea(const QRect &r, const QList<QRect> &avoid) {
 // idea of the frame, which lags behind the window manager's (it stays empty when the window
 // manager frames a window that was already shown).
 void moveFrameTo(QWidget *w, QPoint p) {
+    w->setProperty("solarPlacedAt", p);
     if (!w->testAttribute(Qt::WA_WState_Created)) {
         w->move(p);
         return;
@@ -74,6 +75,9 @@ void moveFrameTo(QWidget *w, QPoint p) {
 // a known frame whose title bar lies above the available area is brought down to its top, since
 // the title bar is what the window is moved by. Until then, the place the program chose is kept
 // inside the area when it is shown and whenever the window manager changes the frame.
+// While a window shown again is being framed, the platform may for a moment report its place
+// inside the new frame (the client at the screen's corner): a frame outside the area goes back
+// to where the program placed it, and only a window never placed is moved in from where it is.
 class FrameKeeper : public QObject {
 public:
     explicit FrameKeeper(QWidget *w) : QObject(w), window_(w) {
@@ -116,18 +120,28 @@ private:
         const QRect area = availableArea(w);
         const QMargins margins = knownMargins(w);
         const QPoint client = w->geometry().topLeft();
+        const QVariant placed = w->property("solarPlacedAt");
+        const auto backInside = [&] {
+            placeFrame(w, placed.isValid() ? placed.toPoint() : realFrame(w).topLeft());
+        };
         if (shown_) {
             // Just shown: the program's place, with a frame that may have been estimated.
             shown_ = false;
             if (!area.contains(realFrame(w)))
-                placeFrame(w, realFrame(w).topLeft());
+                backInside();
         } else if (margins == margins_ && client != client_) {
-            // Moved by the user or the window manager: their place from now on.
-            moved_ = true;
-            timer_.stop();
+            // Moved by the user or the window manager: their place from now on; but a reading
+            // with the title bar above the area before any such move is the platform's passing
+            // report while it frames the window again.
+            if (!moved_ && placed.isValid() && realFrame(w).top() < area.top()) {
+                backInside();
+            } else {
+                moved_ = true;
+                timer_.stop();
+            }
         } else if (margins != margins_ && !moved_ && !area.contains(realFrame(w))) {
             // Framed (again) by the window manager round the program's place.
-            placeFrame(w, realFrame(w).topLeft());
+            backInside();
         }
         // The title bar is judged on the screen under it (another screen may lie above this one).
         const QRect frame = realFrame(w);
@@ -382,6 +396,31 @@ QRect firstFree(const QList<QRect> &candidates, const QList<QRect> &avoid, const
     return best;
 }
 
+QRect freeRoom(QSize size, QPoint near, const QList<QRect> &avoid, const QRect &area) {
+    // A free place can slide until it meets an edge of the area or of a window it avoids: only
+    // those lines (and the wanted place) need trying.
+    QList<int> xs{area.left(), area.right() + 1 - size.width(), near.x()};
+    QList<int> ys{area.top(), area.bottom() + 1 - size.height(), near.y()};
+    for (const QRect &a : avoid) {
+        xs << a.right() + 1 << a.left() - size.width();
+        ys << a.bottom() + 1 << a.top() - size.height();
+    }
+    QRect best;
+    long long bestDistance = -1;
+    for (int x : xs)
+        for (int y : ys) {
+            const QRect r(QPoint(x, y), size);
+            if (!area.contains(r) || overlapArea(r, avoid) > 0)
+                continue;
+            const long long dx = x - near.x(), dy = y - near.y();
+            if (bestDistance < 0 || dx * dx + dy * dy < bestDistance) {
+                best = r;
+                bestDistance = dx * dx + dy * dy;
+            }
+        }
+    return best;
+}
+
 void placeFrame(QWidget *w, QPoint frameTopLeft) {
     const QRect r = clampInto(frameRectAt(w, frameTopLeft), availableArea(w));
     moveFrameTo(w, r.topLeft());
@@ -393,7 +432,16 @@ void placeAmong(QWidget *w, const QList<QPoint> &frameCorners, const QList<QRect
         candidates << frameRectAt(w, p);
     if (candidates.isEmpty())
         return;
-    moveFrameTo(w, firstFree(candidates, avoid, availableArea(w)).topLeft());
+    const QRect area = availableArea(w);
+    QRect best = firstFree(candidates, avoid, area);
+    // A helper over the main window hides the menu and the lists the student works with: the
+    // free room nearest the first candidate instead, when there is any.
+    if (overlapArea(best, mainWindowFrame(w)) > 0)
+        if (const QRect free =
+                freeRoom(best.size(), clampInto(candidates.front(), area).topLeft(), avoid, area);
+            !free.isEmpty())
+            best = free;
+    moveFrameTo(w, best.topLeft());
 }
 
 void fitInside(QWidget *w) {

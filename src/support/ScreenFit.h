@@ -33,15 +33,21 @@ QRect clampInto(QRect r, const QRect &area);
 // the candidate (moved inside) that overlaps them least.
 QRect firstFree(const QList<QRect> &candidates, const QList<QRect> &avoid, const QRect &area);
 
+// The place for a frame of `size` inside `area` that overlaps none of `avoid`, nearest to `near`;
+// empty when there is none.
+QRect freeRoom(QSize size, QPoint near, const QList<QRect> &avoid, const QRect &area);
+
 // Moves a window so that its frame's corner is at `frameTopLeft`, kept inside the available area.
 void placeFrame(QWidget *w, QPoint frameTopLeft);
-// Places a window at the first free candidate corner (see firstFree).
+// Places a window at the first free candidate corner (see firstFree); when that one covers the
+// main window, in the free room nearest the first candidate (see freeRoom).
 void placeAmong(QWidget *w, const QList<QPoint> &frameCorners, const QList<QRect> &avoid);
 // Shrinks a window whose frame is larger than the available area and moves it inside.
 void fitInside(QWidget *w);
 
 // Each time the window is shown, once the window manager has framed it: a frame that reaches
-// past the available area (a title bar above the screen's top) is moved inside.
+// past the available area (a title bar above the screen's top) is moved inside, back to where
+// the program last placed it when it did.
 void keepInside(QWidget *w);
 
 // The width a window's frame needs for its whole caption: the caption in the bold face most

@@ -1,5 +1,7 @@
 #include "a11y/A11yTour.h"
+#include "analysis/ClassFixture.h"
 
+#include "analysis/ClassRptWin.h"
 #include "analysis/LinrAnal.h"
 #include "analysis/RateLat.h"
 #include "analysis/RotnAnal.h"
@@ -87,6 +89,20 @@ A11yTour::A11yTour() {
     windows.push_back({"Result dialog", own(new TRsltsForm1(ResultSettings{}))});
     windows.push_back({"Sine parameters", own(new TSinParmsForm1)});
     windows.push_back({"Rate against latitude", own(new TRateLatForm1)});
+    // The instructor's class report on two made-up students, once on each page: a screen reader
+    // reaches only the page on top.
+    AnswerKey key;
+    std::string reason;
+    const std::string keyPath = writeClassKey(install.file("INSTRUCTOR/synth_answer_key.csv"));
+    if (readAnswerKey(keyPath, key, reason))
+        writeCarefulAndCareless(work.dir(), key);
+    for (int page : {0, 1}) {
+        auto *report = own(new TClassRptForm1);
+        report->Build(work.dir(), keyPath);
+        report->FormShow();
+        report->Pages1->setCurrentIndex(page);
+        windows.push_back({page == 0 ? "Class report" : "Class report plot", report});
+    }
     windows.push_back({"Login", own(new TLoginDlg(&login_, ""))});
     windows.push_back({"Options", own(new TOptionsDlg(w.OptionsObj))});
     auto *input = own(new TStrIpDlg); // as the drive-letter question sets it up

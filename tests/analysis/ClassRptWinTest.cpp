@@ -62,6 +62,11 @@ TEST(ClassRptWin, InstructorReportsOnTheClassSavesAndPrints) {
     EXPECT_EQ(rows, 2);
     ASSERT_EQ(form->Pages1->count(), 2);
     EXPECT_EQ(form->Plot1->pixmap().size(), QSize(760, 560));
+    // A screen reader hears the points and the law the plot draws.
+    const QString said = form->Plot1->accessibleDescription();
+    EXPECT_TRUE(said.startsWith("Points: student 1 at latitude ")) << said.toStdString();
+    EXPECT_TRUE(said.contains("student 2 at latitude ")) << said.toStdString();
+    EXPECT_TRUE(said.contains("Answer key law: rate = ")) << said.toStdString();
 
     // CSV and PDF beside the student folders; the print goes through the print dialog.
     ui.script.answerFile(m.work.file("CLASS.CSV"));

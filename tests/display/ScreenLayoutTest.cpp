@@ -46,6 +46,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -219,6 +220,43 @@ TEST(ScreenLayout, MeasuringSessionFitsTheScreenWithNoHelperOverAnyControl) {
     QApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), &w);
     w.FormClose();
+}
+
+TEST(ScreenLayout, HelperKeepsItsPlaceAndFindsTheFreeRoom) {
+    const QRect area = available();
+    QWidget mainWindow;
+    QWidget helper(&mainWindow, Qt::Tool);
+    helper.resize(200, 150);
+    screenfit::keepInside(&helper);
+    const QPoint placed = area.topLeft() + QPoint(area.width() / 3, area.height() / 2);
+    screenfit::placeFrame(&helper, placed);
+    helper.show();
+    QApplication::processEvents();
+    ASSERT_EQ(screenfit::frameRect(&helper).topLeft(), placed);
+    // Shown again and framed anew, the window is reported for a moment at its place inside the
+    // frame, past the area's corner: it goes back where it was placed, not into the corner (over
+    // the main window's menu).
+    helper.windowHandle()->setPosition(area.topLeft() - QPoint(5, 5));
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(screenfit::frameRect(&helper).topLeft(), placed);
+
+    // Every wanted place covers the main window or the image window: the free room is taken.
+    mainWindow.resize(area.size() / 2);
+    screenfit::placeFrame(&mainWindow, area.topLeft());
+    mainWindow.show();
+    QApplication::processEvents();
+    const QRect main = screenfit::frameRect(&mainWindow);
+    const QRect image(QPoint(area.right() + 1 - area.width() / 3, area.top()),
+                      QSize(area.width() / 3, area.height()));
+    screenfit::placeAmong(&helper, {main.topLeft(), main.center(), image.topLeft()}, {main, image});
+    QApplication::processEvents();
+    const QRect got = screenfit::frameRect(&helper);
+    EXPECT_TRUE(area.contains(got));
+    EXPECT_FALSE(got.intersects(main));
+    EXPECT_FALSE(got.intersects(image));
+    // With no free room left, the place covering least is kept.
+    EXPECT_TRUE(screenfit::freeRoom(got.size(), area.topLeft(), {area}, area).isEmpty());
 }
 
 TEST(ScreenLayout, DiscFillsTheViewingWindowAndEachSizeKeepsItsOwnScale) {
