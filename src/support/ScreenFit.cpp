@@ -121,27 +121,33 @@ private:
         const QMargins margins = knownMargins(w);
         const QPoint client = w->geometry().topLeft();
         const QVariant placed = w->property("solarPlacedAt");
+        // Back to the program's place; the frame read now is the one being left, so the title
+        // bar is judged again at the next check.
         const auto backInside = [&] {
             placeFrame(w, placed.isValid() ? placed.toPoint() : realFrame(w).topLeft());
+            margins_ = knownMargins(w);
+            client_ = w->geometry().topLeft();
         };
+        // A frame hundreds of pixels wide is no frame: the platform's passing report while it
+        // frames the window again (the client then read at the screen's corner). Wait for the next.
+        if (std::max({margins.left(), margins.top(), margins.right(), margins.bottom()}) > 200)
+            return;
         if (shown_) {
             // Just shown: the program's place, with a frame that may have been estimated.
             shown_ = false;
             if (!area.contains(realFrame(w)))
-                backInside();
+                return backInside();
         } else if (margins == margins_ && client != client_) {
             // Moved by the user or the window manager: their place from now on; but a reading
             // with the title bar above the area before any such move is the platform's passing
             // report while it frames the window again.
-            if (!moved_ && placed.isValid() && realFrame(w).top() < area.top()) {
-                backInside();
-            } else {
-                moved_ = true;
-                timer_.stop();
-            }
+            if (!moved_ && placed.isValid() && realFrame(w).top() < area.top())
+                return backInside();
+            moved_ = true;
+            timer_.stop();
         } else if (margins != margins_ && !moved_ && !area.contains(realFrame(w))) {
             // Framed (again) by the window manager round the program's place.
-            backInside();
+            return backInside();
         }
         // The title bar is judged on the screen under it (another screen may lie above this one).
         const QRect frame = realFrame(w);
