@@ -258,6 +258,42 @@ Nombre del archivo: %1<byte value="xd"/>
         <source>Class Report</source>
         <translation>Informe de la clase</translation>
     </message>
+    <message>
+        <source>Class report pages</source>
+        <translation>Páginas del informe de la clase</translation>
+    </message>
+    <message>
+        <source>Rates against latitude</source>
+        <translation>Velocidades frente a latitud</translation>
+    </message>
+    <message>
+        <source>Plot of the students&apos; rates against latitude</source>
+        <translation>Gráfica de las velocidades de los estudiantes frente a la latitud</translation>
+    </message>
+    <message>
+        <source>student %1 at latitude %2 degrees, sidereal rate %3 degrees per day</source>
+        <translation>estudiante %1 en latitud %2 grados, velocidad sidérea %3 grados por día</translation>
+    </message>
+    <message>
+        <source>No points.</source>
+        <translation>Sin puntos.</translation>
+    </message>
+    <message>
+        <source>Points: %1.</source>
+        <translation>Puntos: %1.</translation>
+    </message>
+    <message>
+        <source> %1 law: rate = %2 %3 %4 sin squared of the latitude, degrees per day.</source>
+        <translation> Ley de %1: velocidad = %2 %3 %4 por el seno al cuadrado de la latitud, grados por día.</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>la clave de respuestas</translation>
+    </message>
+    <message>
+        <source>Class median</source>
+        <translation>la mediana de la clase</translation>
+    </message>
 </context>
 <context>
     <name>solar::TLinearAnalysis</name>

@@ -39,9 +39,9 @@ TClassRptForm1::TClassRptForm1(QWidget *parent) : TInfoListForm1(parent) {
     scroll->setWidget(Plot1);
     Pages1->addTab(scroll, tr("Rates against &Latitude"));
     setCentralWidget(Pages1);
-    Pages1->setAccessibleName("Class report pages");
-    scroll->setAccessibleName("Rates against latitude");
-    Plot1->setAccessibleName("Plot of the students' rates against latitude");
+    Pages1->setAccessibleName(tr("Class report pages"));
+    scroll->setAccessibleName(tr("Rates against latitude"));
+    Plot1->setAccessibleName(tr("Plot of the students' rates against latitude"));
 
     // Nothing to edit: the report only reads the students' files.
     Edit1->menuAction()->setVisible(false);
@@ -79,13 +79,13 @@ void TClassRptForm1::Build(const std::string &workDir, const std::string &keyPat
     // What the plot shows, for a screen reader: every student's points, then the law drawn.
     QStringList said;
     for (const RatePoint &p : ClassRatePoints(Report_))
-        said << QString("student %1 at latitude %2 degrees, sidereal rate %3 degrees per day")
+        said << tr("student %1 at latitude %2 degrees, sidereal rate %3 degrees per day")
                     .arg(QString::fromStdString(p.ID), QString::fromStdString(FixedText(p.LatDeg, 2)),
                          QString::fromStdString(FixedText(p.ExactRate, 4)));
-    QString text = said.isEmpty() ? QString("No points.") : "Points: " + said.join("; ") + ".";
+    QString text = said.isEmpty() ? tr("No points.") : tr("Points: %1.").arg(said.join("; "));
     if (const LawFit law = ReferenceLaw(Report_); law.Ok)
-        text += QString(" %1 law: rate = %2 %3 %4 sin squared of the latitude, degrees per day.")
-                    .arg(Report_.haveKey ? "Answer key" : "Class median",
+        text += tr(" %1 law: rate = %2 %3 %4 sin squared of the latitude, degrees per day.")
+                    .arg(Report_.haveKey ? tr("Answer key") : tr("Class median"),
                          QString::fromStdString(FixedText(law.A, 3)), law.B >= 0 ? "+" : "-",
                          QString::fromStdString(FixedText(std::fabs(law.B), 3)));
     Plot1->setAccessibleDescription(text);
