@@ -635,8 +635,16 @@ ClassReport BuildClassReport(const std::string &workDir, const std::string &keyP
         rep.notes.push_back("The student folders in " + users.string() + "/ cannot be read: " + ec.message() +
                             ".");
     std::sort(dirs.begin(), dirs.end());
-    for (const fs::path &d : dirs)
-        students.push_back(readStudent(d));
+    for (const fs::path &d : dirs) {
+        StudentData s = readStudent(d);
+        // The instructor's own login makes a folder too ("Instructor" cut to eight letters, or
+        // that name with "-2", ... when in use elsewhere); it is no student unless it holds work.
+        const std::string name = upper(d.filename().string());
+        const bool instructor = name == "INSTRUCT" || name.rfind("INSTRUCT-", 0) == 0;
+        if (instructor && s.report.dataFiles == 0 && s.report.reportFiles == 0)
+            continue;
+        students.push_back(std::move(s));
+    }
     if (dirs.empty() && !ec)
         rep.notes.push_back("There are no student folders in " + users.string() + "/.");
 

@@ -118,6 +118,8 @@ TEST(ClassReport, RowsOfAClassWithAndWithoutTheKey) {
     fs::create_directories(work + "Users/BROKEN");
     writeFile(work + "Users/BROKEN/SOLRTN_DATA.DAT", std::string(100, 'x'));
     fs::create_directories(work + "Users/EMPTY");
+    // The instructor's login leaves an empty folder of its own: no student, no line.
+    fs::create_directories(work + "Users/Instruct");
     const auto before = snapshot(work);
 
     const ClassReport r = BuildClassReport(work, keyPath);
