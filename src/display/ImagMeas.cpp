@@ -571,7 +571,10 @@ bool TImageForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         return false;
     }
     // A key in viewing switches to measuring, as a press does; the cross starts at the centre.
-    // The keys stay with the image although the companion windows come up.
+    // The keys stay with the image although the companion windows come up. Enter or Space
+    // measures only once the cross is shown: the first one (often meant for a window that has
+    // just closed) shows it.
+    const bool crossShown = Measuring && CrossCol >= 0;
     if (!Measuring) {
         Measure1Click();
         activateWindow();
@@ -585,7 +588,7 @@ bool TImageForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     CrossCol = std::clamp(CrossCol + dc, 0, std::max(0, d.width - 1));
     CrossRow = std::clamp(CrossRow + dr, 0, std::max(0, d.height - 1));
     const long double X = CrossCol * Size.scale, Y = CrossRow * Size.scale;
-    if (measure) {
+    if (measure && crossShown) {
         // The same road as a click: press and release at the cross.
         FormMouseDown(Qt::LeftButton, static_cast<qreal>(X), static_cast<qreal>(Y));
         FormMouseUp(Qt::LeftButton, static_cast<qreal>(X), static_cast<qreal>(Y));

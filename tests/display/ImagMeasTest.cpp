@@ -275,6 +275,11 @@ TEST(ImageWindow, KeyboardMovesTheCrossHairAndMeasuresLikeAClick) {
         return e.isAccepted();
     };
     EXPECT_EQ(w.View->focusPolicy(), Qt::StrongFocus);
+    // An Enter meant for a window that has just closed shows the cross and measures nothing.
+    EXPECT_TRUE(key(Qt::Key_Return));
+    EXPECT_TRUE(w.Measuring);
+    EXPECT_TRUE(fx.entry.XEd->text().isEmpty());
+    w.CrossCol = w.CrossRow = -1;
     // The first key in viewing switches to measuring with the cross at the disc centre (32, 32).
     EXPECT_TRUE(key(Qt::Key_Right));
     EXPECT_TRUE(w.Measuring);
