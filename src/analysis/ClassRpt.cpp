@@ -645,7 +645,7 @@ ClassReport BuildClassReport(const std::string &workDir, const std::string &keyP
             continue;
         students.push_back(std::move(s));
     }
-    if (dirs.empty() && !ec)
+    if (students.empty() && !ec)
         rep.notes.push_back("There are no student folders in " + users.string() + "/.");
 
     if (!rep.haveKey)

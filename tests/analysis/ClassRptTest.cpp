@@ -7,6 +7,7 @@
 #include "analysis/ClassFixture.h"
 #include "common/TempDir.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
@@ -105,6 +106,13 @@ TEST(ClassReport, RowsOfAClassWithAndWithoutTheKey) {
     std::string reason;
     const std::string keyPath = writeClassKey(t.file("key.csv"));
     ASSERT_TRUE(readAnswerKey(keyPath, key, reason));
+    // Only the instructor's own empty folder so far: the report says there are no students.
+    fs::create_directories(work + "Users/Instruct");
+    const ClassReport none = BuildClassReport(work, keyPath);
+    EXPECT_TRUE(none.students.empty());
+    EXPECT_NE(std::find_if(none.notes.begin(), none.notes.end(),
+                           [](const std::string &n) { return n.find("no student folders") != std::string::npos; }),
+              none.notes.end());
     writeCarefulAndCareless(work, key);
     // A results report of CAREFUL and a damaged data file and an empty folder of others.
     RsltsRec res;
