@@ -49,99 +49,6 @@
     </message>
 </context>
 <context>
-    <name>Options</name>
-    <message>
-        <source>Program will continue with defaults or alternative file.</source>
-        <translation>El programa continuará con los valores predeterminados o con otro archivo.</translation>
-    </message>
-    <message>
-        <source>Read beyond end of file</source>
-        <translation>Lectura más allá del final del archivo</translation>
-    </message>
-    <message>
-        <source>Path &quot;%1&quot; is write-protected!<byte value="xd"/>
-<byte value="xd"/>
-You must provide a path to write-enabled storage.  If you are using removable storage,<byte value="xd"/>
-such as a USB device, please mount it before continuing, then select it in the dialog that follows.</source>
-        <translation>¡La ruta &quot;%1&quot; está protegida contra escritura!<byte value="xd"/>
-<byte value="xd"/>
-Debe indicar una ruta a un almacenamiento con permiso de escritura.  Si usa un almacenamiento extraíble,<byte value="xd"/>
-como un dispositivo USB, móntelo antes de continuar y luego selecciónelo en el diálogo que sigue.</translation>
-    </message>
-    <message>
-        <source>Write-Enabled Storage Required</source>
-        <translation>Se necesita un almacenamiento con permiso de escritura</translation>
-    </message>
-    <message>
-        <source>Select Write-Enabled Storage</source>
-        <translation>Seleccione un almacenamiento con permiso de escritura</translation>
-    </message>
-    <message>
-        <source>Version Error</source>
-        <translation>Error de versión</translation>
-    </message>
-    <message>
-        <source>Options File %1 is obsolete.</source>
-        <translation>El archivo de opciones %1 está obsoleto.</translation>
-    </message>
-    <message>
-        <source>EOF Not Reached!</source>
-        <translation>¡No se alcanzó el final del archivo!</translation>
-    </message>
-    <message>
-        <source>File Error</source>
-        <translation>Error de archivo</translation>
-    </message>
-    <message>
-        <source>Options File %1 is Invalid.</source>
-        <translation>El archivo de opciones %1 no es válido.</translation>
-    </message>
-    <message>
-        <source>Options File Corrected</source>
-        <translation>Archivo de opciones corregido</translation>
-    </message>
-    <message>
-        <source>Options File %1 held invalid values.<byte value="xd"/>
-These settings take their default values: %2.<byte value="xd"/>
-<byte value="xd"/>
-Save the options to keep the corrected file.</source>
-        <translation>El archivo de opciones %1 contenía valores no válidos.<byte value="xd"/>
-Estos ajustes toman sus valores predeterminados: %2.<byte value="xd"/>
-<byte value="xd"/>
-Guarde las opciones para conservar el archivo corregido.</translation>
-    </message>
-    <message>
-        <source>Options File Error!</source>
-        <translation>¡Error en el archivo de opciones!</translation>
-    </message>
-    <message>
-        <source>Unable to save Options!<byte value="xd"/>
-<byte value="xd"/>
-FileName: %1<byte value="xd"/>
-</source>
-        <translation>¡No se pueden guardar las opciones!<byte value="xd"/>
-<byte value="xd"/>
-Archivo: %1<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source>The file is being saved by another program (lock file %1). Please try again.</source>
-        <translation>Otro programa está guardando el archivo (archivo de bloqueo %1). Inténtelo de nuevo.</translation>
-    </message>
-    <message>
-        <source>Save Updated Parameters in %1?</source>
-        <translation>¿Guardar los parámetros actualizados en %1?</translation>
-    </message>
-    <message>
-        <source>Save Option Changes?</source>
-        <translation>¿Guardar los cambios de las opciones?</translation>
-    </message>
-    <message>
-        <source>Use As Defaults for All Users?</source>
-        <translation>¿Usar como valores predeterminados para todos los usuarios?</translation>
-    </message>
-</context>
-<context>
     <name>solar::ShellExtras</name>
     <message>
         <source>Retain Options Access?</source>
@@ -1095,6 +1002,236 @@ Carpeta de instalación:
     <message>
         <source>VORN Exercise - Rotation of The Sun</source>
         <translation>Ejercicio VORN - Rotación del Sol</translation>
+    </message>
+    <message>
+        <source>%1 line of %2 match no image of the database:<byte value="xd"/>
+</source>
+        <translation>%1 línea de %2 no corresponde a ninguna imagen de la base de datos:<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 match no image of the database:<byte value="xd"/>
+</source>
+        <translation>%1 líneas de %2 no corresponden a ninguna imagen de la base de datos:<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Images Not Found</source>
+        <translation>Imágenes no encontradas</translation>
+    </message>
+    <message>
+        <source>Load Image Directory</source>
+        <translation>Cargar el directorio de imágenes</translation>
+    </message>
+    <message>
+        <source>Solar Rotation Image Directories</source>
+        <translation>Directorios de imágenes de rotación solar</translation>
+    </message>
+    <message>
+        <source>Cannot Access Images!</source>
+        <translation>¡No se puede acceder a las imágenes!</translation>
+    </message>
+    <message>
+        <source>The Solar Image Files cannot be accessed!</source>
+        <translation>¡No se puede acceder a los archivos de imágenes solares!</translation>
+    </message>
+    <message>
+        <source>No Images Selected!</source>
+        <translation>¡No hay imágenes seleccionadas!</translation>
+    </message>
+    <message>
+        <source>Select Images for Load from Image Database Directory.</source>
+        <translation>Seleccione en el directorio de la base de datos de imágenes las imágenes que desea cargar.</translation>
+    </message>
+    <message>
+        <source>Loading Selected Images</source>
+        <translation>Cargando las imágenes seleccionadas</translation>
+    </message>
+    <message>
+        <source>Terminate Image Loading?</source>
+        <translation>¿Terminar la carga de imágenes?</translation>
+    </message>
+    <message>
+        <source>Nil Pointer!</source>
+        <translation>¡Puntero nulo!</translation>
+    </message>
+    <message>
+        <source>Pointer to Directory Record is nil!<byte value="xd"/>
+<byte value="xd"/>
+Called Procedure: %1</source>
+        <translation>¡El puntero al registro del directorio es nulo!<byte value="xd"/>
+<byte value="xd"/>
+Procedimiento llamado: %1</translation>
+    </message>
+    <message>
+        <source>File Already Loaded!</source>
+        <translation>¡Archivo ya cargado!</translation>
+    </message>
+    <message>
+        <source>Too Many Images!</source>
+        <translation>¡Demasiadas imágenes!</translation>
+    </message>
+    <message>
+        <source>Image Not Loaded!</source>
+        <translation>¡Imagen no cargada!</translation>
+    </message>
+    <message>
+        <source>Unable to load solar image file.<byte value="xd"/>
+<byte value="xd"/>
+File Name: %1</source>
+        <translation>No se pudo cargar el archivo de imagen solar.<byte value="xd"/>
+<byte value="xd"/>
+Nombre del archivo: %1</translation>
+    </message>
+    <message>
+        <source>Verify Clear Images</source>
+        <translation>Confirmar la eliminación de las imágenes</translation>
+    </message>
+    <message>
+        <source>Are You Sure You Want to Remove all the Images?</source>
+        <translation>¿Está seguro de que desea quitar todas las imágenes?</translation>
+    </message>
+    <message>
+        <source>Find Text String</source>
+        <translation>Buscar una cadena de texto</translation>
+    </message>
+    <message>
+        <source>String Not Found</source>
+        <translation>Cadena no encontrada</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; Not Found.</source>
+        <translation>No se encontró «%1».</translation>
+    </message>
+    <message>
+        <source>Save Image List</source>
+        <translation>Guardar la lista de imágenes</translation>
+    </message>
+    <message>
+        <source>Solar Rotation Image Lists</source>
+        <translation>Listas de imágenes de rotación solar</translation>
+    </message>
+    <message>
+        <source>File Error!</source>
+        <translation>¡Error de archivo!</translation>
+    </message>
+    <message>
+        <source>Unable to Write Image List!<byte value="xd"/>
+<byte value="xd"/>
+File Name: %1<byte value="xd"/>
+%2</source>
+        <translation>¡No se pudo escribir la lista de imágenes!<byte value="xd"/>
+<byte value="xd"/>
+Nombre del archivo: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Image List File Written</source>
+        <translation>Archivo de lista de imágenes escrito</translation>
+    </message>
+    <message>
+        <source>Image List Written to %1.</source>
+        <translation>Lista de imágenes escrita en %1.</translation>
+    </message>
+    <message>
+        <source>Load Image List</source>
+        <translation>Cargar una lista de imágenes</translation>
+    </message>
+    <message>
+        <source>File Not Found!</source>
+        <translation>¡Archivo no encontrado!</translation>
+    </message>
+    <message>
+        <source>Unable to Load %1!</source>
+        <translation>¡No se pudo cargar %1!</translation>
+    </message>
+    <message>
+        <source>Image Orientation</source>
+        <translation>Orientación de las imágenes</translation>
+    </message>
+    <message>
+        <source>%1 of the images give the solar P angle (SOLAR-P) but no WCS rotation.<byte value="xd"/>
+<byte value="xd"/>
+Yes: decide for each image: solar north up for GONG images and images with FNDLMB* disc keywords, turned by SOLAR-P (as the sky shows them) otherwise.<byte value="xd"/>
+No: choose one orientation for all of them.</source>
+        <translation>%1 de las imágenes indican el ángulo P solar (SOLAR-P) pero ninguna rotación WCS.<byte value="xd"/>
+<byte value="xd"/>
+Sí: decidir para cada imagen: el norte solar arriba para las imágenes GONG y las imágenes con palabras clave del disco FNDLMB*; en las demás, giradas según SOLAR-P (tal como las muestra el cielo).<byte value="xd"/>
+No: elegir una misma orientación para todas.</translation>
+    </message>
+    <message>
+        <source>Are these images already turned solar north up?<byte value="xd"/>
+<byte value="xd"/>
+Yes: solar north up; SOLAR-P is only recorded.<byte value="xd"/>
+No: as the sky shows them; they are turned by SOLAR-P.</source>
+        <translation>¿Están estas imágenes ya giradas con el norte solar arriba?<byte value="xd"/>
+<byte value="xd"/>
+Sí: norte solar arriba; SOLAR-P solo se registra.<byte value="xd"/>
+No: tal como las muestra el cielo; se giran según SOLAR-P.</translation>
+    </message>
+    <message>
+        <source>Make Image Database</source>
+        <translation>Crear la base de datos de imágenes</translation>
+    </message>
+    <message>
+        <source>Folder of Downloaded Solar Images (FITS)</source>
+        <translation>Carpeta de las imágenes solares descargadas (FITS)</translation>
+    </message>
+    <message>
+        <source>No FITS images (.fits, .fit, .fts, .fz, also gzipped) were found in<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>No se encontraron imágenes FITS (.fits, .fit, .fts, .fz, también comprimidas con gzip) en<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Folder for the Image Database</source>
+        <translation>Carpeta para la base de datos de imágenes</translation>
+    </message>
+    <message>
+        <source>The image database cannot be made:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>No se puede crear la base de datos de imágenes:<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Making Image Database</source>
+        <translation>Creando la base de datos de imágenes</translation>
+    </message>
+    <message>
+        <source>Stop Making the Image Database?</source>
+        <translation>¿Detener la creación de la base de datos de imágenes?</translation>
+    </message>
+    <message>
+        <source>%1 image(s) written to %2</source>
+        <translation>%1 imagen(es) escrita(s) en %2</translation>
+    </message>
+    <message>
+        <source>Directory file: %1 (%2 image(s))</source>
+        <translation>Archivo de directorio: %1 (%2 imagen(es))</translation>
+    </message>
+    <message>
+        <source>No directory file was made: there is no image to list.</source>
+        <translation>No se creó ningún archivo de directorio: no hay ninguna imagen que listar.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 file(s).</source>
+        <translation>Detenido tras %1 de %2 archivo(s).</translation>
+    </message>
+    <message>
+        <source>%1 file(s) refused:</source>
+        <translation>%1 archivo(s) rechazado(s):</translation>
+    </message>
+    <message>
+        <source>Once the exercise has started, open it with File &gt; Run, then File &gt; Image Database &gt; Image Directory &gt; Load.</source>
+        <translation>Una vez iniciado el ejercicio, ábrala con Archivo &gt; Ejecutar y luego Archivo &gt; Base de datos de imágenes &gt; Directorio de imágenes &gt; Cargar.</translation>
+    </message>
+    <message>
+        <source>Open the new image database now?</source>
+        <translation>¿Abrir ahora la nueva base de datos de imágenes?</translation>
     </message>
 </context>
 <context>

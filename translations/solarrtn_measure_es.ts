@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>IDList</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+</context>
+<context>
     <name>MeasCmds</name>
     <message>
         <source>Solar Rotation Data Files</source>
@@ -318,6 +325,29 @@ Nombre del archivo: %1<byte value="xd"/>
     <message>
         <source>Please enter an unused ID for the spot.</source>
         <translation>Introduzca un identificador no usado para la mancha.</translation>
+    </message>
+</context>
+<context>
+    <name>solar::TIDListForm1</name>
+    <message>
+        <source>Sunspot IDs</source>
+        <translation>Identificadores de las manchas solares</translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>&amp;Lista</translation>
+    </message>
+    <message>
+        <source>Load &amp;Selection</source>
+        <translation>Cargar la &amp;selección</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Each spot with its first and last image time; Enter loads the selected spot.</source>
+        <translation>Cada mancha con la hora de su primera y su última imagen; Intro carga la mancha seleccionada.</translation>
     </message>
 </context>
 <context>

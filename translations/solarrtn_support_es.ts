@@ -78,13 +78,6 @@ Elija &quot;Aceptar&quot; para salir del ejercicio o &quot;Cancelar&quot; para c
     </message>
 </context>
 <context>
-    <name>IDList</name>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 a %2</translation>
-    </message>
-</context>
-<context>
     <name>LinkLst</name>
     <message>
         <source>a pixel table holds at most 16383 columns</source>
@@ -108,6 +101,134 @@ Do You Want to Overwrite It?</source>
         <translation>¡%1 ya existe!<byte value="xd"/>
 <byte value="xd"/>
 ¿Desea sobrescribirlo?</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>Program will continue with defaults or alternative file.</source>
+        <translation>El programa continuará con los valores predeterminados o con otro archivo.</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Lectura más allá del final del archivo</translation>
+    </message>
+    <message>
+        <source>Path &quot;%1&quot; is write-protected!<byte value="xd"/>
+<byte value="xd"/>
+You must provide a path to write-enabled storage.  If you are using removable storage,<byte value="xd"/>
+such as a USB device, please mount it before continuing, then select it in the dialog that follows.</source>
+        <translation>¡La ruta &quot;%1&quot; está protegida contra escritura!<byte value="xd"/>
+<byte value="xd"/>
+Debe indicar una ruta a un almacenamiento con permiso de escritura.  Si usa un almacenamiento extraíble,<byte value="xd"/>
+como un dispositivo USB, móntelo antes de continuar y luego selecciónelo en el diálogo que sigue.</translation>
+    </message>
+    <message>
+        <source>Write-Enabled Storage Required</source>
+        <translation>Se necesita un almacenamiento con permiso de escritura</translation>
+    </message>
+    <message>
+        <source>Select Write-Enabled Storage</source>
+        <translation>Seleccione un almacenamiento con permiso de escritura</translation>
+    </message>
+    <message>
+        <source>Version Error</source>
+        <translation>Error de versión</translation>
+    </message>
+    <message>
+        <source>Options File %1 is obsolete.</source>
+        <translation>El archivo de opciones %1 está obsoleto.</translation>
+    </message>
+    <message>
+        <source>EOF Not Reached!</source>
+        <translation>¡No se alcanzó el final del archivo!</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Error de archivo</translation>
+    </message>
+    <message>
+        <source>Options File %1 is Invalid.</source>
+        <translation>El archivo de opciones %1 no es válido.</translation>
+    </message>
+    <message>
+        <source>Options File Corrected</source>
+        <translation>Archivo de opciones corregido</translation>
+    </message>
+    <message>
+        <source>Options File %1 held invalid values.<byte value="xd"/>
+These settings take their default values: %2.<byte value="xd"/>
+<byte value="xd"/>
+Save the options to keep the corrected file.</source>
+        <translation>El archivo de opciones %1 contenía valores no válidos.<byte value="xd"/>
+Estos ajustes toman sus valores predeterminados: %2.<byte value="xd"/>
+<byte value="xd"/>
+Guarde las opciones para conservar el archivo corregido.</translation>
+    </message>
+    <message>
+        <source>Options File Error!</source>
+        <translation>¡Error en el archivo de opciones!</translation>
+    </message>
+    <message>
+        <source>Unable to save Options!<byte value="xd"/>
+<byte value="xd"/>
+FileName: %1<byte value="xd"/>
+</source>
+        <translation>¡No se pueden guardar las opciones!<byte value="xd"/>
+<byte value="xd"/>
+Archivo: %1<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>The file is being saved by another program (lock file %1). Please try again.</source>
+        <translation>Otro programa está guardando el archivo (archivo de bloqueo %1). Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Save Updated Parameters in %1?</source>
+        <translation>¿Guardar los parámetros actualizados en %1?</translation>
+    </message>
+    <message>
+        <source>Save Option Changes?</source>
+        <translation>¿Guardar los cambios de las opciones?</translation>
+    </message>
+    <message>
+        <source>Use As Defaults for All Users?</source>
+        <translation>¿Usar como valores predeterminados para todos los usuarios?</translation>
+    </message>
+</context>
+<context>
+    <name>StringUt</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; no es un valor de coma flotante válido</translation>
+    </message>
+    <message>
+        <source>File Not Found!</source>
+        <translation>¡Archivo no encontrado!</translation>
+    </message>
+    <message>
+        <source>Invalid File Name!</source>
+        <translation>¡Nombre de archivo no válido!</translation>
+    </message>
+    <message>
+        <source>Too Many Open Files!</source>
+        <translation>¡Demasiados archivos abiertos!</translation>
+    </message>
+    <message>
+        <source>File Access Denied!</source>
+        <translation>¡Acceso al archivo denegado!</translation>
+    </message>
+    <message>
+        <source>EOF!</source>
+        <translation>¡Fin de archivo!</translation>
+    </message>
+    <message>
+        <source>Disk Full!</source>
+        <translation>¡Disco lleno!</translation>
+    </message>
+    <message>
+        <source>Invalid Input!</source>
+        <translation>¡Entrada no válida!</translation>
     </message>
 </context>
 <context>
@@ -308,29 +429,6 @@ La ayuda sobre este tema no está disponible por ahora.</translation>
     <message>
         <source>&quot;%1&quot; Not Found.</source>
         <translation>No se encontró &quot;%1&quot;.</translation>
-    </message>
-</context>
-<context>
-    <name>solar::TIDListForm1</name>
-    <message>
-        <source>Sunspot IDs</source>
-        <translation>Identificadores de las manchas solares</translation>
-    </message>
-    <message>
-        <source>&amp;List</source>
-        <translation>&amp;Lista</translation>
-    </message>
-    <message>
-        <source>Load &amp;Selection</source>
-        <translation>Cargar la &amp;selección</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Cerrar</translation>
-    </message>
-    <message>
-        <source>Each spot with its first and last image time; Enter loads the selected spot.</source>
-        <translation>Cada mancha con la hora de su primera y su última imagen; Intro carga la mancha seleccionada.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 #include "analysis/AnalPrint.h"
 
-#include "app/Options.h"
+#include "support/Options.h"
 #include "support/PrintHdr.h"
 #include "support/Prompt.h"
 #include "support/QtPrintHdr.h"

@@ -1,7 +1,7 @@
 #include "analysis/ClassRptWin.h"
 
 #include "analysis/ClassPdf.h"
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "support/ListText.h"
 #include "support/Prompt.h"
 #include "support/QtPrompt.h"

@@ -4,7 +4,7 @@
 // statistics of a dataset.
 
 #include "measure/MeasData.h"
-#include "support/IDList.h"
+#include "measure/IDList.h"
 #include "support/ShortStr.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include "analysis/CurveFit.h"
 #include "analysis/RsltsData.h"
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "astro/SunEphem.h"
 #include "support/ExtReal.h"
 #include "support/Translate.h"

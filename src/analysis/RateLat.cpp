@@ -2,7 +2,7 @@
 #include "analysis/RateLatPaint.h"
 #include "support/ScreenFit.h"
 
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "support/ListText.h"
 #include "support/PrintHdr.h"
 #include "support/Prompt.h"

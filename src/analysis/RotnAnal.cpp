@@ -5,10 +5,10 @@
 #include "analysis/RotnPlot.h"
 #include "analysis/RsltsData.h"
 #include "analysis/RsltsDlg.h"
-#include "app/Options.h"
+#include "support/Options.h"
 #include "astro/DateTime.h"
-#include "astro/StringUt.h"
-#include "support/IDListForm.h"
+#include "support/StringUt.h"
+#include "measure/IDListForm.h"
 #include "support/Prompt.h"
 #include "support/QtPrompt.h"
 

@@ -6,7 +6,7 @@
 
 #include "analysis/SinWave.h"
 #include "measure/MeasData.h"
-#include "support/IDList.h"
+#include "measure/IDList.h"
 
 #include <QDialog>
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "analysis/RotnPlot.h"
 
 #include "analysis/SinWave.h"
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "support/ExtReal.h"
 #include "support/Translate.h"
 

@@ -1,7 +1,7 @@
 #include "analysis/RsltsData.h"
 
 #include "astro/DateTime.h"
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "support/ListText.h"
 
 #include <cmath>

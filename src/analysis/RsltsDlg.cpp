@@ -1,7 +1,7 @@
 #include "analysis/RsltsDlg.h"
 
 #include "analysis/RsltsLst.h"
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "measure/MeasData.h"
 #include "support/Prompt.h"
 #include "support/QtPrompt.h"

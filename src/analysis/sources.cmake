@@ -10,17 +10,12 @@ list(APPEND CORE_SOURCES
 )
 list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LinrAnal.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/LinrLink.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RsltsDlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RsltsLst.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ResultsLink.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AnalPrint.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RotnAnal.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/RotnLink.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RateLat.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/RateLatLink.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClassRptWin.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ClassRptLink.cpp
 )
 # Painting with Qt Gui only: shared by the windows and the class report tool.
 list(APPEND PAINT_SOURCES

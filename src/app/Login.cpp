@@ -1,6 +1,6 @@
 #include "app/Login.h"
 
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 
 #include <algorithm>
 #include <cerrno>

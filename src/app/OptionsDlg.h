@@ -3,7 +3,7 @@
 // options record (General, Files, Help Files), the Image, Box and Mag Rgn buttons for the
 // display defaults, the centroid box and the magnifier region, and the password change.
 
-#include "app/Options.h"
+#include "support/Options.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "app/Platform.h"
 
-#include "app/Options.h"
+#include "support/Options.h"
 
 #include <QCoreApplication>
 #include <QDir>

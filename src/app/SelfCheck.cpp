@@ -1,6 +1,6 @@
 #include "app/SelfCheck.h"
 
-#include "app/Options.h"
+#include "support/Options.h"
 #include "app/Platform.h"
 #include "imagedb/SolrImages.h"
 #include "imagefiles/GrFiles.h"

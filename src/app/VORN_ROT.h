@@ -4,7 +4,7 @@
 // pop-up menus with its enabling, and the orderly end (questions, options saving, logout entry).
 
 #include "app/Login.h"
-#include "app/Options.h"
+#include "support/Options.h"
 #include "app/Platform.h"
 #include "astro/HelioCoord.h"
 #include "support/Prompt.h"

@@ -1,6 +1,6 @@
 #include "astro/DateTime.h"
 
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "support/ExtReal.h"
 
 #include <chrono>

@@ -1,7 +1,5 @@
 #include "astro/HelioCoord.h"
 
-#include "imagefiles/GrFiles.h"
-
 #include <cmath>
 
 namespace solar {
@@ -31,8 +29,8 @@ void HeliographicCoordObj::SetImageGeometry(long double distanceAu, long double 
         semiDiameter_ = DefaultSemiDiameter;
 }
 
-void HeliographicCoordObj::SetImageGeometry(const FitsHeader &header) {
-    SetImageGeometry(header.distance, header.b0, header.l0, header.pAngle, header.semiDiameter);
+void HeliographicCoordObj::SetImageGeometry(const SolarViewGeometry &view) {
+    SetImageGeometry(view.distanceAu, view.b0Deg, view.l0Deg, view.pAngleRad, view.semiDiameterRad);
 }
 
 bool HeliographicCoordObj::ToHeliographic(long double &longitude, long double &latitude, long double x,

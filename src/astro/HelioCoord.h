@@ -5,7 +5,14 @@
 
 namespace solar {
 
-struct FitsHeader;
+// The view of the Sun an image was taken with, as the image's header gives it.
+struct SolarViewGeometry {
+    long double distanceAu = 0;      // Sun distance in astronomical units
+    long double b0Deg = 0;           // heliographic latitude of the disc centre, degrees
+    long double l0Deg = 0;           // heliographic longitude of the disc centre, degrees
+    long double pAngleRad = 0;       // position angle of the solar axis, radians
+    long double semiDiameterRad = 0; // apparent semi-diameter, radians (0: not given)
+};
 
 class HeliographicCoordObj {
 public:
@@ -22,8 +29,8 @@ public:
     // keeps the one of the last image that had one (16 arcminutes while there was none).
     void SetImageGeometry(long double distanceAu, long double b0Deg, long double l0Deg, long double pAngleRad,
                           long double semiDiamRad);
-    // The same from the header values of the image (DISTANCE, B0, L0, P_ANGLE, SEMIDIAM).
-    void SetImageGeometry(const FitsHeader &header);
+    // The same from an image's view of the Sun (its DISTANCE, B0, L0, P_ANGLE, SEMIDIAM cards).
+    void SetImageGeometry(const SolarViewGeometry &view);
 
     // Converts a point (x to the right, y upwards, both in disc radii from the centre) into apparent
     // longitude and latitude in radians. Returns false and leaves both outputs untouched for a point

@@ -3,7 +3,7 @@
 // centroid region diameter and the sky border, all in pixels; the box is never narrower than
 // the region.
 
-#include "imagefiles/DisplayParams.h"
+#include "support/DisplayParams.h"
 
 #include <QDialog>
 

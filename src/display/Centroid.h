@@ -3,7 +3,7 @@
 // darkness-weighted centre of a round region about it, moved until it settles.
 
 #include "display/ImageGeom.h"
-#include "imagefiles/DisplayParams.h"
+#include "support/DisplayParams.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "display/CrsrWndw.h"
 #include "support/Accessible.h"
 
-#include "app/Options.h"
+#include "support/Options.h"
 #include "display/ImagMeas.h"
 #include "display/MgRgnDlg.h"
 #include "support/ExtReal.h"

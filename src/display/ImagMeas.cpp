@@ -1,6 +1,6 @@
 #include "display/ImagMeas.h"
 
-#include "app/Options.h"
+#include "support/Options.h"
 #include "astro/HelioCoord.h"
 #include "display/Centroid.h"
 #include "display/CrsrWndw.h"
@@ -285,7 +285,7 @@ void TImageForm1::PrepareImage() {
     Zoom = Viewing.zoom;
     loadBitmap();
     setWindowTitle(QString::fromStdString(image_->DateText() + image_->TimeText()));
-    helio_.SetImageGeometry(image_->Header());
+    helio_.SetImageGeometry(image_->Header().viewGeometry());
 }
 
 void TImageForm1::FitWindow(int imageWidth, int imageHeight) {

@@ -4,7 +4,7 @@
 // measures a sunspot at the cursor or at the centroid near it and hands the record on.
 
 #include "display/ImageGeom.h"
-#include "imagefiles/DisplayParams.h"
+#include "support/DisplayParams.h"
 #include "measure/MeasData.h"
 
 #include <QCursor>

@@ -1,8 +1,8 @@
 #include "display/RdOutWin.h"
 #include "support/Accessible.h"
 
-#include "app/Options.h"
-#include "astro/StringUt.h"
+#include "support/Options.h"
+#include "support/StringUt.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "imagedb/ImgPgrGage.h"
 #include "support/ScreenFit.h"
 
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "support/ExtReal.h"
 #include "support/Prompt.h"
 

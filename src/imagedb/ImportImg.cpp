@@ -1,10 +1,10 @@
 #include "imagedb/ImportImg.h"
 
 #include "astro/DateTime.h"
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "astro/SunEphem.h"
 #include "imagedb/SolrImages.h"
-#include "imagefiles/DisplayParams.h"
+#include "support/DisplayParams.h"
 #include "support/ListText.h"
 #include "support/Translate.h"
 

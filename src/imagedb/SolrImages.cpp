@@ -1,7 +1,7 @@
 #include "imagedb/SolrImages.h"
 
 #include "astro/DateTime.h"
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "support/Prompt.h"
 #include "support/Translate.h"
 

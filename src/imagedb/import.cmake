@@ -1,7 +1,7 @@
-# The image importer: the core plus cfitsio (tile compression, scaling, null values), kept out of
-# solarcore so that the core depends on nothing.
+# The image importer, in the image-database layer: its core with cfitsio (tile compression, scaling,
+# null values), a library of its own so that the rest of the core depends on nothing.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(CFITSIO REQUIRED IMPORTED_TARGET cfitsio)
 add_library(solarimportlib STATIC ${CMAKE_CURRENT_LIST_DIR}/ImportImg.cpp)
-target_link_libraries(solarimportlib PUBLIC solarcore PkgConfig::CFITSIO)
+target_link_libraries(solarimportlib PUBLIC solar_imagedb PkgConfig::CFITSIO)
 set_target_properties(solarimportlib PROPERTIES AUTOMOC OFF)

@@ -6,7 +6,4 @@ list(APPEND CORE_SOURCES
 list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AnimDlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ImgPgrGage.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ImageCmds.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ImageWindowLink.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/MakeDbCmd.cpp
 )

@@ -1,6 +1,6 @@
 #include "imagefiles/BmpFile.h"
 
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "imagefiles/GrFiles.h"
 #include "support/ExtReal.h"
 #include "support/Prompt.h"

@@ -3,7 +3,7 @@
 // (FillPalette), the display indices of brightness and contrast (UpdateIndices) with the
 // program-wide current display record, and a reader for the raster file.
 
-#include "imagefiles/DisplayParams.h"
+#include "support/DisplayParams.h"
 
 #include <array>
 #include <cstdint>

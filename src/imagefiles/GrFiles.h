@@ -3,6 +3,7 @@
 // listing, a value histogram and an 8-bit display raster; the recognised header values
 // (FitsHeader) and the image's size, value and display ranges (ImageDescription).
 
+#include "astro/HelioCoord.h"
 #include "imagefiles/BmpFile.h"
 #include "support/LinkLst.h"
 #include "support/ShortStr.h"
@@ -72,6 +73,9 @@ struct FitsHeader {
 
     static constexpr int bytes = 315;
     void toBytes(std::uint8_t *p) const;
+
+    // The view of the Sun the coordinate conversion needs, from the cards above.
+    SolarViewGeometry viewGeometry() const { return {distance, b0, l0, pAngle, semiDiameter}; }
 };
 
 // The header keywords the reader knows, in table order; KeywordIndex gives NoKeyword (34) for

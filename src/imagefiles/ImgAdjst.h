@@ -2,7 +2,7 @@
 // The image adjustment dialog: brightness, contrast and inversion of a display record, with
 // lamps for the original and the default settings, for the image on screen or for the defaults.
 
-#include "imagefiles/DisplayParams.h"
+#include "support/DisplayParams.h"
 
 #include <QDialog>
 #include <QWidget>

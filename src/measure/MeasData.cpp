@@ -1,7 +1,7 @@
 #include "measure/MeasData.h"
 
 #include "astro/DateTime.h"
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "support/ExtReal.h"
 #include "support/Translate.h"
 

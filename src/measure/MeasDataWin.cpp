@@ -2,7 +2,7 @@
 #include "support/ScreenFit.h"
 
 #include "astro/DateTime.h"
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "measure/MeasCmds.h"
 #include "support/Prompt.h"
 #include "support/QtPrompt.h"

@@ -1,6 +1,6 @@
 #include "support/Helplst.h"
 
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "support/ListText.h"
 #include "support/Prompt.h"
 #include "support/Translate.h"

@@ -1,6 +1,6 @@
 #include "support/Helptxt.h"
 
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "support/Accessible.h"
 #include "support/Getsstr.h"
 #include "support/ListText.h"

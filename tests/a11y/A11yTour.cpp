@@ -26,7 +26,7 @@
 #include "support/Getsstr.h"
 #include "support/Helplst.h"
 #include "support/Helptxt.h"
-#include "support/IDListForm.h"
+#include "measure/IDListForm.h"
 #include "support/InfoList.h"
 
 #include <QAccessibleInterface>

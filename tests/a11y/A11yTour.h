@@ -7,7 +7,7 @@
 #include "app/Login.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TestMachine.h"
-#include "imagefiles/DisplayParams.h"
+#include "support/DisplayParams.h"
 
 #include <QAccessible>
 #include <QWidget>

@@ -3,7 +3,7 @@
 // <working folder>/Users/<name>/ from an answer key's own positions.
 
 #include "analysis/ClassRpt.h"
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "measure/MeasData.h"
 
 #include <fstream>

@@ -11,7 +11,7 @@
 #include "analysis/RsltsLst.h"
 #include "common/ScriptedUiPrompt.h"
 #include "measure/MeasData.h"
-#include "support/IDListForm.h"
+#include "measure/IDListForm.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // in measure mode and recorded under its identifier in the entry window. Shared by the end-to-end
 // tests of both analysis windows.
 
-#include "app/Options.h"
+#include "support/Options.h"
 #include "astro/HelioCoord.h"
 
 #include <memory>

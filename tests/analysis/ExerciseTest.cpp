@@ -10,7 +10,7 @@
 #include "analysis/RsltsDlg.h"
 #include "analysis/RsltsLst.h"
 #include "app/LoginDlg.h"
-#include "app/Options.h"
+#include "support/Options.h"
 #include "app/VORN_ROT.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
@@ -19,7 +19,7 @@
 #include "imagedb/SolrImages.h"
 #include "imagefiles/GrFiles.h"
 #include "measure/MeasDataWin.h"
-#include "support/IDListForm.h"
+#include "measure/IDListForm.h"
 
 #include <QApplication>
 #include <QLineEdit>

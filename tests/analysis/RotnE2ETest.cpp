@@ -7,7 +7,7 @@
 #include "analysis/RsltsDlg.h"
 #include "common/ScriptedUiPrompt.h"
 #include "measure/MeasData.h"
-#include "support/IDListForm.h"
+#include "measure/IDListForm.h"
 
 #include <QListWidget>
 #include <cmath>

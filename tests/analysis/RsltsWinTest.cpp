@@ -4,10 +4,10 @@
 #include "analysis/RsltsDlg.h"
 #include "analysis/RsltsLst.h"
 
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
-#include "support/IDListForm.h"
+#include "measure/IDListForm.h"
 
 #include <QLineEdit>
 #include <QListWidget>

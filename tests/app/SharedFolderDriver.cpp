@@ -4,7 +4,7 @@
 // The runs meet once all have taken their folders, so that they use the folder at the same time.
 //   sharedfolder_driver WORK-FOLDER RUN-NUMBER RUNS SAVES
 #include "app/Login.h"
-#include "app/Options.h"
+#include "support/Options.h"
 #include "support/Prompt.h"
 
 #include <chrono>

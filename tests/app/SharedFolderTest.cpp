@@ -1,7 +1,7 @@
 // Twenty program runs at once in one working folder, as on lab machines that share it: every
 // login and logout entry reaches the log whole, the options file reads back valid with no
 // temporary or lock file left, and each run has a student folder of its own.
-#include "app/Options.h"
+#include "support/Options.h"
 #include "common/ScriptedPrompt.h"
 #include "common/TempDir.h"
 

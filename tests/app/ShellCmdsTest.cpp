@@ -1,6 +1,6 @@
 // The instructor's options dialog and password dialogs, the instructor login, the options command,
 // the spreadsheet launcher with a stand-in program, and the web links.
-#include "app/ShellCmds.h"
+#include "app/commands/ShellCmds.h"
 #include "app/ExecMod.h"
 #include "app/LoginDlg.h"
 #include "app/OptionsDlg.h"

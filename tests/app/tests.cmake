@@ -1,6 +1,5 @@
 # Tests of this subsystem: core tests link only the core; window tests run offscreen.
 list(APPEND CORE_TESTS
-    ${CMAKE_CURRENT_LIST_DIR}/OptionsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LoginTest.cpp
 )
 list(APPEND UI_TESTS

@@ -93,7 +93,7 @@ TEST(HelioCoord, TakesTheHeaderValues) {
     hdr.pAngle = 0.2L;
     hdr.semiDiameter = 0.0048L;
     HeliographicCoordObj h;
-    h.SetImageGeometry(hdr);
+    h.SetImageGeometry(hdr.viewGeometry());
     EXPECT_EQ(h.SunDistance(), 0.99L);
     EXPECT_NEAR(static_cast<double>(h.B0()), -7.0 * 3.14159265358979323846 / 180, 1e-15);
     EXPECT_NEAR(static_cast<double>(h.L0()), 3.14159265358979323846 / 2, 1e-15);

@@ -2,7 +2,7 @@
 // drawing, a press and drag with the live read-out, a release measured at the cursor or at the
 // centroid, the magnifier's scroll steps, recorded spots drawn again, and closing.
 #include "display/ImagMeas.h"
-#include "app/Options.h"
+#include "support/Options.h"
 #include "astro/HelioCoord.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"

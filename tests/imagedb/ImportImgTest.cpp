@@ -247,7 +247,7 @@ std::vector<Spot> measuredSpots(const FITSFileObj &img) {
     g.radiusPx = h.limbRadius;
     g.centreCol = g.centreRow = 512;
     HeliographicCoordObj conv;
-    conv.SetImageGeometry(h);
+    conv.SetImageGeometry(h.viewGeometry());
     std::vector<Spot> out;
     for (const Spot &s : spots) {
         const gen::PixelPoint p = gen::toPixel(g, {s.lat, s.cmLon});

@@ -7,7 +7,7 @@
 // was made, 1 when an output file could not be written, 2 for a wrong command line.
 #include "analysis/ClassPdf.h"
 #include "analysis/ClassRpt.h"
-#include "app/Options.h"
+#include "support/Options.h"
 #include "support/ListText.h"
 
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "Generator.h"
 
 #include "astro/DateTime.h"
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,7 +6,7 @@
 #include "analysis/CurveFit.h"
 #include "analysis/RotnAnal.h"
 #include "analysis/SinWave.h"
-#include "app/Options.h"
+#include "support/Options.h"
 #include "support/Prompt.h"
 #include "support/QtPrompt.h"
 

@@ -2,7 +2,7 @@
 // "Sunspot IDs": the spots of the measurement list with their first and last image times, from
 // which the analysis windows pick one.
 
-#include "support/IDList.h"
+#include "measure/IDList.h"
 
 #include <QDialog>
 #include <string>

@@ -3,7 +3,7 @@
 // folders and reads and writes the 2148-byte options file "SOLNOPTS.INI", and the main window's
 // saving of changed options (questions, working copy, all-users defaults).
 
-#include "imagefiles/DisplayParams.h"
+#include "support/DisplayParams.h"
 #include "support/ShortStr.h"
 
 #include <array>

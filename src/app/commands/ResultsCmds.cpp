@@ -4,7 +4,7 @@
 #include "analysis/RsltsDlg.h"
 #include "analysis/RsltsLst.h"
 #include "app/VORN_ROT.h"
-#include "support/IDListForm.h"
+#include "measure/IDListForm.h"
 
 #include <QAction>
 #include <QMenu>

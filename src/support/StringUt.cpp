@@ -1,4 +1,4 @@
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 
 #include "support/ExtReal.h"
 #include "support/Translate.h"

@@ -1,6 +1,6 @@
 // Number, angle and error texts, token splitting, clock-time parsing and word wrap. Expected
 // texts are written out by hand from the decomposition of each value.
-#include "astro/StringUt.h"
+#include "support/StringUt.h"
 
 #include "common/CommaLocale.h"
 

@@ -1,4 +1,4 @@
-#include "app/ShellCmds.h"
+#include "app/commands/ShellCmds.h"
 
 #include "app/ExecMod.h"
 #include "app/OptionsDlg.h"

@@ -1,4 +1,4 @@
-#include "support/IDList.h"
+#include "measure/IDList.h"
 
 #include "astro/DateTime.h"
 #include "support/Translate.h"

@@ -1,7 +1,7 @@
 // The options file (byte layout, reading failures, backup), the folders found at start-up, the
 // password scrambling and the questions of the option saving.
 
-#include "app/Options.h"
+#include "support/Options.h"
 
 #include "common/ScriptedPrompt.h"
 #include "common/TempDir.h"

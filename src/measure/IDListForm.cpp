@@ -1,4 +1,4 @@
-#include "support/IDListForm.h"
+#include "measure/IDListForm.h"
 
 #include "support/Accessible.h"
 #include "support/QtPrompt.h"
