@@ -2,6 +2,12 @@
 # solarcore so that the core depends on nothing.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(CFITSIO REQUIRED IMPORTED_TARGET cfitsio)
-add_library(solarimportlib STATIC ${CMAKE_CURRENT_LIST_DIR}/ImportImg.cpp)
+add_library(solarimportlib STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/ImportImg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RawImage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ImportKeys.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LimbFit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Resample.cpp
+)
 target_link_libraries(solarimportlib PUBLIC solarcore PkgConfig::CFITSIO)
 set_target_properties(solarimportlib PROPERTIES AUTOMOC OFF)
