@@ -1,11 +1,11 @@
 #include "analysis/ClassRptWin.h"
 
 #include "analysis/ClassPdf.h"
-#include "support/StringUt.h"
 #include "support/ListText.h"
 #include "support/Prompt.h"
 #include "support/QtPrompt.h"
 #include "support/ScreenFit.h"
+#include "support/StringUt.h"
 #include "support/Translate.h"
 
 #include <QAction>

@@ -3,8 +3,8 @@
 // analysis: the fit of a spot's longitude against time, its RMS about the line and the latitude
 // statistics of a dataset.
 
-#include "measure/MeasData.h"
 #include "measure/IDList.h"
+#include "measure/MeasData.h"
 #include "support/ShortStr.h"
 
 #include <cstdint>

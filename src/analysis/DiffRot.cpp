@@ -2,9 +2,9 @@
 
 #include "analysis/CurveFit.h"
 #include "analysis/RsltsData.h"
-#include "support/StringUt.h"
 #include "astro/SunEphem.h"
 #include "support/ExtReal.h"
+#include "support/StringUt.h"
 #include "support/Translate.h"
 
 #include <algorithm>

@@ -1,15 +1,14 @@
 #pragma once
 // The linear analysis of heliographic measurements: up to six spots' longitudes (or latitudes)
 // plotted against time, a straight line per spot fitted by two sliders or by least squares, and
-// the results recorded into the results list. The plot is drawn by DrawLinearPlot onto any paint
-// device, so the window, an offscreen image and a printer page share one drawing.
+// the results recorded into the results list. The plot itself is painted by LinrAnalPaint.
 
 #include "analysis/CurveFit.h"
+#include "analysis/LinrAnalPaint.h"
 #include "analysis/LinrPlot.h"
 #include "support/Prompt.h"
 
 #include <QDialog>
-#include <QFont>
 #include <QImage>
 #include <functional>
 #include <memory>
@@ -21,7 +20,6 @@ class QLabel;
 class QLCDNumber;
 class QMenu;
 class QMenuBar;
-class QPainter;
 class QPushButton;
 class QScrollBar;
 class QTimer;
@@ -31,41 +29,6 @@ namespace solar {
 class MeasList;
 class TIDListForm1;
 struct OptionsRecord;
-
-enum LinrMode { ModeNone = 0, ModeLongitude = 1, ModeLatitude = 2 };
-
-// Everything a redraw reads, and the datasets it updates (latitude statistics, RMS in latitude
-// mode, label positions).
-struct LinrPlotState {
-    int Mode = ModeNone;
-    int Selected = -1;
-    bool Monochrome = false;
-    long double PlotOrigin = 0; // moment at x = 0 of the time axis
-    int PlotOffset = 0;         // pixels
-    QFont Font;
-    std::vector<LinrAnalObj> *Datasets = nullptr;
-};
-
-// Draws frame, points, lines, labels and the selected spot's texts on a painter whose device is
-// at least 668 x 421 pixels.
-void DrawLinearPlot(QPainter &p, LinrPlotState &s);
-
-// The plot image and its mouse.
-class TLinrPlotView : public QWidget {
-public:
-    explicit TLinrPlotView(QWidget *parent);
-    QImage Image;
-    std::function<void(Qt::MouseButton, int, int)> pressed, released;
-    std::function<bool(int key)> keyPressed; // true when the key was taken
-
-protected:
-    void paintEvent(QPaintEvent *) override;
-    void keyPressEvent(QKeyEvent *e) override;
-    void focusInEvent(QFocusEvent *e) override;
-    void focusOutEvent(QFocusEvent *e) override;
-    void mousePressEvent(QMouseEvent *e) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
-};
 
 class TLinearAnalysis : public QDialog {
     Q_OBJECT

@@ -2,12 +2,12 @@
 #include "analysis/RateLatPaint.h"
 #include "support/ScreenFit.h"
 
-#include "support/StringUt.h"
 #include "support/ListText.h"
 #include "support/PrintHdr.h"
 #include "support/Prompt.h"
 #include "support/QtPrintHdr.h"
 #include "support/QtPrompt.h"
+#include "support/StringUt.h"
 #include "support/Translate.h"
 
 #include <QCheckBox>

@@ -5,12 +5,12 @@
 #include "analysis/RotnPlot.h"
 #include "analysis/RsltsData.h"
 #include "analysis/RsltsDlg.h"
-#include "support/Options.h"
 #include "astro/DateTime.h"
-#include "support/StringUt.h"
 #include "measure/IDListForm.h"
+#include "support/Options.h"
 #include "support/Prompt.h"
 #include "support/QtPrompt.h"
+#include "support/StringUt.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>

@@ -5,8 +5,8 @@
 // period recorded as a result.
 
 #include "analysis/SinWave.h"
-#include "measure/MeasData.h"
 #include "measure/IDList.h"
+#include "measure/MeasData.h"
 
 #include <QDialog>
 #include <QImage>

@@ -1,8 +1,8 @@
 #include "analysis/RotnPlot.h"
 
 #include "analysis/SinWave.h"
-#include "support/StringUt.h"
 #include "support/ExtReal.h"
+#include "support/StringUt.h"
 #include "support/Translate.h"
 
 #include <algorithm>

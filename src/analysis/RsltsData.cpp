@@ -1,8 +1,8 @@
 #include "analysis/RsltsData.h"
 
 #include "astro/DateTime.h"
-#include "support/StringUt.h"
 #include "support/ListText.h"
+#include "support/StringUt.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
 #include "analysis/RsltsDlg.h"
 
 #include "analysis/RsltsLst.h"
-#include "support/StringUt.h"
 #include "measure/MeasData.h"
 #include "support/Prompt.h"
 #include "support/QtPrompt.h"
+#include "support/StringUt.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

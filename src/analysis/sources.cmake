@@ -10,6 +10,7 @@ list(APPEND CORE_SOURCES
 )
 list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LinrAnal.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LinrAnalPaint.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RsltsDlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RsltsLst.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AnalPrint.cpp

@@ -1,10 +1,10 @@
 #include "app/SelfCheck.h"
 
-#include "support/Options.h"
 #include "app/Platform.h"
 #include "imagedb/SolrImages.h"
 #include "imagefiles/GrFiles.h"
 #include "support/ListText.h"
+#include "support/Options.h"
 
 #include <QCursor>
 #include <QImage>

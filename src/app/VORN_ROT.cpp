@@ -6,9 +6,8 @@
 #include "app/About.h"
 #include "app/LoginDlg.h"
 #include "app/MountMsg.h"
-#include "app/commands/ShellCmds.h"
 #include "app/StrInput.h"
-#include "support/StringUt.h"
+#include "app/commands/ShellCmds.h"
 #include "imagedb/SolrImages.h"
 #include "measure/MeasCmds.h"
 #include "measure/MeasDataWin.h"
@@ -16,6 +15,7 @@
 #include "support/InfoList.h"
 #include "support/PrintHdr.h"
 #include "support/QtPrompt.h"
+#include "support/StringUt.h"
 
 #include <QAction>
 #include <QCloseEvent>

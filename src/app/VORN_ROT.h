@@ -4,9 +4,9 @@
 // pop-up menus with its enabling, and the orderly end (questions, options saving, logout entry).
 
 #include "app/Login.h"
-#include "support/Options.h"
 #include "app/Platform.h"
 #include "astro/HelioCoord.h"
+#include "support/Options.h"
 #include "support/Prompt.h"
 
 #include <QCursor>

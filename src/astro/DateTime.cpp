@@ -1,7 +1,7 @@
 #include "astro/DateTime.h"
 
-#include "support/StringUt.h"
 #include "support/ExtReal.h"
+#include "support/StringUt.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,10 +1,10 @@
 #include "display/CrsrWndw.h"
 #include "support/Accessible.h"
 
-#include "support/Options.h"
 #include "display/ImagMeas.h"
 #include "display/MgRgnDlg.h"
 #include "support/ExtReal.h"
+#include "support/Options.h"
 #include "support/QtPrompt.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,5 @@
 #include "display/ImagMeas.h"
 
-#include "support/Options.h"
 #include "astro/HelioCoord.h"
 #include "display/Centroid.h"
 #include "display/CrsrWndw.h"
@@ -13,6 +12,7 @@
 #include "measure/MeasDataWin.h"
 #include "support/ExtReal.h"
 #include "support/InfoList.h"
+#include "support/Options.h"
 #include "support/Prompt.h"
 #include "support/ScreenFit.h"
 

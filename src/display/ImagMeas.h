@@ -4,8 +4,8 @@
 // measures a sunspot at the cursor or at the centroid near it and hands the record on.
 
 #include "display/ImageGeom.h"
-#include "support/DisplayParams.h"
 #include "measure/MeasData.h"
+#include "support/DisplayParams.h"
 
 #include <QCursor>
 #include <QImage>

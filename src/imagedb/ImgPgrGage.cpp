@@ -1,9 +1,9 @@
 #include "imagedb/ImgPgrGage.h"
 #include "support/ScreenFit.h"
 
-#include "support/StringUt.h"
 #include "support/ExtReal.h"
 #include "support/Prompt.h"
+#include "support/StringUt.h"
 
 #include <QApplication>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 #include "imagedb/SolrImages.h"
 
 #include "astro/DateTime.h"
-#include "support/StringUt.h"
 #include "support/Prompt.h"
+#include "support/StringUt.h"
 #include "support/Translate.h"
 
 #include <cctype>

@@ -1,9 +1,9 @@
 #include "imagefiles/BmpFile.h"
 
-#include "support/StringUt.h"
 #include "imagefiles/GrFiles.h"
 #include "support/ExtReal.h"
 #include "support/Prompt.h"
+#include "support/StringUt.h"
 #include "support/Translate.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "measure/MeasData.h"
 
 #include "astro/DateTime.h"
-#include "support/StringUt.h"
 #include "support/ExtReal.h"
+#include "support/StringUt.h"
 #include "support/Translate.h"
 
 #include <cerrno>

@@ -2,10 +2,10 @@
 #include "support/ScreenFit.h"
 
 #include "astro/DateTime.h"
-#include "support/StringUt.h"
 #include "measure/MeasCmds.h"
 #include "support/Prompt.h"
 #include "support/QtPrompt.h"
+#include "support/StringUt.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>

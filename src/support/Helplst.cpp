@@ -1,8 +1,8 @@
 #include "support/Helplst.h"
 
-#include "support/StringUt.h"
 #include "support/ListText.h"
 #include "support/Prompt.h"
+#include "support/StringUt.h"
 #include "support/Translate.h"
 
 #include <algorithm>

@@ -1,6 +1,5 @@
 #include "support/Helptxt.h"
 
-#include "support/StringUt.h"
 #include "support/Accessible.h"
 #include "support/Getsstr.h"
 #include "support/ListText.h"
@@ -8,6 +7,7 @@
 #include "support/QtPrintHdr.h"
 #include "support/QtPrompt.h"
 #include "support/ScreenFit.h"
+#include "support/StringUt.h"
 #include "support/Translate.h"
 
 #include <QAction>

@@ -22,11 +22,11 @@
 #include "imagedb/AnimDlg.h"
 #include "imagedb/ImgPgrGage.h"
 #include "imagefiles/ImgAdjst.h"
+#include "measure/IDListForm.h"
 #include "measure/MeasDataWin.h"
 #include "support/Getsstr.h"
 #include "support/Helplst.h"
 #include "support/Helptxt.h"
-#include "measure/IDListForm.h"
 #include "support/InfoList.h"
 
 #include <QAccessibleInterface>

@@ -5,10 +5,10 @@
 #include "analysis/LinrAnal.h"
 #include "analysis/RateLat.h"
 #include "analysis/RotnAnal.h"
-#include "support/Options.h"
 #include "common/ScriptedUiPrompt.h"
-#include "measure/MeasData.h"
 #include "measure/IDListForm.h"
+#include "measure/MeasData.h"
+#include "support/Options.h"
 #include "support/Translate.h"
 
 #include <QAction>

@@ -3,8 +3,8 @@
 // <working folder>/Users/<name>/ from an answer key's own positions.
 
 #include "analysis/ClassRpt.h"
-#include "support/StringUt.h"
 #include "measure/MeasData.h"
+#include "support/StringUt.h"
 
 #include <fstream>
 #include <tuple>

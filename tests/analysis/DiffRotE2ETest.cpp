@@ -10,8 +10,8 @@
 #include "analysis/RsltsDlg.h"
 #include "analysis/RsltsLst.h"
 #include "common/ScriptedUiPrompt.h"
-#include "measure/MeasData.h"
 #include "measure/IDListForm.h"
+#include "measure/MeasData.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 // in measure mode and recorded under its identifier in the entry window. Shared by the end-to-end
 // tests of both analysis windows.
 
-#include "support/Options.h"
 #include "astro/HelioCoord.h"
+#include "support/Options.h"
 
 #include <memory>
 #include <string>

@@ -10,7 +10,6 @@
 #include "analysis/RsltsDlg.h"
 #include "analysis/RsltsLst.h"
 #include "app/LoginDlg.h"
-#include "support/Options.h"
 #include "app/VORN_ROT.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
@@ -18,8 +17,9 @@
 #include "display/ImagMeas.h"
 #include "imagedb/SolrImages.h"
 #include "imagefiles/GrFiles.h"
-#include "measure/MeasDataWin.h"
 #include "measure/IDListForm.h"
+#include "measure/MeasDataWin.h"
+#include "support/Options.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -7,12 +7,12 @@
 #include "analysis/DiffRot.h"
 #include "analysis/E2EMeasure.h"
 #include "analysis/RsltsDlg.h"
-#include "support/Options.h"
 #include "common/CommaLocale.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
-#include "measure/MeasData.h"
 #include "measure/IDListForm.h"
+#include "measure/MeasData.h"
+#include "support/Options.h"
 #include "support/QtPrintHdr.h"
 
 #include <QApplication>

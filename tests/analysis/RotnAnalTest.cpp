@@ -6,11 +6,11 @@
 #include "analysis/AnalPrint.h"
 #include "analysis/RotnPlot.h"
 #include "analysis/RsltsDlg.h"
-#include "support/Options.h"
-#include "support/StringUt.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
+#include "support/Options.h"
 #include "support/QtPrintHdr.h"
+#include "support/StringUt.h"
 
 #include <QAction>
 #include <QCheckBox>

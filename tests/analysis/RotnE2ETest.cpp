@@ -6,8 +6,8 @@
 #include "analysis/RotnAnal.h"
 #include "analysis/RsltsDlg.h"
 #include "common/ScriptedUiPrompt.h"
-#include "measure/MeasData.h"
 #include "measure/IDListForm.h"
+#include "measure/MeasData.h"
 
 #include <QListWidget>
 #include <cmath>

@@ -2,10 +2,10 @@
 // the CSV file read back by a strict reader, and the spot-ID entries and their lines.
 #include "analysis/RsltsData.h"
 
-#include "support/StringUt.h"
 #include "common/CommaLocale.h"
 #include "common/TempDir.h"
 #include "measure/IDList.h"
+#include "support/StringUt.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -4,10 +4,10 @@
 #include "analysis/RsltsDlg.h"
 #include "analysis/RsltsLst.h"
 
-#include "support/StringUt.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
 #include "measure/IDListForm.h"
+#include "support/StringUt.h"
 
 #include <QLineEdit>
 #include <QListWidget>

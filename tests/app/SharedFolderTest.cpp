@@ -1,9 +1,9 @@
 // Twenty program runs at once in one working folder, as on lab machines that share it: every
 // login and logout entry reaches the log whole, the options file reads back valid with no
 // temporary or lock file left, and each run has a student folder of its own.
-#include "support/Options.h"
 #include "common/ScriptedPrompt.h"
 #include "common/TempDir.h"
+#include "support/Options.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,11 +1,11 @@
 // The instructor's options dialog and password dialogs, the instructor login, the options command,
 // the spreadsheet launcher with a stand-in program, and the web links.
-#include "app/commands/ShellCmds.h"
 #include "app/ExecMod.h"
 #include "app/LoginDlg.h"
 #include "app/OptionsDlg.h"
 #include "app/Passwd.h"
 #include "app/VORN_ROT.h"
+#include "app/commands/ShellCmds.h"
 #include "astro/DateTime.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"

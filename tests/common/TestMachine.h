@@ -3,9 +3,9 @@
 // cursor, main help list and reminder; a working folder for the options file, the log and the
 // user folders; and a spare folder (fallback, media, outputs).
 
-#include "support/Options.h"
 #include "app/Platform.h"
 #include "common/TempDir.h"
+#include "support/Options.h"
 
 #include <filesystem>
 #include <functional>

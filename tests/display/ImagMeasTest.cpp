@@ -1,16 +1,16 @@
 // The image window on a small hand-made FITS image: window size, disc and limb marks, inverted
 // drawing, a press and drag with the live read-out, a release measured at the cursor or at the
 // centroid, the magnifier's scroll steps, recorded spots drawn again, and closing.
-#include "display/ImagMeas.h"
-#include "support/Options.h"
 #include "astro/HelioCoord.h"
 #include "common/ScriptedUiPrompt.h"
 #include "common/TempDir.h"
 #include "display/CrsrWndw.h"
+#include "display/ImagMeas.h"
 #include "display/RdOutWin.h"
 #include "imagefiles/FitsMaker.h"
 #include "imagefiles/GrFiles.h"
 #include "measure/MeasDataWin.h"
+#include "support/Options.h"
 
 #include <QApplication>
 #include <QKeyEvent>

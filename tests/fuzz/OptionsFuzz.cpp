@@ -2,10 +2,10 @@
 // field (which is set to the program's, so every input reaches the fields). A file that reads must
 // hold only values the program can use, and what the program then writes must read back the same
 // without a complaint.
-#include "support/Options.h"
 #include "fuzz/FuzzPlace.h"
 #include "fuzz/SilentPrompt.h"
 #include "imagefiles/BmpFile.h"
+#include "support/Options.h"
 
 #include <cstring>
 #include <vector>

@@ -5,12 +5,12 @@
 // B0, L0 and distance: an independent solar ephemeris library (Carrington longitude by the IAU
 // rotation elements, light time and aberration applied), the same table that checks the program's
 // ephemeris.
-#include "imagedb/ImportImg.h"
 #include "Generator.h"
 #include "astro/HelioCoord.h"
 #include "common/CommaLocale.h"
 #include "common/ScriptedPrompt.h"
 #include "common/TempDir.h"
+#include "imagedb/ImportImg.h"
 #include "imagedb/SolrImages.h"
 #include "imagefiles/GrFiles.h"
 

@@ -7,8 +7,8 @@
 // was made, 1 when an output file could not be written, 2 for a wrong command line.
 #include "analysis/ClassPdf.h"
 #include "analysis/ClassRpt.h"
-#include "support/Options.h"
 #include "support/ListText.h"
+#include "support/Options.h"
 
 #include <QGuiApplication>
 
