@@ -1,38 +1,26 @@
+// The main window at start-up: its controls, menus and long-lived windows, the start picture and
+// the Help menu. The stages of the exercise are in ExerciseStages.cpp, its commands in commands/.
 #include "app/VORN_ROT.h"
 #include "support/ScreenFit.h"
 
-#include "analysis/LinrAnal.h"
 #include "analysis/RsltsDlg.h"
 #include "app/About.h"
-#include "app/LoginDlg.h"
-#include "app/MountMsg.h"
-#include "app/StrInput.h"
 #include "app/commands/ShellCmds.h"
 #include "imagedb/SolrImages.h"
-#include "measure/MeasCmds.h"
 #include "measure/MeasDataWin.h"
 #include "support/Accessible.h"
 #include "support/InfoList.h"
-#include "support/PrintHdr.h"
 #include "support/QtPrompt.h"
-#include "support/StringUt.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTimer>
-#include <algorithm>
-#include <cctype>
-#include <filesystem>
-
-namespace fs = std::filesystem;
 
 namespace solar {
 
@@ -64,12 +52,6 @@ public:
     }
 };
 
-bool sameNoCase(const std::string &a, const std::string &b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
 // Keeps a pop-up twin's enabled and visible state equal to its menu item's.
 void keepInStep(QAction *item, QAction *twin) {
     QObject::connect(item, &QAction::changed, twin, [item, twin] {
@@ -78,8 +60,6 @@ void keepInStep(QAction *item, QAction *twin) {
     });
     twin->setEnabled(item->isEnabled());
 }
-
-const char *const CdImageFolder = "Program Files/VORN/Solar Rotation/IMAGES/";
 
 } // namespace
 
@@ -396,151 +376,6 @@ void TSolarRtn::FormCreate() {
         OfferRecovery();
 }
 
-void TSolarRtn::StartExercise() {
-    Login1->setEnabled(false);
-    if (!ExerciseStarted) {
-        LoginRec = LoginRecord{};
-        LoginRec.Student1 = "Solar Rotation Module";
-        LoginRec.UserFolderName = "SOLRTN";
-        DisplayStage = 1;
-        ExerciseStarted = true;
-        ClientArea->update();
-    }
-    if (Options.UserDir.empty()) {
-        // A login closed without OK leaves no folder name: such a run files under "NOLOG".
-        std::string name = SafeFolderName(LoginRec.UserFolderName.str());
-        if (name.empty())
-            name = "NOLOG";
-        // Students of the same name on two machines that share the working folder each get a
-        // folder of their own: one in use elsewhere is not taken.
-        UserFolder = ClaimUserFolder(Options.WorkDir.str() + "Users/", name);
-        const std::string folder = UserFolder.folder.substr(0, 255);
-        Options.UserDir = folder;
-        std::error_code ec;
-        if (!fs::is_directory(folder, ec)) {
-            prompt().message(tr("Write-Enabled Storage Required").toStdString(),
-                             tr("Unable to create directory \"%1\"\r\n\r\nApplication will terminate!")
-                                 .arg(QString::fromStdString(folder))
-                                 .toStdString(),
-                             Icon::Error, Buttons::OK);
-            requestQuit();
-        } else if (UserFolder.substitute) {
-            prompt().message(
-                tr("Student Folder In Use").toStdString(),
-                tr("The folder \"%1\" is in use by another login.\r\n\r\nYour files will be kept "
-                   "in \"%2\".")
-                    .arg(QString::fromStdString(Options.WorkDir.str() + "Users/" + name + "/"),
-                         QString::fromStdString(folder))
-                    .toStdString(),
-                Icon::Information, Buttons::OK);
-        }
-    }
-    if (Options.TestMode) {
-        OptionsAccess = true;
-        Preferences1->menuAction()->setEnabled(true);
-        Preferences1->menuAction()->setVisible(true);
-        PrefSep->setVisible(true);
-    }
-    Run1->setEnabled(true);
-    setWindowTitle(tr(MainCaption));
-
-    std::string logPath = Options.LogFileName.str();
-    std::replace(logPath.begin(), logPath.end(), '\\', '/');
-    if (logPath.find('/') == std::string::npos)
-        logPath = Options.WorkDir.str() + logPath;
-    // One login, one login entry: a later start (after the options dialog) keeps the log object
-    // of the first, whose logout entry then gives the whole time of the run.
-    if (!LogFile) {
-        logOwner_ = std::make_unique<LogFileObj>();
-        LogFile = logOwner_.get();
-        LogFile->Setup("VORN_ROT", logPath, &LoginRec);
-        LogFile->WriteLogin();
-        ReportLogFailure(*LogFile, LogFile->LoginWritten);
-    }
-
-    // Every printout is headed by the names and table of this login.
-    PrintContext &pc = printContext();
-    pc.students[0] = LoginRec.Student1.str();
-    pc.students[1] = LoginRec.Student2.str();
-    pc.students[2] = LoginRec.Student3.str();
-    pc.students[3] = LoginRec.Student4.str();
-    pc.labTable = LoginRec.TableNumber.empty() ? Options.LabTable.str() : LoginRec.TableNumber.str();
-    if (MeasDataForm)
-        OfferRecovery();
-}
-
-std::string TSolarRtn::LocateCdromDrive() {
-    if (Env.opticalMounts) {
-        const auto mounts = Env.opticalMounts();
-        if (!mounts.empty())
-            return mounts.front();
-    }
-    TStrIpDlg dlg(this);
-    dlg.setWindowTitle(tr("CDROM Drive?"));
-    dlg.Label1->setText(tr("Please Enter Folder of CDROM:"));
-    dlg.EditStr->setMaxLength(184);
-    dlg.EditStr->clear();
-    if (runModal(dlg) != QDialog::Accepted)
-        return "";
-    return withSlash(dlg.EditStr->text().trimmed().toStdString());
-}
-
-void TSolarRtn::Run1Click() {
-    if (!folderHoldsListFile(Options.ImagePath.str())) {
-        bool found = false;
-        const std::string installed = installFile("IMAGES/");
-        if (folderHoldsListFile(installed)) {
-            Options.ImagePath = installed;
-            found = true;
-        } else {
-            // Any mounted medium holding the images; else the one LocateCdromDrive names.
-            std::string root, path;
-            if (Env.opticalMounts) {
-                for (const std::string &m : Env.opticalMounts()) {
-                    const std::string p = resolveNoCase(m, CdImageFolder);
-                    if (folderHoldsListFile(p)) {
-                        root = m;
-                        path = p;
-                        break;
-                    }
-                }
-            }
-            if (root.empty()) {
-                root = LocateCdromDrive();
-                path = root.empty() ? std::string(CdImageFolder) : resolveNoCase(root, CdImageFolder);
-            }
-            Options.ImagePath = path;
-            if (root.empty() || !folderHoldsListFile(path)) {
-                TMountCDROM dlg(this);
-                dlg.Path = root;
-                dlg.MediaName = tr("Rotation Lab Installation CD-ROM").toStdString();
-                dlg.FolderName = tr("Solar Images (IMAGES/)").toStdString();
-                dlg.InstallDir = Options.InstallDir.str();
-                dlg.FormActivate();
-                if (runModal(dlg) != QDialog::Accepted)
-                    return;
-                if (dlg.Browsed) {
-                    Options.ImagePath = dlg.Path;
-                    found = true;
-                }
-            }
-        }
-        if (found) {
-            OptionsObj->Options.ImagePath = Options.ImagePath;
-            MarkOptionsChanged();
-        }
-    }
-    Run1->setEnabled(false);
-    ImageDatabase1->menuAction()->setEnabled(true);
-    MeasurementData1->menuAction()->setEnabled(true);
-    DisplayStage = 2;
-    StartPicture = QImage();
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{ImageLbl, ImageList1, DBLbl, ListBox1, SortLbl, SortLed})
-        w->show();
-    ClientArea->update();
-}
-
 void TSolarRtn::FormPaint(QPainter &painter) {
     switch (DisplayStage) {
     case 0:
@@ -561,89 +396,6 @@ void TSolarRtn::FormPaint(QPainter &painter) {
     }
 }
 
-bool TSolarRtn::FormCloseQuery() {
-    if (!DataSaved) {
-        const Answer a = prompt().message(
-            tr("Data Will Be Lost!").toStdString(),
-            tr("You have not saved your measurement data!\r\n\r\nDo you want to save it now?").toStdString(),
-            Icon::Question, Buttons::YesNoCancel);
-        if (a == Answer::Cancel)
-            return false;
-        if (a == Answer::Yes) {
-            SaveData1Click();
-            // A save that was cancelled or failed must not end the program with the data.
-            if (!DataSaved)
-                return false;
-        }
-    }
-    if (SineResultPending && SineResultPending()) {
-        const Answer a = prompt().message(
-            tr("Result Not Recorded!").toStdString(),
-            tr("You have not recorded your current result!\r\n\r\nDo you want to record it now?")
-                .toStdString(),
-            Icon::Question, Buttons::YesNoCancel);
-        if (a == Answer::Cancel)
-            return false;
-        if (a == Answer::Yes) {
-            if (RecordSineResult)
-                RecordSineResult();
-            if (SineResultPending())
-                return false;
-        }
-    }
-    bool canClose = false;
-    if (CloseConfirmed || (!Options.LoginRequired && LoginRec.UserFolderName.str() == "SOLRTN")) {
-        canClose = true;
-    } else {
-        std::optional<Answer> answer;
-        if (DisplayStage == 2 && !Options.ReminderFile.empty() && ShowReminder)
-            answer = ShowReminder(installFile(Options.ReminderFile.str()),
-                                  tr("** Exercise Finished? **").toStdString());
-        if (!answer)
-            answer = prompt().message(tr("** Exercise Finished? **").toStdString(),
-                                      tr("Are You Sure You Want to Quit This Exercise?").toStdString(),
-                                      Icon::Stop, Buttons::YesNo);
-        canClose = *answer == Answer::OK || *answer == Answer::Yes;
-    }
-    CloseConfirmed = canClose;
-    if (canClose)
-        saver_->SaveOnClose();
-    return canClose;
-}
-
-void TSolarRtn::FormClose() {
-    if (LogFile) {
-        LogFile->WriteLogout();
-        ReportLogFailure(*LogFile, LogFile->LogoutWritten);
-        logOwner_.reset();
-        LogFile = nullptr;
-    }
-    ReleaseUserFolder(UserFolder);
-    ImageTimer->stop();
-    releaseImageStores();
-}
-
-void TSolarRtn::closeEvent(QCloseEvent *event) {
-    if (!FormCloseQuery()) {
-        event->ignore();
-        return;
-    }
-    FormClose();
-    event->accept();
-    emit exerciseClosed();
-}
-
-void TSolarRtn::ReportLogFailure(const LogFileObj &log, bool written) {
-    if (written || log.LogPath.empty() || log.LastIOResult == 0)
-        return;
-    prompt().message(tr("Log File Error!").toStdString(),
-                     tr("Unable to write to the login log!\r\n\r\nFileName: %1\r\n")
-                             .arg(QString::fromStdString(log.LogPath))
-                             .toStdString() +
-                         IOErrorText(log.LastIOResult),
-                     Icon::Exclamation, Buttons::OK);
-}
-
 void TSolarRtn::SetupHelpMenu() {
     const bool onHelp = !Options.OnHelpFile.empty();
     OnHelp1->setEnabled(onHelp);
@@ -659,56 +411,6 @@ void TSolarRtn::SetupHelpMenu() {
         LoadMainHelpList(installFile(Options.MainHelpList.str()));
 }
 
-void TSolarRtn::MarkOptionsChanged() {
-    saver_->MarkOptionsChanged();
-}
-void TSolarRtn::ClearOptionsChanged() {
-    saver_->ClearOptionsChanged();
-}
-void TSolarRtn::SaveOptionsForAllUsers() {
-    saver_->SaveOptionsForAllUsers();
-}
-void TSolarRtn::SaveUpdates1Click() {
-    saver_->SaveUpdates1Click();
-}
-bool TSolarRtn::OptionsChangesPending() const {
-    return saver_->OptionsChangesPending;
-}
-bool TSolarRtn::AllUsersSavePending() const {
-    return saver_->AllUsersSavePending;
-}
-
-void TSolarRtn::EnableDataCommands(bool on) {
-    ViewEdit1->setEnabled(on);
-    SaveData1->setEnabled(on);
-    ClearallData1->setEnabled(on);
-    Analysis1->menuAction()->setEnabled(on && Options.RawDataFormat != 0);
-}
-
-void TSolarRtn::AfterCsvExport() {
-    if (Options.RawDataFormat != 0)
-        Analysis1->menuAction()->setEnabled(true);
-    Spreadsheet1->setEnabled(true);
-}
-
-void TSolarRtn::Login1Click() {
-    {
-        TLoginDlg dlg(&LoginRec, Options.LabTable.str(), this);
-        runModal(dlg);
-    }
-    if (sameNoCase(LoginRec.Student1.str(), "Instructor") && InstructorLogin)
-        InstructorLogin();
-    BusyCursor busy;
-    DisplayStage = 1;
-    ExerciseStarted = true;
-    StartExercise();
-    ClientArea->update();
-}
-
-void TSolarRtn::Exit1Click() {
-    close();
-}
-
 void TSolarRtn::AboutThisExercise1Click() {
     TAboutBox box(Options.InstallDir.str(), this);
     box.Version->setText(tr("Version %1").arg(ProgramVersion));
@@ -720,9 +422,7 @@ void TSolarRtn::AboutThisExercise1Click() {
     runModal(box);
 }
 
-// The commands below belong to the measurement and analysis windows and are filled in with
-// them; the image commands are in imagedb/ImageCmds.cpp, the options, spreadsheet, web and help
-// commands in app/ShellCmds.cpp.
+// The measurement windows, made at start-up. The measurement commands are in commands/FileCmds.cpp.
 void TSolarRtn::createMeasurementWindows() {
     MeasDataForm = new TMeasDataForm1(this);
     MeasWindowHooks h;
@@ -748,72 +448,6 @@ void TSolarRtn::createMeasurementWindows() {
     connect(MeasDataForm, &TMeasDataForm1::measurementsChanged, this, [this] { RefreshRecoveryCopy(); });
     // Every list window proposes the student's folder for its reports.
     TInfoListForm1::setUserDirSource([this] { return Options.UserDir.str(); });
-}
-
-MeasFileState TSolarRtn::measFiles() const {
-    MeasFileState s;
-    s.SaveFileName = LastDataSaveFile;
-    s.SaveFolder = LastDataSaveDir;
-    s.LoadFileName = LastDataLoadFile;
-    s.LoadFolder = LastDataLoadDir;
-    s.BaseName = DataBaseName;
-    s.DataSaved = DataSaved;
-    return s;
-}
-
-void TSolarRtn::setMeasFiles(const MeasFileState &s) {
-    LastDataSaveFile = s.SaveFileName;
-    LastDataSaveDir = s.SaveFolder;
-    LastDataLoadFile = s.LoadFileName;
-    LastDataLoadDir = s.LoadFolder;
-    DataSaved = s.DataSaved;
-    RefreshRecoveryCopy();
-}
-
-void TSolarRtn::ViewEdit1Click() {
-    if (!DataListForm)
-        DataListForm = new TDataListForm1(*MeasDataForm, this);
-    DataListForm->show();
-    DataListForm->raise();
-}
-
-void TSolarRtn::SaveData1Click() {
-    MeasFileState s = measFiles();
-    solar::SaveData1Click(MeasDataForm->list(), s, Options.UserDir.str());
-    setMeasFiles(s);
-}
-
-void TSolarRtn::Load3Click() {
-    MeasFileState s = measFiles();
-    const bool loaded = solar::Load3Click(MeasDataForm->list(), s, Options.UserDir.str());
-    setMeasFiles(s);
-    if (loaded) {
-        EnableDataCommands(true);
-        emit MeasDataForm->measurementsChanged();
-        ResetRotnAnalysis();
-    }
-}
-
-void TSolarRtn::ClearallData1Click() {
-    MeasFileState s = measFiles();
-    const bool cleared = solar::ClearallData1Click(MeasDataForm->list(), s, Options.UserDir.str());
-    setMeasFiles(s);
-    if (cleared) {
-        EnableDataCommands(false);
-        emit MeasDataForm->measurementsChanged();
-        // The sine analysis lets go of its spot (offering to record an unrecorded result first).
-        ResetRotnAnalysis();
-    }
-}
-void TSolarRtn::FindPeriod1Click() {
-    if (Options.RawDataFormat == UnitHeliographic) {
-        runModal(*LinearAnalysis);
-        return;
-    }
-    if (Options.RawDataFormat == UnitSolarRadius) {
-        OpenRotnAnalysis();
-        return;
-    }
 }
 
 } // namespace solar

@@ -133,8 +133,9 @@ public:
     void EnableDataCommands(bool on);
     // After a CSV export: the Analysis menu (unless pixels) and Spreadsheet.
     void AfterCsvExport();
-    // The copy of unsaved measurements that a fatal fault writes to the user folder (app/Recovery.cpp):
-    // brought up to date, and the copy left by an earlier run offered back.
+    // The copy of unsaved measurements that a fatal fault writes to the user folder
+    // (commands/RecoveryCmds.cpp): brought up to date, and the copy left by an earlier run offered
+    // back.
     void RefreshRecoveryCopy();
     void OfferRecovery();
 

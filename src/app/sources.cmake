@@ -4,6 +4,7 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ExecMod.cpp
 )
 list(APPEND UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/commands/FileCmds.cpp
     ${CMAKE_CURRENT_LIST_DIR}/commands/ShellCmds.cpp
     ${CMAKE_CURRENT_LIST_DIR}/commands/RecoveryCmds.cpp
     ${CMAKE_CURRENT_LIST_DIR}/commands/ImageCmds.cpp
@@ -20,6 +21,7 @@ list(APPEND UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MountMsg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/About.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VORN_ROT.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExerciseStages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Language.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SafeApp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SelfCheck.cpp
