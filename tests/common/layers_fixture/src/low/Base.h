@@ -1,0 +1,3 @@
+#pragma once
+// Runs up a layer: the check must refuse it.
+#include "high/Top.h"
