@@ -6,7 +6,10 @@
 #include "support/ExtReal.h"
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace solar {
@@ -102,6 +105,70 @@ private:
     std::vector<std::uint8_t> table_;
 };
 
+// Images from this many pixels on have their raster rows mapped by two threads when the machine
+// has a second core.
+constexpr std::int64_t TwoThreadPixels = std::int64_t{1} << 21;
+
+// Maps every row of the table into raster indices and writes them in order (to the raster when
+// there is one). In a large image a second thread maps every other block of rows into one of
+// two buffers of its own while this thread maps the rest and writes them all.
+void writeRaster(const IndexMap &index, const IntArrayList &table, BMPFileObj *raster) {
+    const auto width = static_cast<std::size_t>(table.Columns());
+    const int height = table.Rows();
+    if (width == 0 || height == 0)
+        return;
+    const int blockRows = static_cast<int>(std::max<std::size_t>(1, (std::size_t{1} << 18) / width));
+    const int blocks = (height + blockRows - 1) / blockRows;
+    auto mapBlock = [&](int k, std::uint8_t *out) {
+        const int end = std::min(height, (k + 1) * blockRows);
+        for (int i = k * blockRows; i < end; ++i, out += width)
+            index.mapRow(table.Row(i), out, width);
+    };
+    auto writeBlock = [&](int k, const std::uint8_t *bytes) {
+        const int end = std::min(height, (k + 1) * blockRows);
+        for (int i = k * blockRows; raster != nullptr && i < end; ++i, bytes += width)
+            raster->WriteRow(bytes, width);
+    };
+    const std::size_t blockBytes = static_cast<std::size_t>(blockRows) * width;
+    std::vector<std::uint8_t> own(blockBytes);
+    const bool twoThreads =
+        static_cast<std::int64_t>(height) * static_cast<std::int64_t>(width) >= TwoThreadPixels &&
+        blocks >= 4 && std::thread::hardware_concurrency() >= 2;
+    std::vector<std::uint8_t> slots(twoThreads ? 2 * blockBytes : 0);
+    std::atomic<int> mapped{-1};  // the last odd block the second thread has mapped
+    std::atomic<int> written{-1}; // the last block written
+    std::thread second;
+    if (twoThreads) {
+        try {
+            second = std::thread([&] {
+                for (int k = 1; k < blocks; k += 2) {
+                    // Its slot held block k - 4 until that was written.
+                    for (int w = written.load(); w < k - 4; w = written.load())
+                        written.wait(w);
+                    mapBlock(k, slots.data() + static_cast<std::size_t>((k >> 1) & 1) * blockBytes);
+                    mapped.store(k);
+                    mapped.notify_one();
+                }
+            });
+        } catch (const std::system_error &) {
+        }
+    }
+    for (int k = 0; k < blocks; ++k) {
+        if (!second.joinable() || k % 2 == 0) {
+            mapBlock(k, own.data());
+            writeBlock(k, own.data());
+        } else {
+            for (int m = mapped.load(); m < k; m = mapped.load())
+                mapped.wait(m);
+            writeBlock(k, slots.data() + static_cast<std::size_t>((k >> 1) & 1) * blockBytes);
+        }
+        written.store(k);
+        written.notify_one();
+    }
+    if (second.joinable())
+        second.join();
+}
+
 } // namespace
 
 std::uint8_t FITSFileObj::DisplayIndex(std::int32_t value) const {
@@ -166,42 +233,45 @@ bool FITSFileObj::BuildDisplay() {
     const int height = description_.height;
     const bool filter = high > 0;
     const std::int64_t hot = 2 * static_cast<std::int64_t>(high);
+    // The filter runs top down before any row is mapped: a row changes only when it is filtered
+    // itself, so each row sees the rows above it filtered and those below not yet, as when every
+    // row is filtered just before it is mapped. No row needs it when no value is above the limit.
+    if (filter && description_.maximum > hot) {
+        for (int i = 0; i < height; ++i) {
+            const std::int32_t *row = table.Row(i);
+            const std::int32_t *above = i > 0 ? table.Row(i - 1) : nullptr;
+            const std::int32_t *below = i + 1 < height ? table.Row(i + 1) : nullptr;
+            // Only diagonal neighbours count, none in the same row.
+            std::int32_t rowTop = std::numeric_limits<std::int32_t>::min();
+            for (int j = 0; j < width; ++j)
+                rowTop = std::max(rowTop, row[j]);
+            for (int j = 0; rowTop > hot && j < width; ++j) {
+                if (row[j] <= hot)
+                    continue;
+                std::int64_t sum = 0;
+                int count = 0;
+                for (const std::int32_t *r : {above, below}) {
+                    if (r == nullptr)
+                        continue;
+                    if (j > 0) {
+                        sum += r[j - 1];
+                        ++count;
+                    }
+                    if (j + 1 < width) {
+                        sum += r[j + 1];
+                        ++count;
+                    }
+                }
+                if (count > 0)
+                    table.SetValue(j, i, clip32(roundToInt(static_cast<long double>(sum) / count)));
+            }
+        }
+    }
+
+    // The raster rows.
     const IndexMap index(*this, fresh.lowerIndex, fresh.upperIndex, description_.minimum,
                          description_.maximum);
-    std::vector<std::uint8_t> rowBytes(static_cast<std::size_t>(width));
-    for (int i = 0; i < height; ++i) {
-        const std::int32_t *row = table.Row(i);
-        const std::int32_t *above = i > 0 ? table.Row(i - 1) : nullptr;
-        const std::int32_t *below = i + 1 < height ? table.Row(i + 1) : nullptr;
-        // Only diagonal neighbours count, none in the same row, so the row can be filtered
-        // before its indices are taken.
-        std::int32_t rowTop = std::numeric_limits<std::int32_t>::min();
-        for (int j = 0; filter && j < width; ++j)
-            rowTop = std::max(rowTop, row[j]);
-        for (int j = 0; filter && rowTop > hot && j < width; ++j) {
-            if (row[j] <= hot)
-                continue;
-            std::int64_t sum = 0;
-            int count = 0;
-            for (const std::int32_t *r : {above, below}) {
-                if (r == nullptr)
-                    continue;
-                if (j > 0) {
-                    sum += r[j - 1];
-                    ++count;
-                }
-                if (j + 1 < width) {
-                    sum += r[j + 1];
-                    ++count;
-                }
-            }
-            if (count > 0)
-                table.SetValue(j, i, clip32(roundToInt(static_cast<long double>(sum) / count)));
-        }
-        index.mapRow(row, rowBytes.data(), rowBytes.size());
-        if (ok)
-            raster_.WriteRow(rowBytes.data(), rowBytes.size());
-    }
+    writeRaster(index, table, ok ? &raster_ : nullptr);
     // 7.
     ok = ok && raster_.Finish();
 

@@ -117,6 +117,16 @@ void HistogramObj::AddInts(const std::int32_t *values, std::size_t n) {
     count_ += static_cast<std::uint32_t>(n);
 }
 
+void HistogramObj::Merge(const HistogramObj &other) {
+    for (std::size_t b = 0; b < counts_.size() && b < other.counts_.size(); ++b)
+        counts_[b] += other.counts_[b];
+    count_ += other.count_;
+    sum_ += other.sum_;
+    sumSq_ += other.sumSq_;
+    intSum_ += other.intSum_;
+    intSumSq_ += other.intSumSq_;
+}
+
 long double HistogramObj::sum() const {
     return sum_ + static_cast<long double>(intSum_);
 }

@@ -134,7 +134,9 @@ long cfitsioRead(const std::string &path) {
 
 } // namespace
 
-int main() {
+int main(int argc, char **argv) {
+    // An optional side (1024, 2048, 4096) runs only the cases of that size.
+    const int only = argc > 1 ? std::atoi(argv[1]) : 0;
     SilentPrompt silent;
     setPrompt(&silent);
     const auto dir =
@@ -153,6 +155,8 @@ int main() {
     for (const Case c : {Case{1024, 16}, Case{1024, -32}, Case{2048, 16}, Case{2048, -32}, Case{4096, 16}}) {
         const int n = c.n;
         const int bitpix = c.bitpix;
+        if (only != 0 && n != only)
+            continue;
         const std::string path = userDir + "bench" + std::to_string(n) + "_" + std::to_string(bitpix) + ".fits";
         writeImage(path, bitpix, n);
         const int runs = n == 1024 ? 31 : n == 2048 ? 15 : 9;
