@@ -6,6 +6,7 @@
 #include "support/ExtReal.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <limits>
 #include <system_error>
@@ -110,60 +111,72 @@ private:
 constexpr std::int64_t TwoThreadPixels = std::int64_t{1} << 21;
 
 // Maps every row of the table into raster indices and writes them in order (to the raster when
-// there is one). In a large image a second thread maps every other block of rows into one of
-// two buffers of its own while this thread maps the rest and writes them all.
+// there is one), a block of rows at a time. In a large image a second thread maps blocks ahead
+// into a ring of buffers while this one writes them in order, mapping blocks itself whenever
+// the next one to write is not ready yet; the block a buffer holds is written before the
+// buffer takes another.
 void writeRaster(const IndexMap &index, const IntArrayList &table, BMPFileObj *raster) {
     const auto width = static_cast<std::size_t>(table.Columns());
     const int height = table.Rows();
     if (width == 0 || height == 0)
         return;
-    const int blockRows = static_cast<int>(std::max<std::size_t>(1, (std::size_t{1} << 18) / width));
+    const int blockRows = static_cast<int>(std::max<std::size_t>(1, (std::size_t{1} << 16) / width));
     const int blocks = (height + blockRows - 1) / blockRows;
-    auto mapBlock = [&](int k, std::uint8_t *out) {
-        const int end = std::min(height, (k + 1) * blockRows);
-        for (int i = k * blockRows; i < end; ++i, out += width)
-            index.mapRow(table.Row(i), out, width);
-    };
-    auto writeBlock = [&](int k, const std::uint8_t *bytes) {
-        const int end = std::min(height, (k + 1) * blockRows);
-        for (int i = k * blockRows; raster != nullptr && i < end; ++i, bytes += width)
-            raster->WriteRow(bytes, width);
-    };
     const std::size_t blockBytes = static_cast<std::size_t>(blockRows) * width;
-    std::vector<std::uint8_t> own(blockBytes);
     const bool twoThreads =
         static_cast<std::int64_t>(height) * static_cast<std::int64_t>(width) >= TwoThreadPixels &&
-        blocks >= 4 && std::thread::hardware_concurrency() >= 2;
-    std::vector<std::uint8_t> slots(twoThreads ? 2 * blockBytes : 0);
-    std::atomic<int> mapped{-1};  // the last odd block the second thread has mapped
-    std::atomic<int> written{-1}; // the last block written
+        std::thread::hardware_concurrency() >= 2;
+    constexpr int MaxSlots = 8;
+    const int slots = twoThreads ? MaxSlots : 1;
+    std::vector<std::uint8_t> buffers(static_cast<std::size_t>(slots) * blockBytes);
+    std::array<std::atomic<int>, MaxSlots> ready; // the block each buffer holds mapped
+    for (std::atomic<int> &r : ready)
+        r.store(-1);
+    std::atomic<int> claimed{0}; // blocks taken for mapping
+    std::atomic<int> written{0}; // blocks written
+
+    auto buffer = [&](int k) { return buffers.data() + static_cast<std::size_t>(k % slots) * blockBytes; };
+    // Takes the next block and maps it when its buffer is free; false when it is not free yet
+    // or every block is taken.
+    auto mapNext = [&] {
+        int k = claimed.load();
+        if (k >= blocks || k >= written.load() + slots || !claimed.compare_exchange_strong(k, k + 1))
+            return false;
+        const int end = std::min(height, (k + 1) * blockRows);
+        std::uint8_t *out = buffer(k);
+        for (int i = k * blockRows; i < end; ++i, out += width)
+            index.mapRow(table.Row(i), out, width);
+        ready[static_cast<std::size_t>(k % slots)].store(k);
+        ready[static_cast<std::size_t>(k % slots)].notify_one();
+        return true;
+    };
+
     std::thread second;
     if (twoThreads) {
         try {
             second = std::thread([&] {
-                for (int k = 1; k < blocks; k += 2) {
-                    // Its slot held block k - 4 until that was written.
-                    for (int w = written.load(); w < k - 4; w = written.load())
-                        written.wait(w);
-                    mapBlock(k, slots.data() + static_cast<std::size_t>((k >> 1) & 1) * blockBytes);
-                    mapped.store(k);
-                    mapped.notify_one();
+                while (claimed.load() < blocks) {
+                    const int w = written.load();
+                    if (!mapNext() && claimed.load() >= w + slots)
+                        written.wait(w); // every buffer holds a block not yet written
                 }
             });
         } catch (const std::system_error &) {
         }
     }
-    for (int k = 0; k < blocks; ++k) {
-        if (!second.joinable() || k % 2 == 0) {
-            mapBlock(k, own.data());
-            writeBlock(k, own.data());
-        } else {
-            for (int m = mapped.load(); m < k; m = mapped.load())
-                mapped.wait(m);
-            writeBlock(k, slots.data() + static_cast<std::size_t>((k >> 1) & 1) * blockBytes);
+    for (int next = 0; next < blocks;) {
+        std::atomic<int> &r = ready[static_cast<std::size_t>(next % slots)];
+        const int held = r.load();
+        if (held == next) {
+            const int end = std::min(height, (next + 1) * blockRows);
+            const std::uint8_t *bytes = buffer(next);
+            for (int i = next * blockRows; raster != nullptr && i < end; ++i, bytes += width)
+                raster->WriteRow(bytes, width);
+            written.store(++next);
+            written.notify_one();
+        } else if (!mapNext()) {
+            r.wait(held); // the second thread is mapping it
         }
-        written.store(k);
-        written.notify_one();
     }
     if (second.joinable())
         second.join();
