@@ -106,10 +106,6 @@ private:
     std::vector<std::uint8_t> table_;
 };
 
-// Images from this many pixels on have their raster rows mapped by two threads when the machine
-// has a second core.
-constexpr std::int64_t TwoThreadPixels = std::int64_t{1} << 21;
-
 // Maps every row of the table into raster indices and writes them in order (to the raster when
 // there is one), a block of rows at a time. In a large image a second thread maps blocks ahead
 // into a ring of buffers while this one writes them in order, mapping blocks itself whenever

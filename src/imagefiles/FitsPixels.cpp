@@ -420,10 +420,6 @@ template <class Share, class Work> void runShares(std::vector<Share> &shares, Wo
         std::rethrow_exception(failure);
 }
 
-// Images from this many pixels on are read and converted in two halves at once when the
-// machine has a second core: below it, a second thread costs about what it saves.
-constexpr std::int64_t TwoThreadPixels = std::int64_t{1} << 21;
-
 } // namespace
 
 bool FITSFileObj::readData() {
@@ -451,8 +447,7 @@ bool FITSFileObj::readData() {
         shares.emplace_back(rows / 2, rows, conversion, binWidth);
     runShares(shares, [&](DataShare &share) { readShare(fd, dataStart, conversion, table, share); });
 
-    // The shares in order; a share whose values ran short ends the data (a file that ends early
-    // gives the lower half nothing).
+    // The shares together (a file that ends in the upper half gives the lower one nothing).
     bool conversionFailed = false;
     bool readFailed = false;
     std::int64_t valuesRead = 0;

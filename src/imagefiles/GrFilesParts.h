@@ -1,7 +1,8 @@
 #pragma once
 // What the parts of the FITS reader (GrFiles.cpp, FitsHeader.cpp, FitsPixels.cpp,
 // DisplayRaster.cpp) share among themselves and nobody else needs: record sizes, the text and
-// message helpers of the loader, the temporary-file names and the 32-bit clamp.
+// message helpers of the loader, the temporary-file names, the 32-bit clamp and the image size
+// from which two threads share the work.
 
 #include "support/ExtReal.h"
 
@@ -33,5 +34,9 @@ inline std::int32_t clip32(std::int64_t v) {
         return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(v);
 }
+
+// Images from this many pixels on are read, and their raster rows mapped, by two threads when
+// the machine has a second core: below it, a second thread costs about what it saves.
+constexpr std::int64_t TwoThreadPixels = std::int64_t{1} << 21;
 
 } // namespace solar::grfiles

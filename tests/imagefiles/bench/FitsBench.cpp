@@ -14,8 +14,8 @@
 #include <ctime>
 #include <filesystem>
 #include <fitsio.h>
-#include <unistd.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 using namespace solar;
@@ -157,7 +157,8 @@ int main(int argc, char **argv) {
         const int bitpix = c.bitpix;
         if (only != 0 && n != only)
             continue;
-        const std::string path = userDir + "bench" + std::to_string(n) + "_" + std::to_string(bitpix) + ".fits";
+        const std::string path =
+            userDir + "bench" + std::to_string(n) + "_" + std::to_string(bitpix) + ".fits";
         writeImage(path, bitpix, n);
         const int runs = n == 1024 ? 31 : n == 2048 ? 15 : 9;
         // Warm the page cache and both readers once.
