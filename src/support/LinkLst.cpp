@@ -209,6 +209,7 @@ IntArrayList::IntArrayList(int columns, int rows) {
     blockBytes_ = rowLength * static_cast<std::size_t>(rows) * sizeof(std::int32_t);
     if (blockBytes_ == 0)
         return;
+    rowIndex_.resize(static_cast<std::size_t>(rows)); // before the block, which nothing would free on a throw
 #if defined(__linux__)
     if (blockBytes_ >= MappedBlockBytes) {
         void *p = ::mmap(nullptr, blockBytes_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -223,7 +224,6 @@ IntArrayList::IntArrayList(int columns, int rows) {
         block_ = static_cast<std::int32_t *>(std::calloc(blockBytes_, 1));
     if (block_ == nullptr)
         throw std::bad_alloc();
-    rowIndex_.resize(static_cast<std::size_t>(rows));
     for (std::size_t r = 0; r < rowIndex_.size(); ++r)
         rowIndex_[r] = block_ + r * rowLength;
 }
@@ -246,13 +246,19 @@ void IntArrayList::releaseBlock() {
 
 LinkList &IntArrayList::RowList() {
     if (!listed_) {
-        listed_ = true;
-        for (std::int32_t *&row : rowIndex_) {
-            rowList_.InsertAfter(row);
-            row = static_cast<std::int32_t *>(rowList_.Current());
+        try {
+            for (std::int32_t *row : rowIndex_)
+                rowList_.InsertAfter(row);
+        } catch (...) {
+            rowList_.DeleteAll(); // the rows stay in the block
+            throw;
         }
         rowList_.Reset();
+        for (std::int32_t *&row : rowIndex_)
+            row = static_cast<std::int32_t *>(rowList_.Next());
+        rowList_.Reset();
         releaseBlock();
+        listed_ = true;
     }
     return rowList_;
 }
