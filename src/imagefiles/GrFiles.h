@@ -156,6 +156,8 @@ public:
     void AddIntRepeated(std::int32_t x, std::uint32_t times);
     // AddInt for a run of values.
     void AddInts(const std::int32_t *values, std::size_t n);
+    // Adds the counts and sums of another histogram of the same bins.
+    void Merge(const HistogramObj &other);
     struct ModeResult {
         std::int32_t bin = 0;
         std::int32_t count = 0;

@@ -2,8 +2,14 @@
 
 #include "support/Translate.h"
 
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <stdexcept>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace solar {
 
@@ -180,6 +186,14 @@ void SortedList::Insert(const void *record) {
 
 // ---------------------------------------------------------------- IntArrayList
 
+namespace {
+
+// Blocks from this size on are mapped from the system: fresh pages read as zeros without being
+// written, and the system may back them with large pages, which take far fewer faults to fill.
+constexpr std::size_t MappedBlockBytes = std::size_t{1} << 22;
+
+} // namespace
+
 IntArrayList::IntArrayList(int columns, int rows) {
     if (columns > MaxColumns)
         throw std::length_error(translate("LinkLst", "a pixel table holds at most 16383 columns"));
@@ -191,15 +205,63 @@ IntArrayList::IntArrayList(int columns, int rows) {
     rows_ = rows;
     rowBuffer_.assign(static_cast<std::size_t>(columns), 0);
     rowList_.Init(static_cast<std::uint16_t>(columns * 4));
-    rowIndex_.reserve(static_cast<std::size_t>(rows));
-    for (int r = 0; r < rows; ++r) {
-        rowList_.InsertAfter(rowBuffer_.data());
-        rowIndex_.push_back(static_cast<std::int32_t *>(rowList_.Current()));
+    const std::size_t rowLength = static_cast<std::size_t>(columns);
+    blockBytes_ = rowLength * static_cast<std::size_t>(rows) * sizeof(std::int32_t);
+    if (blockBytes_ == 0)
+        return;
+    rowIndex_.resize(static_cast<std::size_t>(rows)); // before the block, which nothing would free on a throw
+#if defined(__linux__)
+    if (blockBytes_ >= MappedBlockBytes) {
+        void *p = ::mmap(nullptr, blockBytes_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (p != MAP_FAILED) {
+            ::madvise(p, blockBytes_, MADV_HUGEPAGE); // only a hint: without it the table still works
+            block_ = static_cast<std::int32_t *>(p);
+            blockMapped_ = true;
+        }
     }
-    rowList_.Reset();
+#endif
+    if (block_ == nullptr)
+        block_ = static_cast<std::int32_t *>(std::calloc(blockBytes_, 1));
+    if (block_ == nullptr)
+        throw std::bad_alloc();
+    for (std::size_t r = 0; r < rowIndex_.size(); ++r)
+        rowIndex_[r] = block_ + r * rowLength;
 }
 
-IntArrayList::~IntArrayList() = default;
+IntArrayList::~IntArrayList() {
+    releaseBlock();
+}
+
+void IntArrayList::releaseBlock() {
+    if (block_ == nullptr)
+        return;
+#if defined(__linux__)
+    if (blockMapped_)
+        ::munmap(block_, blockBytes_);
+    else
+#endif
+        std::free(block_);
+    block_ = nullptr;
+}
+
+LinkList &IntArrayList::RowList() {
+    if (!listed_) {
+        try {
+            for (std::int32_t *row : rowIndex_)
+                rowList_.InsertAfter(row);
+        } catch (...) {
+            rowList_.DeleteAll(); // the rows stay in the block
+            throw;
+        }
+        rowList_.Reset();
+        for (std::int32_t *&row : rowIndex_)
+            row = static_cast<std::int32_t *>(rowList_.Next());
+        rowList_.Reset();
+        releaseBlock();
+        listed_ = true;
+    }
+    return rowList_;
+}
 
 void IntArrayList::SetValue(int column, int row, std::int32_t value) {
     if (row < 0 || row >= rows_ || column < 0 || column >= columns_)

@@ -3,6 +3,7 @@
 // byte copies of fixed-size records with one built-in cursor), SortedList (insertion in ascending
 // order under a comparison that each descendant supplies) and IntArrayList (the pixel table).
 
+#include <cstddef>
 #include <cstdint>
 #include <type_traits>
 #include <vector>
@@ -92,8 +93,11 @@ public:
     void Insert(const void *record);
 };
 
-// A table of 32-bit integers, rows held one item each in a LinkList. Rows and columns count
-// from 0. A loader fills it in raster order: Rewind, one Append per value, Flush.
+// A table of 32-bit integers. Rows and columns count from 0. A loader fills it in raster order:
+// Rewind, one Append per value, Flush; or it converts straight into MutableRow. The rows lie one
+// after another in one zero-filled block (a large one is mapped fresh from the system, so its
+// zeros cost nothing until a page is written) until RowList is first asked for: then they move
+// into a LinkList, one item each, and row pointers taken before no longer refer to the table.
 class IntArrayList {
 public:
     // The row length in bytes is a 16-bit item size, so a table holds at most 16383 columns:
@@ -125,17 +129,23 @@ public:
 
     int Columns() const { return columns_; }
     int Rows() const { return rows_; }
-    // The row list itself, for callers that walk the rows.
-    LinkList &RowList() { return rowList_; }
+    // The rows as a LinkList, for callers that walk them (see above).
+    LinkList &RowList();
 
 private:
+    void releaseBlock();
+
     int columns_ = 0;
     int rows_ = 0;
     std::vector<std::int32_t> rowBuffer_;
     int fillColumn_ = 0;
     int fillRow_ = 0;
+    std::int32_t *block_ = nullptr; // the rows while they lie in one block
+    std::size_t blockBytes_ = 0;
+    bool blockMapped_ = false; // block_ came from mmap rather than calloc
+    bool listed_ = false;      // the rows have moved into rowList_
     LinkList rowList_;
-    std::vector<std::int32_t *> rowIndex_; // the stored row blocks, for access without a walk
+    std::vector<std::int32_t *> rowIndex_; // where each row is, for access without a walk
 };
 
 } // namespace solar

@@ -374,6 +374,115 @@ TEST(FitsData, TruncatedDataAsksTheQuestion) {
     EXPECT_EQ(pixels(f), (std::vector<std::int32_t>{1, 2, 3, 4, 5, 6, 0, 0}));
 }
 
+// What a large load must give, worked out here: the table, the statistics of the values read,
+// and a raster whose every byte is DisplayIndex of its table value.
+struct LargeExpectation {
+    std::vector<std::int32_t> read;  // the values as read, before hot pixels are filtered
+    std::vector<std::int32_t> table; // the table after the load
+    std::int64_t valuesRead = 0;     // values the file holds (the rest of the table stays 0)
+};
+
+void checkLargeLoad(const FITSFileObj &f, const LargeExpectation &e) {
+    EXPECT_EQ(pixels(f), e.table);
+    std::vector<std::int32_t> counts(256, 0);
+    long double sum = 0;
+    long double sumSq = 0;
+    std::int32_t lo = std::numeric_limits<std::int32_t>::max();
+    std::int32_t hi = 0;
+    for (std::int64_t i = 0; i < e.valuesRead; ++i) {
+        const std::int32_t v = e.read[static_cast<std::size_t>(i)];
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
+        const long double x = std::max(0, v);
+        sum += x;
+        sumSq += x * x;
+        ++counts[static_cast<std::size_t>(std::min(255, std::max(0, v) / 256))];
+    }
+    const long double n = static_cast<long double>(e.valuesRead);
+    EXPECT_EQ(f.Description().minimum, lo);
+    EXPECT_EQ(f.Description().maximum, hi);
+    EXPECT_EQ(f.Histogram()->Counts(), counts);
+    EXPECT_NEAR(static_cast<double>(f.Histogram()->Mean()), static_cast<double>(sum / n), 1e-9);
+    EXPECT_NEAR(static_cast<double>(f.Histogram()->StdDev()),
+                static_cast<double>(std::sqrt((sumSq - sum * sum / n) / (n - 1))), 1e-6);
+    RasterImage img;
+    ASSERT_TRUE(ReadRasterFile(f.RasterPath(), img));
+    ASSERT_EQ(img.pixels.size(), e.table.size());
+    std::size_t wrong = 0;
+    for (std::size_t i = 0; i < e.table.size(); ++i)
+        wrong += img.pixels[i] != f.DisplayIndex(e.table[i]) ? 1 : 0;
+    EXPECT_EQ(wrong, 0u);
+}
+
+// A large image (2048 x 1024) is read in two halves of rows and its raster mapped in blocks by
+// two threads on a machine with two cores: hot pixels on both sides of the halves' border
+// (the upper one filtered first, its new value then a neighbour of the lower one), values
+// spread beyond the counting window in the lower half only, a NaN and data that end in the
+// middle of a lower row.
+TEST(FitsData, LargeImagesReadInHalves) {
+    constexpr int W = 2048;
+    constexpr int H = 1024;
+    {
+        // 16 bits with BZERO 32768: a background of 1000 + column % 50 and four hot pixels.
+        LargeExpectation e;
+        e.read.resize(static_cast<std::size_t>(W) * H);
+        for (int r = 0; r < H; ++r)
+            for (int c = 0; c < W; ++c)
+                e.read[static_cast<std::size_t>(r) * W + c] = 1000 + c % 50;
+        auto at = [&](std::vector<std::int32_t> &v, int r, int c) -> std::int32_t & {
+            return v[static_cast<std::size_t>(r) * W + c];
+        };
+        for (auto [r, c] : {std::pair{0, 0}, {511, 100}, {512, 101}, {H - 1, W - 1}})
+            at(e.read, r, c) = 60000;
+        e.valuesRead = static_cast<std::int64_t>(W) * H;
+        e.table = e.read;
+        at(e.table, 0, 0) = 1001;         // its one neighbour (1, 1)
+        at(e.table, 511, 100) = 15775;    // (1049 + 1001 + 1049 + 60000) / 4 = 15774.75
+        at(e.table, 512, 101) = 4695;     // (15775 + 1002 + 1000 + 1002) / 4 = 4694.75
+        at(e.table, H - 1, W - 1) = 1046; // (H - 2, W - 2): 1000 + 2046 % 50
+        std::vector<int> stored;
+        for (std::int32_t v : e.read)
+            stored.push_back(v - 32768);
+        Fixture fx;
+        ScriptedPrompt p;
+        FITSFileObj f(fx.user.dir());
+        ASSERT_TRUE(
+            f.Load(fx.write("big16.fits", imageFile(16, W, H, be16(stored), {kv("BZERO", "32768")}))));
+        // The filter's limit lies between the background and the hot values.
+        ASSERT_GT(2 * f.Description().displayHigh, 1049);
+        ASSERT_LT(2 * f.Description().displayHigh, 4695);
+        checkLargeLoad(f, e);
+    }
+    {
+        // 32-bit reals ending 1000 values into row 900: halves rounded to even, -1e6 in row 800,
+        // a NaN (0 and the data question) in row 700.
+        LargeExpectation e;
+        e.valuesRead = 900LL * W + 1000;
+        e.read.assign(static_cast<std::size_t>(W) * H, 0);
+        std::vector<float> stored;
+        for (std::int64_t i = 0; i < e.valuesRead; ++i) {
+            const auto r = static_cast<int>(i / W);
+            const auto c = static_cast<int>(i % W);
+            float v = static_cast<float>(10 * (r % 100)) + static_cast<float>(c % 7) - 2.5f;
+            if (r == 800 && c % 100 == 0)
+                v = -1.0e6f;
+            if (r == 700 && c == 3)
+                v = std::numeric_limits<float>::quiet_NaN();
+            stored.push_back(v);
+            e.read[static_cast<std::size_t>(i)] =
+                std::isnan(v) ? 0 : static_cast<std::int32_t>(std::nearbyint(v));
+        }
+        e.table = e.read;
+        Fixture fx;
+        ScriptedPrompt p;
+        p.expect("File Errors Detected!", Answer::OK);
+        FITSFileObj f(fx.user.dir());
+        ASSERT_TRUE(f.Load(fx.write("big32.fits", header(imageCards(-32, W, H)) + beF32(stored))));
+        ASSERT_GE(2 * f.Description().displayHigh, f.Description().maximum); // no hot pixels
+        checkLargeLoad(f, e);
+    }
+}
+
 // Histogram of 1, 2, 2, 3, 10, -4 (width 1, 8 bins): -4 counts as 0 and 10 goes to the last bin.
 TEST(Histogram, CountsModeMeanAndDeviation) {
     HistogramObj h(8, 1);
