@@ -122,7 +122,10 @@ bool BMPFileObj::Begin(const ImageDescription &description) {
         path_.clear();
         return false;
     }
-    std::setvbuf(file_, nullptr, _IOFBF, 1 << 18); // rows go out in large writes
+    // Rows go out in large writes. The buffer must be given: the C library keeps its small default
+    // when asked for a size without one.
+    writeBuffer_.resize(std::size_t{1} << 18);
+    std::setvbuf(file_, writeBuffer_.data(), _IOFBF, writeBuffer_.size());
     fileHeaderWritten_ = std::fwrite(fileHeader_.data(), 1, FileHeaderSize, file_) == FileHeaderSize;
     return fileHeaderWritten_;
 }

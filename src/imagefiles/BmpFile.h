@@ -82,6 +82,7 @@ private:
     std::int64_t rowsWritten_ = 0; // bytes of rows written so far
     bool complete_ = false;
     std::vector<std::uint8_t> pad_;
+    std::vector<char> writeBuffer_; // the file's stdio buffer: rows go out in large writes
 };
 
 // A raster file read back: rows top first, each `width` indices; palette entries (b, g, r, 0).
