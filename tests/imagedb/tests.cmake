@@ -5,6 +5,4 @@ list(APPEND CORE_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/ImageListFileTest.cpp
 )
 list(APPEND UI_TESTS
-    ${CMAKE_CURRENT_LIST_DIR}/ImageCmdsTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/MakeDbCmdTest.cpp
 )
