@@ -34,20 +34,16 @@
 namespace solar {
 
 using namespace linrplot;
+using namespace linrpaint;
 
 namespace {
 
-constexpr long double RadToDeg = 57.295779513082320877L;
 constexpr long double DegToRad = 0.017453292519943295769L;
 
 // Colours as 0x00BBGGRR.
 constexpr std::uint32_t White = 0xFFFFFF, Silver = 0xC0C0C0, Red = 0x0000FF, Lime = 0x00FF00;
 static_assert(TLinearAnalysis::MaxDatasets == std::size(SpotColours));
 constexpr const std::uint32_t (&DatasetColors)[TLinearAnalysis::MaxDatasets] = SpotColours;
-
-QColor qcolor(std::uint32_t bgr) {
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
 
 constexpr int SliderMax = 1000;
 

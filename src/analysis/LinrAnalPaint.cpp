@@ -19,18 +19,14 @@
 namespace solar {
 
 using namespace linrplot;
+using namespace linrpaint;
 
 namespace {
 
-constexpr long double RadToDeg = 57.295779513082320877L;
 
 // Colours as 0x00BBGGRR.
 constexpr std::uint32_t Navy = 0x800000, White = 0xFFFFFF, Yellow = 0x00FFFF, Black = 0x000000,
                         Silver = 0xC0C0C0, Grey = 0x808080, Red = 0x0000FF;
-
-QColor qcolor(std::uint32_t bgr) {
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
 
 void drawFrame(QPainter &p, const LinrPlotState &s) {
     const QColor fg = qcolor(s.Monochrome ? Black : Yellow);

@@ -5,9 +5,11 @@
 
 #include "analysis/CurveFit.h"
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -16,6 +18,15 @@ class QPainter;
 namespace solar {
 
 enum LinrMode { ModeNone = 0, ModeLongitude = 1, ModeLatitude = 2 };
+
+namespace linrpaint {
+// Degrees in a radian, for the plot's angles and the window's readings.
+inline constexpr long double RadToDeg = 57.295779513082320877L;
+// A colour written as 0x00BBGGRR, as the plot's colour constants are.
+inline QColor qcolor(std::uint32_t bgr) {
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+} // namespace linrpaint
 
 // Everything a redraw reads, and the datasets it updates (latitude statistics, RMS in latitude
 // mode, label positions).
