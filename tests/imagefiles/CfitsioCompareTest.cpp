@@ -1,6 +1,7 @@
 // The FITS reader checked against cfitsio: files of all five pixel types written by cfitsio
 // (odd sizes, scaling, unsigned 16-bit, NaN, data over several records, an image extension
-// after a data-less primary header); every pixel the reader keeps must be what cfitsio reads.
+// after a data-less primary header); every pixel the reader keeps must be what cfitsio reads, and
+// its histogram that of those pixels.
 #include "imagefiles/GrFiles.h"
 
 #include "common/ScriptedPrompt.h"
@@ -139,6 +140,15 @@ TEST_P(CfitsioCompare, EveryPixelAsCfitsioReadsIt) {
                               << " but cfitsio reads " << ref[static_cast<std::size_t>(r) * s.width + c];
         }
     EXPECT_EQ(mismatches, 0u);
+    // The statistics are those of the values kept, however the reader gathered them.
+    HistogramObj reference(256, s.bitpix == 8 ? 1 : 256);
+    for (const std::int32_t e : expected)
+        reference.AddInt(e);
+    const HistogramObj &h = *fits.Histogram();
+    EXPECT_EQ(h.Counts(), reference.Counts());
+    EXPECT_EQ(h.Count(), reference.Count());
+    EXPECT_EQ(h.Mean(), reference.Mean());
+    EXPECT_EQ(h.StdDev(), reference.StdDev());
     EXPECT_EQ(fits.Description().minimum, *std::min_element(expected.begin(), expected.end()));
     EXPECT_EQ(fits.Description().maximum,
               std::max(0, *std::max_element(expected.begin(), expected.end()))); // never below 0
@@ -153,7 +163,8 @@ INSTANTIATE_TEST_SUITE_P(
         Shape{16, 64, 9, 0.5, 100, false, 0, "shortHalves"},
         // 65536 values and more take the reader's table of every stored value
         Shape{16, 301, 251, 0.5, 100, false, 0, "shortHalvesLarge"},
-        Shape{16, 512, 130, 1, 32768, false, 0, "unsigned16Large"}, Shape{32, 45, 71, 1, 0, false, 0, "int"},
+        Shape{16, 512, 130, 1, 32768, false, 0, "unsigned16Large"},
+        Shape{16, 333, 211, 1, 0, false, 0, "shortLargeOddRows"}, Shape{32, 45, 71, 1, 0, false, 0, "int"},
         Shape{32, 19, 5, 0.25, -7, false, 0, "intScaled"}, Shape{-32, 123, 45, 1, 0, false, 0, "float"},
         Shape{-32, 77, 31, 3.0, 10, false, 5, "floatNanScaled"}, Shape{-64, 99, 41, 1, 0, false, 0, "double"},
         Shape{-64, 3, 1, 1, 0, false, 1, "doubleNan"}, Shape{16, 1001, 7, 1, 32768, true, 0, "extension16"},
